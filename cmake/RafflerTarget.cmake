@@ -1,0 +1,29 @@
+# Compiler settings every target of the project shares.
+
+set(RAFFLER_WARNINGS
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wcast-align -Wimplicit-fallthrough -Wmissing-declarations)
+
+if(RAFFLER_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(raffler_target_options target)
+    target_compile_options(${target} PRIVATE ${RAFFLER_WARNINGS})
+    if(RAFFLER_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    # Text from the chat client and the files is single-byte; every conversion is explicit.
+    target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+endfunction()
+
+# raffler_library(NAME SOURCES... [DEPENDS targets...])
+# One library per folder of src/; the folder's name is the target's name.
+function(raffler_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    raffler_target_options(${name})
+endfunction()

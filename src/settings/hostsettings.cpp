@@ -1,0 +1,103 @@
+#include "settings/hostsettings.h"
+
+namespace {
+
+struct ItemValues
+{
+    const char16_t *design;
+    const char16_t *restored;
+};
+
+constexpr std::array<ItemValues, HostSettings::kCount> kValues = {{
+    {u"$", u"$"},
+    {u"Your Registration Has Been recived", u"You are on the List"},
+    {u"Your are next on the list", u"Your are next on the list"},
+    {u"Your are next", u"Your are next"},
+    {u"WTG you won", u"WTG you won"},
+    {u"WTG you won", u"WTG you won"},
+    {u"1", u"1"},
+    {u"1", u"1"},
+    {u"1", u"1"},
+    {u"10", u"10"},
+    {u"That won", u"That won"},
+    {u"Please come down you are next", u"Please come down you are next"},
+    {u"Please come down you are next", u"Please come down you are next"},
+    {u"1", u"1"},
+    {u"", u"No"},
+    {u"", u"No"},
+    {u"", u"No"},
+    {u"Welcome to Corvane's games", u"Welcome to Corvane's games"},
+    {u"1", nullptr}, // "# of Prizes" is left as it is
+    {u"There is 1 Placing this round", u"There is 1 Placing this round"},
+}};
+
+} // namespace
+
+HostSettings::HostSettings(QObject *parent)
+    : QObject(parent)
+{
+    for (int i = 0; i < kCount; ++i)
+        m_items[i] = designDefault(i);
+}
+
+QString HostSettings::designDefault(int index)
+{
+    return QString::fromUtf16(kValues.at(index).design);
+}
+
+QString HostSettings::restoredValue(int index)
+{
+    const char16_t *value = kValues.at(index).restored;
+    return value ? QString::fromUtf16(value) : QString();
+}
+
+int HostSettings::itemOf(Check check)
+{
+    switch (check) {
+    case Check1:
+        return ConfirmationYesNo;
+    case Check2:
+        return SayWinnersYesNo;
+    case Check3:
+        return SayPrizesYesNo;
+    }
+    return ConfirmationYesNo;
+}
+
+void HostSettings::setItem(int index, const QString &text)
+{
+    if (m_items.at(index) == text)
+        return;
+    m_items[index] = text;
+    emit itemChanged(index, text);
+    m_text6 = QStringLiteral("1");
+    setItem(TotalRounds, m_items[Rounds]);
+}
+
+void HostSettings::setChecked(Check check, bool checked)
+{
+    if (m_checked.at(check) == checked)
+        return;
+    m_checked[check] = checked;
+    emit checkedChanged(check, checked);
+    // The toggle looks only at the item's text, never at the box.
+    const int index = itemOf(check);
+    if (m_items[index] == u"No")
+        setItem(index, QStringLiteral("Yes"));
+    else if (m_items[index] == u"Yes")
+        setItem(index, QStringLiteral("No"));
+}
+
+void HostSettings::clear()
+{
+    for (int i = 0; i < kCount; ++i)
+        setItem(i, QString());
+}
+
+void HostSettings::restoreDefaults()
+{
+    for (int i = 0; i < kCount; ++i) {
+        if (i != PrizeCount)
+            setItem(i, restoredValue(i));
+    }
+}

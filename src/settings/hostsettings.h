@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The settings table: twenty text items that hold every text and count the
+// games use, the three yes/no check boxes beside items 14 to 16, and the
+// place counter Text6 that every change of an item resets.
+class HostSettings : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kCount = 20;
+
+    enum Item {
+        Symbol = 0,           // "Symbol For reg"
+        Confirmation = 1,     // "ESP Confermation"
+        SayNextEsp = 2,       // "Say Next (ESP)"
+        SayNextSay = 3,       // "Say Next (Say)"
+        EspWinner = 4,        // "ESP Winner"
+        WinningText = 5,      // "Say winning Text"
+        Draws = 6,            // "# of Draws"
+        Round = 7,            // current round
+        TotalRounds = 8,      // rounds announced, follows item 9
+        Rounds = 9,           // rounds the host sets
+        FirstLineOnList = 10, // "First Line on List"
+        CallNextEsp = 11,     // "Call Next (ESP)"
+        CallNextSay = 12,     // "Call Next (Say)"
+        Delay = 13,           // seconds between chat lines
+        SayPrizesYesNo = 14,  // carries Check3 through the file
+        ConfirmationYesNo = 15, // carries Check1
+        SayWinnersYesNo = 16, // carries Check2
+        WelcomeLine = 17,     // "Welcome Line"
+        PrizeCount = 18,      // "# of Prizes"
+        FirstLineOfPrizes = 19, // "First Line of Prizes"
+    };
+
+    // The yes/no check boxes, by their control names.
+    enum Check {
+        Check1, // "Confermation?", item 15
+        Check2, // "Say Winners List?", item 16
+        Check3, // "Say Prizes?", item 14
+    };
+
+    explicit HostSettings(QObject *parent = nullptr);
+
+    static QString designDefault(int index);
+    static QString restoredValue(int index);
+    static int itemOf(Check check);
+
+    QString item(int index) const { return m_items.at(index); }
+    // Writing a different text runs the change handling: Text6 goes back to
+    // "1" and item 8 takes item 9's text. Writing the same text is no change.
+    void setItem(int index, const QString &text);
+
+    bool isChecked(Check check) const { return m_checked.at(check); }
+    // A change of a check box's state runs its yes/no toggle on its item.
+    void setChecked(Check check, bool checked);
+
+    QString Text6() const { return m_text6; }
+    void setText6(const QString &text) { m_text6 = text; }
+
+    // "Clear": every item emptied; the check boxes keep their state.
+    void clear();
+    // "Restore Defults": the restored values into every item but 18.
+    void restoreDefaults();
+
+signals:
+    void itemChanged(int index, const QString &text);
+    void checkedChanged(HostSettings::Check check, bool checked);
+
+private:
+    std::array<QString, kCount> m_items;
+    std::array<bool, 3> m_checked{};
+    QString m_text6 = QStringLiteral("1");
+};

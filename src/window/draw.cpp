@@ -1,0 +1,78 @@
+#include "window/draw.h"
+
+#include "ui_draw.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+Draw::Draw(WindowLayout &layout, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::Draw>())
+    , m_layout(layout)
+{
+    m_ui->setupUi(this);
+    m_ui->mnuSpace->setSeparator(true);
+
+    m_panels = {m_ui->Frame2, m_ui->Frame3, m_ui->Frame22, m_ui->Frame4,
+                m_ui->Frame5, m_ui->Frame9, m_ui->Frame6,  m_ui->Frame10};
+    for (int panel = 0; panel < WindowLayout::PanelCount; ++panel) {
+        const auto p = static_cast<WindowLayout::Panel>(panel);
+        applyVisibility(p, m_layout.isVisible(p));
+    }
+    applyOuterSize(m_layout.outerSize());
+
+    connect(&m_layout, &WindowLayout::visibilityChanged, this, &Draw::applyVisibility);
+    connect(&m_layout, &WindowLayout::outerSizeChanged, this, &Draw::applyOuterSize);
+    const auto showMarks = [this] {
+        m_ui->mnuRaffler->setChecked(m_layout.isRafflerChecked());
+        m_ui->mnuLister->setChecked(m_layout.isListerChecked());
+    };
+    connect(&m_layout, &WindowLayout::modeChanged, this, showMarks);
+    showMarks();
+}
+
+Draw::~Draw() = default;
+
+int Draw::pixels(int twips)
+{
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+QSize Draw::clientSizeFor(QSize outerTwips)
+{
+    return {pixels(std::max(0, outerTwips.width() - kFrameWidthTwips)),
+            pixels(std::max(0, outerTwips.height() - kFrameHeightTwips))};
+}
+
+void Draw::applyOuterSize(QSize outerTwips)
+{
+    // The controls stand at fixed places, so the host does not resize the
+    // window; the program sets its sizes. A size change keeps the top-left corner.
+    const QSize client = clientSizeFor(outerTwips);
+    setFixedSize(client.width(), client.height() + m_ui->menubar->sizeHint().height());
+}
+
+void Draw::applyVisibility(WindowLayout::Panel panel, bool visible)
+{
+    m_panels[panel]->setVisible(visible);
+}
+
+void Draw::centreOnScreen()
+{
+    const QScreen *target = screen();
+    if (!target)
+        return;
+    const QRect available = target->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
+}
+
+void Draw::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        emit unloading();
+    }
+    event->accept();
+}

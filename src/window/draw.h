@@ -1,0 +1,57 @@
+#pragma once
+
+#include "window/windowlayout.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class Draw;
+}
+
+// The main window. It is built from draw.ui, mirrors the WindowLayout (which
+// panels are shown, how large it is) and tells when it is being unloaded.
+// Everything it shows lives in state objects; the panel classes bind them.
+class Draw : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // 15 twips to a pixel at 96 DPI; Qt scales pixels for other densities.
+    static constexpr int kTwipsPerPixel = 15;
+    // What the outer sizes spend on the frame: two 4-pixel borders, and the
+    // caption bar with the menu bar above the client area.
+    static constexpr int kFrameWidthTwips = 120;
+    static constexpr int kFrameHeightTwips = 780;
+
+    explicit Draw(WindowLayout &layout, QWidget *parent = nullptr);
+    ~Draw() override;
+
+    Ui::Draw &ui() { return *m_ui; }
+
+    // The client area in pixels for an outer window size in twips.
+    static QSize clientSizeFor(QSize outerTwips);
+    // Pixels for a length in twips.
+    static int pixels(int twips);
+
+    // Centres the window on its screen.
+    void centreOnScreen();
+
+signals:
+    // The window is being closed (either Exit, or its close box).
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void applyOuterSize(QSize outerTwips);
+    void applyVisibility(WindowLayout::Panel panel, bool visible);
+
+    std::unique_ptr<Ui::Draw> m_ui;
+    WindowLayout &m_layout;
+    std::array<QWidget *, WindowLayout::PanelCount> m_panels{};
+    bool m_unloaded = false;
+};
