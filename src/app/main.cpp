@@ -1,3 +1,4 @@
+#include "app/terminationsignals.h"
 #include "chat/chatlink.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QObject::connect(&window, &Draw::unloading, &link, &ChatLink::KillDDE);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, &Draw::close);
     layout.setOuterHeight(WindowLayout::kNormalHeight);
     layout.setOuterWidth(WindowLayout::kCompactWidth);
     window.show();

@@ -1,0 +1,56 @@
+#include "app/terminationsignals.h"
+
+#include <QSocketNotifier>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_pipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    // Only async-signal-safe work here: wake the event loop.
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_pipe[1], &byte, 1);
+}
+
+} // namespace
+#endif
+
+TerminationSignals::TerminationSignals(QObject *parent)
+    : QObject(parent)
+{
+#ifdef Q_OS_UNIX
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+        return;
+    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(g_pipe[0], &byte, 1);
+        emit received();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+#endif
+}
+
+TerminationSignals::~TerminationSignals()
+{
+#ifdef Q_OS_UNIX
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    ::close(g_pipe[0]);
+    ::close(g_pipe[1]);
+    g_pipe[0] = g_pipe[1] = -1;
+#endif
+}
