@@ -1,0 +1,317 @@
+#include "controltreetest.h"
+
+#include "window/draw.h"
+#include "window/windowlayout.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Control
+{
+    const char *name;
+    const char *parent;
+    const char *caption; // nullptr: no caption to check
+    int left, top, width, height; // twips
+};
+
+// The layout in twips, as the window's designer drew it.
+const Control kControls[] = {
+    {"Option1", "client", "Clear List", 120, 0, 1215, 255},
+    {"Option2", "client", "Reset List", 1320, 0, 1215, 255},
+    {"Frame2", "client", "Raffler (Players)", 120, 240, 2295, 3615},
+    {"Frame3", "client", "Lister (Players)", 120, 240, 2295, 3615},
+    {"Frame22", "client", "Color Caller", 120, 240, 2295, 2775},
+    {"Frame4", "client", "Raffler", 2520, 240, 1215, 3615},
+    {"Frame5", "client", "Lister", 2520, 240, 1215, 3615},
+    {"Frame1", "client", "Macros", 120, 3840, 3615, 855},
+    {"fra1", "client", "Macro #1", 120, 4800, 3615, 2415},
+    {"Frame9", "client", "Main Settings", 3840, 0, 3975, 3975},
+    {"Frame6", "client", "Raffler Settings", 3840, 0, 3975, 3975},
+    {"Frame10", "client", "Lister Settings", 3840, 0, 3975, 3975},
+    {"lstAvatars", "Frame2", nullptr, 120, 240, 2055, 2205},
+    {"Label1", "Frame2", "Winners", 120, 2400, 735, 255},
+    {"List1", "Frame2", nullptr, 120, 2640, 2055, 840},
+    {"List3", "Frame3", nullptr, 120, 240, 2055, 2205},
+    {"Label2", "Frame3", "Winners", 120, 2400, 735, 255},
+    {"List4", "Frame3", nullptr, 120, 2640, 2055, 840},
+    {"Label5", "Frame22", "Red", 120, 240, -1, 255},
+    {"Label7", "Frame22", "Blue", 120, 600, -1, 255},
+    {"Label8", "Frame22", "Green", 120, 960, -1, 255},
+    {"Label9", "Frame22", "Silver", 120, 1320, -1, 255},
+    {"Label6", "Frame22", "Black", 120, 1680, -1, 255},
+    {"Label10", "Frame22", "Gold", 120, 2040, -1, 255},
+    {"Command22", "Frame22", "Say colors", 120, 2400, 855, 255},
+    {"Command24", "Frame22", "Ok", 1080, 2400, 375, 255},
+    {"Command23", "Frame22", "Reset", 1560, 2400, 615, 255},
+    {"cmdStart", "Frame4", "Start", 75, 240, 1020, 255},
+    {"Command13", "Frame4", "Round #", 75, 540, 1020, 255},
+    {"Command32", "Frame4", "Call 4 Reg", 75, 840, 1020, 255},
+    {"cmdGetText", "Frame4", "Get Reg", 75, 1140, 1020, 255},
+    {"Command1", "Frame4", "Say List", 75, 1440, 1020, 255},
+    {"Command29", "Frame4", "Closing", 75, 1740, 1020, 255},
+    {"Command3", "Frame4", "Draw", 75, 2040, 1020, 255},
+    {"cmdExit", "Frame4", "&Exit", 75, 2340, 1020, 255},
+    {"Command19", "Frame4", "Recover", 75, 2640, 1020, 255},
+    {"Command21", "Frame4", "Colors Caller", 75, 2940, 1020, 255},
+    {"Command34", "Frame4", "Say Prizes", 75, 3240, 1020, 255},
+    {"Command8", "Frame5", "Start", 75, 240, 1020, 255},
+    {"Command31", "Frame5", "Call 4 Reg", 75, 540, 1020, 255},
+    {"Command9", "Frame5", "Get Reg", 75, 840, 1020, 255},
+    {"Command11", "Frame5", "Say List", 75, 1140, 1020, 255},
+    {"Command30", "Frame5", "Closing", 75, 1440, 1020, 255},
+    {"Command12", "Frame5", "Say Next", 75, 1740, 1020, 255},
+    {"Command7", "Frame5", "Call Next", 75, 2040, 1020, 255},
+    {"Command10", "Frame5", "&Exit", 75, 2340, 1020, 255},
+    {"Command20", "Frame5", "Recover", 75, 2640, 1020, 255},
+    {"Command25", "Frame5", "Colors Caller", 75, 2940, 1020, 255},
+    {"Command33", "Frame5", "Say Prizes", 75, 3240, 1020, 255},
+    {"HScroll1", "fra1", nullptr, 120, 1740, 3375, 255},
+    {"Command27", "fra1", "Save", 120, 2040, 855, 255},
+    {"Command28", "fra1", "Load", 1080, 2040, 855, 255},
+    {"Command26", "fra1", "Clear", 2040, 2040, 735, 255},
+    {"Command6", "fra1", "Ok", 2880, 2040, 615, 255},
+    {"Frame8", "Frame9", "ESP Confermation", 120, 240, 3735, 615},
+    {"txtSettings_1", "Frame8", nullptr, 120, 240, 2655, 285},
+    {"Label14", "Frame8", "Symbol For reg", 2880, 120, 615, 375},
+    {"txtSettings_0", "Frame8", nullptr, 3480, 240, 255, 285},
+    {"Check1", "Frame9", "Confermation?", 1680, 240, 1335, 255},
+    {"Label13", "Frame9", "Sym", 2880, 480, 615, 255},
+    {"Frame11", "Frame9", "First Line on List", 120, 960, 2895, 615},
+    {"txtSettings_10", "Frame11", nullptr, 120, 240, 2535, 285},
+    {"Check2", "Frame11", "Say Winners List?", 1320, 0, 1695, 255},
+    {"Frame23", "Frame9", "Delay", 3120, 960, 735, 615},
+    {"txtSettings_13", "Frame23", nullptr, 120, 240, 255, 285},
+    {"VScroll2", "Frame23", nullptr, 360, 240, 255, 285},
+    {"Frame24", "Frame9", "Welcome Line", 120, 1560, 3735, 735},
+    {"txtSettings_17", "Frame24", nullptr, 120, 240, 3375, 285},
+    {"Frame16", "Frame9", "Prizes Settings", 120, 2280, 3735, 1575},
+    {"Check3", "Frame16", "Say Prizes?", 1440, 0, 1215, 255},
+    {"Frame17", "Frame16", "Prize # 1", 120, 240, 3495, 615},
+    {"VScroll1", "Frame17", nullptr, 2520, 240, 255, 285},
+    {"Label12", "Frame17", "# of Prizes", 2640, 0, 855, 255},
+    {"txtSettings_18", "Frame17", nullptr, 2880, 240, 375, 285},
+    {"Frame25", "Frame16", "First Line of Prizes", 120, 840, 2655, 615},
+    {"txtSettings_19", "Frame25", nullptr, 120, 240, 2415, 285},
+    {"Frame14", "Frame6", "ESP Winner", 120, 240, 3615, 615},
+    {"txtSettings_4", "Frame14", nullptr, 120, 240, 3375, 285},
+    {"Frame15", "Frame6", "Say winning Text", 120, 840, 3615, 615},
+    {"txtSettings_5", "Frame15", nullptr, 120, 240, 3375, 285},
+    {"Frame18", "Frame6", "Draws", 120, 1560, 1335, 615},
+    {"txtSettings_6", "Frame18", nullptr, 120, 240, 255, 285},
+    {"Label11", "Frame18", "# of Draws", 360, 240, 855, 255},
+    {"Frame19", "Frame6", "Rounds", 1560, 1560, 2175, 615},
+    {"txtSettings_9", "Frame19", nullptr, 120, 240, 375, 285},
+    {"Label4", "Frame19", "Rounds", 480, 240, 615, 255},
+    {"txtSettings_7", "Frame19", nullptr, 1080, 240, 375, 285},
+    {"Label3", "Frame19", "OF", 1440, 240, 255, 255},
+    {"txtSettings_8", "Frame19", nullptr, 1680, 240, 375, 285},
+    {"Frame12", "Frame10", "Say Next (ESP)", 120, 240, 3615, 615},
+    {"txtSettings_2", "Frame12", nullptr, 120, 240, 3375, 285},
+    {"Frame13", "Frame10", "Say Next (Say)", 120, 960, 3615, 615},
+    {"txtSettings_3", "Frame13", nullptr, 120, 240, 3375, 285},
+    {"Frame20", "Frame10", "Call Next (ESP)", 120, 1680, 3615, 615},
+    {"txtSettings_11", "Frame20", nullptr, 120, 240, 3375, 285},
+    {"Frame21", "Frame10", "Call Next (Say)", 120, 2400, 3615, 615},
+    {"txtSettings_12", "Frame21", nullptr, 120, 240, 3375, 285},
+    {"Command14", "client", "Lister Settings", 3840, 4080, 1215, 255},
+    {"Command15", "client", "Raffler Settings", 5160, 4080, 1335, 255},
+    {"Command16", "client", "Main Settings", 6600, 4080, 1215, 255},
+    {"Command18", "client", "Clear", 3840, 4400, 1215, 255},
+    {"Command2", "client", "Restore Defults", 5160, 4400, 1335, 255},
+    {"Command17", "client", "Ok", 6600, 4400, 1215, 255},
+};
+
+QString captionOf(const QWidget *widget)
+{
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    return {};
+}
+
+} // namespace
+
+void ControlTreeTest::controlsStandWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    for (const Control &c : kControls) {
+        QTest::newRow(c.name) << QString::fromLatin1(c.parent)
+                              << (c.caption ? QString::fromLatin1(c.caption) : QString())
+                              << QRect(c.left, c.top, c.width, c.height);
+    }
+}
+
+void ControlTreeTest::controlsStandWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+
+    WindowLayout layout;
+    Draw window(layout);
+    const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    if (!caption.isNull())
+        QCOMPARE(captionOf(widget), caption);
+    QCOMPARE(widget->x(), Draw::pixels(twips.x()));
+    QCOMPARE(widget->y(), Draw::pixels(twips.y()));
+    if (twips.width() >= 0)
+        QCOMPARE(widget->width(), Draw::pixels(twips.width()));
+    QCOMPARE(widget->height(), Draw::pixels(twips.height()));
+}
+
+void ControlTreeTest::arraysAreComplete_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QList<int>>("indexes");
+    QTest::addColumn<QString>("parent");
+
+    QList<int> visibleSettings;
+    for (int i = 0; i < 20; ++i) {
+        if (i < 14 || i > 16)
+            visibleSettings << i;
+    }
+    auto range = [](int n) {
+        QList<int> all;
+        for (int i = 0; i < n; ++i)
+            all << i;
+        return all;
+    };
+    QTest::newRow("settings boxes, 14 to 16 kept off the window") << u"txtSettings"_s << visibleSettings << QString();
+    QTest::newRow("prize boxes") << u"txtPrizes"_s << range(10) << u"Frame17"_s;
+    QTest::newRow("macro boxes") << u"txtText"_s << range(20) << u"fra1"_s;
+    QTest::newRow("macro buttons") << u"cmdCommunicate"_s << range(20) << u"Frame1"_s;
+    QTest::newRow("colour holders") << u"txtcolor"_s << range(6) << u"Frame22"_s;
+}
+
+void ControlTreeTest::arraysAreComplete()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QList<int>, indexes);
+    QFETCH(QString, parent);
+
+    WindowLayout layout;
+    Draw window(layout);
+    for (int i = 0; i < 20; ++i) {
+        auto *widget = window.findChild<QWidget *>(prefix + u'_' + QString::number(i));
+        QCOMPARE(widget != nullptr, indexes.contains(i));
+        if (widget && !parent.isEmpty())
+            QCOMPARE(widget->parentWidget()->objectName(), parent);
+    }
+
+    if (prefix == u"cmdCommunicate") {
+        const int lefts[] = {50, 360, 720, 1080, 1440, 1800, 2160, 2520, 2880, 3240};
+        for (int i = 0; i < 20; ++i) {
+            auto *button = window.findChild<QAbstractButton *>(prefix + u'_' + QString::number(i));
+            QCOMPARE(button->text(), QString::number(i + 1));
+            QCOMPARE(button->geometry(), QRect(Draw::pixels(lefts[i % 10]), Draw::pixels(i < 10 ? 240 : 540),
+                                               Draw::pixels(315), Draw::pixels(255)));
+        }
+    }
+}
+
+void ControlTreeTest::menusHoldTheirItems_data()
+{
+    QTest::addColumn<QStringList>("items"); // objectName=caption, in order
+
+    QTest::newRow("mnuFile") << QStringList{u"mnuExit=Exit"_s};
+    QTest::newRow("mnuSettings") << QStringList{u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s,
+                                                u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s};
+    QTest::newRow("mnuDelay") << QStringList{u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s};
+    QTest::newRow("mnuHoater") << QStringList{u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s};
+    QTest::newRow("mnuMacros") << QStringList{u"mnuEdit=Edit"_s, u"mnuSpace=-"_s, u"mnuLoad=Load"_s, u"mnuSave=Save"_s};
+    QTest::newRow("mnuHelp") << QStringList{u"mnuAbout1=About"_s};
+    QTest::newRow("mnuAvi") << QStringList{u"mnuAviRemove=Remove PLayer"_s};
+    QTest::newRow("mnuLstLister") << QStringList{u"mnuRemoveLister=Remove PLayer"_s};
+    QTest::newRow("mnuColor") << QStringList{u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s};
+    QTest::newRow("mnuColors") << QStringList{u"mnuRed=Red"_s,       u"mnuBlue=Blue"_s,   u"mnuGreen=Green"_s,
+                                              u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s, u"mnuGold=Gold"_s};
+    QTest::newRow("mnuColor1") << QStringList{u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s};
+    QTest::newRow("mnuColor8") << QStringList{u"mnuRed1=Red"_s,       u"mnuBlue1=Blue"_s,   u"mnuGreen1=Green"_s,
+                                              u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s, u"mnuGold1=Gold"_s};
+}
+
+void ControlTreeTest::menusHoldTheirItems()
+{
+    QFETCH(QStringList, items);
+
+    WindowLayout layout;
+    Draw window(layout);
+    const auto *menu = window.findChild<QMenu *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(menu);
+    QStringList found;
+    for (const QAction *action : menu->actions()) {
+        // A submenu's own action carries no name; its caption is its title.
+        found << (action->menu() ? QString() : action->objectName()) + u'=' + action->text();
+    }
+    QCOMPARE(found, items);
+    QVERIFY(window.findChild<QAction *>(QStringLiteral("mnuSpace"))->isSeparator());
+}
+
+void ControlTreeTest::popUpMenusStayOffTheBar()
+{
+    WindowLayout layout;
+    Draw window(layout);
+    QStringList onTheBar;
+    for (const QAction *action : window.menuBar()->actions())
+        onTheBar << action->text();
+    QCOMPARE(onTheBar, (QStringList{u"File"_s, u"Settings"_s, u"Macros"_s, u"Help"_s}));
+    QCOMPARE(window.findChild<QMenu *>(QStringLiteral("mnuAvi"))->title(), QStringLiteral("lastAvatars"));
+    QCOMPARE(window.findChild<QMenu *>(QStringLiteral("mnuColor1"))->title(), QStringLiteral("Color1"));
+}
+
+void ControlTreeTest::designStates()
+{
+    WindowLayout layout;
+    Draw window(layout);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Corvane's Raffler"));
+
+    const auto action = [&](const char *name) { return window.findChild<QAction *>(QString::fromLatin1(name)); };
+    for (const char *checked : {"mnuStay", "mnunone", "mnuRaffler", "mnuLister"})
+        QVERIFY2(action(checked)->isChecked(), checked);
+    for (const char *unchecked : {"mnu1", "mnu2", "mnu3"})
+        QVERIFY2(!action(unchecked)->isChecked(), unchecked);
+
+    for (int i = 4; i <= 9; ++i)
+        QVERIFY(window.findChild<QAbstractButton *>(u"Check"_s + QString::number(i))->isChecked());
+    for (const char *name : {"Check1", "Check2", "Check3", "Option1", "Option2"})
+        QVERIFY2(!window.findChild<QAbstractButton *>(QString::fromLatin1(name))->isChecked(), name);
+
+    // The boxes the program sets itself are shown disabled.
+    for (int i : {7, 8, 13})
+        QVERIFY(!window.findChild<QLineEdit *>(u"txtSettings_"_s + QString::number(i))->isEnabled());
+
+    struct Range
+    {
+        const char *name;
+        int minimum, maximum, value;
+        Qt::Orientation orientation;
+    };
+    for (const Range &r : {Range{"VScroll1", 0, 9, 0, Qt::Vertical}, Range{"VScroll2", 0, 3, 1, Qt::Vertical},
+                           Range{"HScroll1", 0, 19, 0, Qt::Horizontal}}) {
+        const auto *bar = window.findChild<QScrollBar *>(QString::fromLatin1(r.name));
+        QCOMPARE(bar->minimum(), r.minimum);
+        QCOMPARE(bar->maximum(), r.maximum);
+        QCOMPARE(bar->value(), r.value);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->orientation(), r.orientation);
+    }
+}
