@@ -1,35 +1,34 @@
 #include "app/terminationsignals.h"
-#include "chat/chatlink.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
-#include "window/draw.h"
-#include "window/panelswitcher.h"
-#include "window/windowlayout.h"
+#include "window/program.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane's Raffler"));
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    QApplication::setQuitOnLastWindowClosed(false);
     applyAppearance(app);
 
     SystemClock clock;
-    ChatLink link(clock);
-    WindowLayout layout;
-    Draw window(layout);
-    PanelSwitcher switcher(window.ui(), layout);
+    Program program(clock, Program::Places{});
+    QObject::connect(&program, &Program::ended, &app, &QApplication::quit);
 
-    if (link.InitDDE() != 0) {
-        QMessageBox::critical(nullptr, link.applicationName(),
-                              QStringLiteral("Error 10001: Failed to initialize DDE layer"));
-        return 1;
-    }
-    QObject::connect(&window, &Draw::unloading, &link, &ChatLink::KillDDE);
+    // A termination request closes the window as its close box does; during
+    // the start-up error box it ends the program at once.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, &Draw::close);
-    layout.setOuterHeight(WindowLayout::kNormalHeight);
-    layout.setOuterWidth(WindowLayout::kCompactWidth);
-    window.show();
-    return app.exec();
+    QObject::connect(&termination, &TerminationSignals::received, &program, [&program] {
+        if (program.window().isVisible())
+            program.window().close();
+        else
+            QApplication::exit(1);
+    });
+
+    if (!program.Draw_Load())
+        return 1;
+    program.window().show();
+    return QApplication::exec();
 }

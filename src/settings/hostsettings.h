@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -52,6 +53,7 @@ public:
     static int itemOf(Check check);
 
     QString item(int index) const { return m_items.at(index); }
+    QStringList items() const { return {m_items.begin(), m_items.end()}; }
     // Writing a different text runs the change handling: Text6 goes back to
     // "1" and item 8 takes item 9's text. Writing the same text is no change.
     void setItem(int index, const QString &text);

@@ -3,7 +3,9 @@
 #include "ui_draw.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QScreen>
+#include <QWindow>
 
 Draw::Draw(WindowLayout &layout, QWidget *parent)
     : QMainWindow(parent)
@@ -57,15 +59,41 @@ void Draw::applyVisibility(WindowLayout::Panel panel, bool visible)
     m_panels[panel]->setVisible(visible);
 }
 
-void Draw::centreOnScreen()
+void Draw::centreOnScreen(QSize outerTwips)
 {
     const QScreen *target = screen();
     if (!target)
         return;
-    const QRect available = target->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(available.x() + (available.width() - outer.width()) / 2,
-         available.y() + (available.height() - outer.height()) / 2);
+    const QRect area = target->geometry();
+    move(area.x() + (area.width() - pixels(outerTwips.width())) / 2,
+         area.y() + (area.height() - pixels(outerTwips.height())) / 2);
+}
+
+void Draw::setStayOnTop(bool on)
+{
+    // Changing the flags of a shown widget would hide it; the native window
+    // takes the change in place.
+    overrideWindowFlags(on ? windowFlags() | Qt::WindowStaysOnTopHint : windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow *handle = windowHandle())
+        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+bool Draw::isStayOnTop() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Draw::showNotice(const QString &notice)
+{
+    if (!m_notice) {
+        m_notice = new QLabel(QStringLiteral("\u26A0"), m_ui->menubar);
+        m_notice->setObjectName(QStringLiteral("notice"));
+        m_notice->setTextFormat(Qt::PlainText);
+        m_ui->menubar->setCornerWidget(m_notice, Qt::TopRightCorner);
+    }
+    m_notice->setToolTip(notice);
+    m_notice->setAccessibleName(notice);
+    m_notice->setVisible(!notice.isEmpty());
 }
 
 void Draw::closeEvent(QCloseEvent *event)

@@ -7,6 +7,8 @@
 #include <array>
 #include <memory>
 
+class QLabel;
+
 namespace Ui {
 class Draw;
 }
@@ -36,8 +38,14 @@ public:
     // Pixels for a length in twips.
     static int pixels(int twips);
 
-    // Centres the window on its screen.
-    void centreOnScreen();
+    // Centres the window on its screen, its outer size taken as given in twips.
+    void centreOnScreen(QSize outerTwips);
+    // Keeps the window above all others, or lets it go back among them.
+    void setStayOnTop(bool on);
+    bool isStayOnTop() const;
+    // A short note for the host that needs no answer (where the files are,
+    // a file that could not be saved): shown in the menu bar's corner.
+    void showNotice(const QString &notice);
 
 signals:
     // The window is being closed (either Exit, or its close box).
@@ -53,5 +61,6 @@ private:
     std::unique_ptr<Ui::Draw> m_ui;
     WindowLayout &m_layout;
     std::array<QWidget *, WindowLayout::PanelCount> m_panels{};
+    QLabel *m_notice = nullptr;
     bool m_unloaded = false;
 };

@@ -1,5 +1,6 @@
 #include "controltreetest.h"
 #include "panelswitchertest.h"
+#include "startuptest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest)
+RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest)

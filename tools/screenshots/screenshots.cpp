@@ -1,33 +1,40 @@
-// Renders the main window at its sizes into PNG files for the documentation.
+// Renders the main window at its sizes into PNG files for the documentation,
+// from the real program started against the scripted chat client.
+#include "chat/clock.h"
 #include "window/appearance.h"
-#include "window/draw.h"
-#include "window/panelswitcher.h"
-#include "window/windowlayout.h"
+#include "window/program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
+
+namespace {
+
+void save(QWidget &window, const QDir &out, const QString &name)
+{
+    QApplication::processEvents();
+    window.grab().save(out.filePath(name));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     applyAppearance(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QDir().mkpath(out.path());
 
-    WindowLayout layout;
-    Draw window(layout);
-    layout.setVisible(WindowLayout::Frame22, false);
-    layout.setVisible(WindowLayout::Frame5, false);
-    layout.setVisible(WindowLayout::Frame3, false);
-    layout.setOuterHeight(WindowLayout::kNormalHeight);
-    layout.setOuterWidth(WindowLayout::kCompactWidth);
-    layout.uncheckLister();
-    window.show();
-    QApplication::processEvents();
-    window.grab().save(out.filePath(QStringLiteral("window-compact.png")));
+    QTemporaryDir files;
+    SystemClock clock;
+    Program program(clock, {files.path(), files.path()});
+    if (!program.Draw_Load())
+        return 1;
+    program.window().show();
+    save(program.window(), out, QStringLiteral("window-compact.png"));
 
-    layout.showSettingsPanel(WindowLayout::Frame9);
-    QApplication::processEvents();
-    window.grab().save(out.filePath(QStringLiteral("window-settings.png")));
+    program.layout().showSettingsPanel(WindowLayout::Frame9);
+    save(program.window(), out, QStringLiteral("window-settings.png"));
     return 0;
 }

@@ -1,0 +1,86 @@
+#include "core/filestore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+// Permission bits do not tell (root ignores them, a read-only mount does
+// not show in them), so try to create a file.
+bool canWriteIn(const QString &directory)
+{
+    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".write-test-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
+
+FileStore::FileStore(const QString &programDirectory, const QString &fallbackDirectory, QObject *parent)
+    : QObject(parent)
+    , m_programDirectory(programDirectory)
+    , m_directory(programDirectory)
+{
+    if (canWriteIn(programDirectory))
+        return;
+    QDir().mkpath(fallbackDirectory);
+    m_directory = fallbackDirectory;
+    m_usesFallback = true;
+    m_lastingNotice = QCoreApplication::translate("FileStore",
+                                          "The program's folder %1 cannot be written, so the settings, prizes "
+                                          "and recovery file are kept in %2.")
+                          .arg(QDir::toNativeSeparators(programDirectory), QDir::toNativeSeparators(fallbackDirectory));
+    setNotice(m_lastingNotice);
+}
+
+QString FileStore::defaultProgramDirectory()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString FileStore::defaultFallbackDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString FileStore::pathOf(const QString &fileName) const
+{
+    return QDir(m_directory).filePath(fileName);
+}
+
+std::optional<QByteArray> FileStore::read(const QString &fileName) const
+{
+    QFile file(pathOf(fileName));
+    if (!file.exists() && m_usesFallback)
+        file.setFileName(QDir(m_programDirectory).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kMaxReadBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool FileStore::write(const QString &fileName, const QByteArray &bytes)
+{
+    QSaveFile file(pathOf(fileName));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        setNotice(m_lastingNotice);
+        return true;
+    }
+    setNotice(QCoreApplication::translate("FileStore", "%1 could not be saved in %2: %3. Nothing in the window "
+                                                       "was lost; the file keeps its earlier content.")
+                  .arg(fileName, QDir::toNativeSeparators(m_directory), file.errorString()));
+    return false;
+}
+
+void FileStore::setNotice(const QString &notice)
+{
+    if (m_notice == notice)
+        return;
+    m_notice = notice;
+    emit noticeChanged(notice);
+}

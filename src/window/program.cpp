@@ -1,0 +1,91 @@
+#include "window/program.h"
+
+#include "settings/valuefile.h"
+#include "ui_draw.h"
+#include "window/optionsmenu.h"
+#include "window/panelswitcher.h"
+#include "window/settingspanel.h"
+#include "window/widgetprompts.h"
+
+Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *parent)
+    : QObject(parent)
+    , m_store(places.programDirectory, places.fallbackDirectory)
+    , m_link(clock)
+    , m_prizes(m_store)
+    , m_options(m_settings)
+    , m_window(m_layout)
+    , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
+    , m_prompts(prompts ? prompts : m_ownPrompts.get())
+{
+    Ui::Draw &ui = m_window.ui();
+    m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
+    m_settingsPanel = std::make_unique<SettingsPanel>(ui, m_settings, m_prizes, m_store, m_layout);
+    m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
+
+    connect(ui.cmdExit, &QPushButton::clicked, &m_window, &Draw::close);
+    connect(ui.Command10, &QPushButton::clicked, &m_window, &Draw::close);
+    connect(ui.mnuExit, &QAction::triggered, &m_window, &Draw::close);
+    connect(&m_window, &Draw::unloading, this, &Program::Draw_Unload);
+
+    m_window.showNotice(m_store.notice());
+    connect(&m_store, &FileStore::noticeChanged, &m_window, &Draw::showNotice);
+}
+
+Program::~Program() = default;
+
+bool Program::Draw_Load()
+{
+    Ui::Draw &ui = m_window.ui();
+    for (int i = 0; i < 20; ++i) {
+        auto *box = ui.fra1->findChild<QTextEdit *>(QStringLiteral("txtText_%1").arg(i));
+        box->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+        box->setVisible(false);
+    }
+    m_layout.setVisible(WindowLayout::Frame22, false);
+    m_layout.setVisible(WindowLayout::Frame5, false);
+    m_layout.setVisible(WindowLayout::Frame3, false);
+    m_layout.setOuterHeight(WindowLayout::kNormalHeight);
+    m_layout.setOuterWidth(WindowLayout::kCompactWidth);
+    ui.Option1->setChecked(true);
+    m_layout.uncheckLister();
+    ui.HScroll1->setValue(0);
+    ui.txtText_0->setVisible(true);
+    m_options.setStayOnTop(true);
+
+    if (m_link.InitDDE() != 0) {
+        m_prompts->showError(m_link.applicationName(),
+                             tr("Error 10001: Failed to initialize DDE layer\n\n"
+                                "The chat client could not be reached. Start it, then start the program again."));
+        return false;
+    }
+
+    readSettings();
+    m_prizes.load();
+    m_options.markFromDelay();
+    m_window.centreOnScreen(m_layout.outerSize());
+    return true;
+}
+
+void Program::readSettings()
+{
+    const QStringList values = ValueFile::read(m_store, QString::fromUtf16(ValueFile::kSettings), HostSettings::kCount);
+    for (int i = 0; i < values.size(); ++i)
+        m_settings.setItem(i, values[i]);
+    // Checking a box runs its toggle, which turns "Yes" into "No"; the item is
+    // set back to "Yes" after it, so box and item agree.
+    const std::pair<int, HostSettings::Check> yesNo[] = {{HostSettings::SayPrizesYesNo, HostSettings::Check3},
+                                                         {HostSettings::ConfirmationYesNo, HostSettings::Check1},
+                                                         {HostSettings::SayWinnersYesNo, HostSettings::Check2}};
+    for (const auto &[item, check] : yesNo) {
+        if (m_settings.item(item) == u"Yes") {
+            m_settings.setChecked(check, true);
+            m_settings.setItem(item, QStringLiteral("Yes"));
+        }
+    }
+}
+
+void Program::Draw_Unload()
+{
+    m_link.KillDDE();
+    emit ended();
+}

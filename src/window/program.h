@@ -1,0 +1,73 @@
+#pragma once
+
+#include "chat/chatlink.h"
+#include "core/filestore.h"
+#include "settings/hostsettings.h"
+#include "settings/prizelist.h"
+#include "window/draw.h"
+#include "window/windowlayout.h"
+#include "window/windowoptions.h"
+
+#include <QObject>
+
+#include <memory>
+
+class Clock;
+class OptionsMenu;
+class PanelSwitcher;
+class Prompts;
+class SettingsPanel;
+
+// The whole program: its state, the chat link, the main window and the
+// panels that bind them. Draw_Load() is the start-up sequence; closing the
+// window is the shutdown.
+class Program : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Places
+    {
+        QString programDirectory = FileStore::defaultProgramDirectory();
+        QString fallbackDirectory = FileStore::defaultFallbackDirectory();
+    };
+
+    // prompts: who answers the program's questions; nullptr for the window's own dialogs.
+    Program(Clock &clock, const Places &places, Prompts *prompts = nullptr, QObject *parent = nullptr);
+    ~Program() override;
+
+    // The start-up sequence up to the moment the window may be shown. False
+    // when the chat client could not be reached; the host has been told and
+    // the window must not be shown.
+    bool Draw_Load();
+
+    Draw &window() { return m_window; }
+    ChatLink &link() { return m_link; }
+    FileStore &store() { return m_store; }
+    HostSettings &settings() { return m_settings; }
+    PrizeList &prizes() { return m_prizes; }
+    WindowLayout &layout() { return m_layout; }
+    WindowOptions &options() { return m_options; }
+    Prompts &prompts() { return *m_prompts; }
+
+signals:
+    // The window has been unloaded and the chat link closed: time to end.
+    void ended();
+
+private:
+    void Draw_Unload();
+    void readSettings();
+
+    FileStore m_store;
+    ChatLink m_link;
+    HostSettings m_settings;
+    PrizeList m_prizes;
+    WindowLayout m_layout;
+    WindowOptions m_options;
+    Draw m_window;
+    std::unique_ptr<Prompts> m_ownPrompts;
+    Prompts *m_prompts;
+    std::unique_ptr<PanelSwitcher> m_switcher;
+    std::unique_ptr<SettingsPanel> m_settingsPanel;
+    std::unique_ptr<OptionsMenu> m_optionsMenu;
+};

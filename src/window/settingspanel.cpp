@@ -1,0 +1,117 @@
+#include "window/settingspanel.h"
+
+#include "core/filestore.h"
+#include "settings/hostsettings.h"
+#include "settings/prizelist.h"
+#include "settings/valuefile.h"
+#include "ui_draw.h"
+#include "window/windowlayout.h"
+
+namespace {
+
+QLineEdit *itemBox(Ui::Draw &ui, int index)
+{
+    return ui.client->findChild<QLineEdit *>(QStringLiteral("txtSettings_%1").arg(index));
+}
+
+QLineEdit *prizeBox(Ui::Draw &ui, int index)
+{
+    return ui.client->findChild<QLineEdit *>(QStringLiteral("txtPrizes_%1").arg(index));
+}
+
+void showText(QLineEdit *box, const QString &text)
+{
+    if (box && box->text() != text)
+        box->setText(text);
+}
+
+} // namespace
+
+SettingsPanel::SettingsPanel(Ui::Draw &ui, HostSettings &settings, PrizeList &prizes, FileStore &store,
+                             WindowLayout &layout, QObject *parent)
+    : QObject(parent)
+    , m_ui(ui)
+    , m_settings(settings)
+    , m_prizes(prizes)
+    , m_store(store)
+    , m_layout(layout)
+{
+    bindItems();
+    bindChecks();
+    bindPrizes();
+    connect(ui.Command17, &QPushButton::clicked, this, &SettingsPanel::Command17_Click);
+    connect(ui.Command18, &QPushButton::clicked, this, &SettingsPanel::Command18_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &SettingsPanel::Command2_Click);
+}
+
+void SettingsPanel::bindItems()
+{
+    for (int i = 0; i < HostSettings::kCount; ++i) {
+        QLineEdit *box = itemBox(m_ui, i);
+        if (!box)
+            continue; // items 14 to 16 have no box in the window
+        box->setText(m_settings.item(i));
+        connect(box, &QLineEdit::textEdited, &m_settings, [this, i](const QString &text) {
+            m_settings.setItem(i, text);
+        });
+    }
+    connect(&m_settings, &HostSettings::itemChanged, this,
+            [this](int index, const QString &text) { showText(itemBox(m_ui, index), text); });
+}
+
+void SettingsPanel::bindChecks()
+{
+    const std::pair<HostSettings::Check, QCheckBox *> checks[] = {
+        {HostSettings::Check1, m_ui.Check1}, {HostSettings::Check2, m_ui.Check2}, {HostSettings::Check3, m_ui.Check3}};
+    for (const auto &[check, box] : checks) {
+        box->setChecked(m_settings.isChecked(check));
+        connect(box, &QCheckBox::clicked, &m_settings,
+                [this, check = check](bool checked) { m_settings.setChecked(check, checked); });
+    }
+    connect(&m_settings, &HostSettings::checkedChanged, this, [this](HostSettings::Check check, bool checked) {
+        QCheckBox *boxes[] = {m_ui.Check1, m_ui.Check2, m_ui.Check3};
+        boxes[check]->setChecked(checked);
+    });
+}
+
+void SettingsPanel::bindPrizes()
+{
+    for (int i = 0; i < PrizeList::kCount; ++i) {
+        QLineEdit *box = prizeBox(m_ui, i);
+        box->setText(m_prizes.prize(i));
+        connect(box, &QLineEdit::textEdited, &m_prizes, [this, i](const QString &text) { m_prizes.setPrize(i, text); });
+    }
+    connect(&m_prizes, &PrizeList::prizeChanged, this,
+            [this](int index, const QString &text) { showText(prizeBox(m_ui, index), text); });
+    connect(m_ui.VScroll1, &QScrollBar::valueChanged, &m_prizes, &PrizeList::VScroll1_Change);
+    connect(&m_prizes, &PrizeList::pageChanged, this, &SettingsPanel::showPrizePage);
+    showPrizePage(m_prizes.page());
+}
+
+void SettingsPanel::showPrizePage(int page)
+{
+    for (int i = 0; i < PrizeList::kCount; ++i)
+        prizeBox(m_ui, i)->setVisible(i == page);
+    m_ui.Frame17->setTitle(m_prizes.caption());
+    if (m_ui.VScroll1->value() != page)
+        m_ui.VScroll1->setValue(page);
+}
+
+void SettingsPanel::Command17_Click()
+{
+    ValueFile::write(m_store, QString::fromUtf16(ValueFile::kSettings), m_settings.items());
+    m_layout.setOuterHeight(WindowLayout::kNormalHeight);
+    m_layout.setOuterWidth(WindowLayout::kCompactWidth);
+}
+
+void SettingsPanel::Command18_Click()
+{
+    m_settings.clear();
+    m_prizes.clear();
+}
+
+void SettingsPanel::Command2_Click()
+{
+    m_settings.restoreDefaults();
+    m_prizes.restoreDefaults();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class FileStore;
+class HostSettings;
+class PrizeList;
+class WindowLayout;
+namespace Ui {
+class Draw;
+}
+
+// The three settings panels and their buttons: every box shows its item and
+// writes the host's edits back at once; the prize boxes page with VScroll1.
+class SettingsPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    SettingsPanel(Ui::Draw &ui, HostSettings &settings, PrizeList &prizes, FileStore &store, WindowLayout &layout,
+                  QObject *parent = nullptr);
+
+    void Command17_Click(); // "Ok"
+    void Command18_Click(); // "Clear"
+    void Command2_Click();  // "Restore Defults"
+
+private:
+    void bindItems();
+    void bindChecks();
+    void bindPrizes();
+    void showPrizePage(int page);
+
+    Ui::Draw &m_ui;
+    HostSettings &m_settings;
+    PrizeList &m_prizes;
+    FileStore &m_store;
+    WindowLayout &m_layout;
+};

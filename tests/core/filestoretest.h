@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class FileStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesIntoTheProgramDirectory();
+    void fallsBackWhenTheProgramDirectoryCannotBeWritten();
+    void aFailedWriteKeepsTheOldFileAndSaysSo();
+    void readsOnlyTheStartOfAHugeFile();
+};

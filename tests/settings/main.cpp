@@ -1,0 +1,5 @@
+#include "hostsettingstest.h"
+#include "prizelisttest.h"
+#include "support/testmain.h"
+
+RAFFLER_TEST_MAIN(HostSettingsTest, PrizeListTest)
