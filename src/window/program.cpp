@@ -2,6 +2,7 @@
 
 #include "settings/valuefile.h"
 #include "ui_draw.h"
+#include "window/listbinding.h"
 #include "window/optionsmenu.h"
 #include "window/panelswitcher.h"
 #include "window/settingspanel.h"
@@ -12,6 +13,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_store(places.programDirectory, places.fallbackDirectory)
     , m_link(clock)
     , m_prizes(m_store)
+    , m_recovery(m_lists, m_store)
     , m_options(m_settings)
     , m_window(m_layout)
     , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
@@ -21,6 +23,12 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
     m_settingsPanel = std::make_unique<SettingsPanel>(ui, m_settings, m_prizes, m_store, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
+    new ListBinding(ui.lstAvatars, m_lists.lstAvatars);
+    new ListBinding(ui.List1, m_lists.List1);
+    new ListBinding(ui.List3, m_lists.List3);
+    new ListBinding(ui.List4, m_lists.List4);
+    // The whole window, menus included, takes no input while an operation speaks.
+    connect(&m_input, &WindowInput::enabledChanged, &m_window, &Draw::setEnabled);
 
     connect(ui.cmdExit, &QPushButton::clicked, &m_window, &Draw::close);
     connect(ui.Command10, &QPushButton::clicked, &m_window, &Draw::close);

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "chat/chatlink.h"
+#include "chat/tokenizer.h"
 #include "core/filestore.h"
+#include "core/playerlists.h"
+#include "core/recovery.h"
+#include "core/windowinput.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "window/draw.h"
@@ -49,6 +53,10 @@ public:
     WindowLayout &layout() { return m_layout; }
     WindowOptions &options() { return m_options; }
     Prompts &prompts() { return *m_prompts; }
+    PlayerLists &lists() { return m_lists; }
+    Recovery &recovery() { return m_recovery; }
+    Tokenizer &tokenizer() { return m_tokenizer; }
+    WindowInput &input() { return m_input; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -60,8 +68,12 @@ private:
 
     FileStore m_store;
     ChatLink m_link;
+    Tokenizer m_tokenizer;
+    WindowInput m_input;
     HostSettings m_settings;
     PrizeList m_prizes;
+    PlayerLists m_lists;
+    Recovery m_recovery;
     WindowLayout m_layout;
     WindowOptions m_options;
     Draw m_window;
