@@ -3,8 +3,10 @@
 #include "settings/valuefile.h"
 #include "ui_draw.h"
 #include "window/listbinding.h"
+#include "window/listerpanel.h"
 #include "window/optionsmenu.h"
 #include "window/panelswitcher.h"
+#include "window/rafflerpanel.h"
 #include "window/settingspanel.h"
 #include "window/widgetprompts.h"
 
@@ -14,6 +16,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_link(clock)
     , m_prizes(m_store)
     , m_recovery(m_lists, m_store)
+    , m_intake(m_link, m_settings, m_lists, m_tokenizer)
     , m_options(m_settings)
     , m_window(m_layout)
     , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
@@ -23,6 +26,8 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
     m_settingsPanel = std::make_unique<SettingsPanel>(ui, m_settings, m_prizes, m_store, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
+    m_rafflerPanel = std::make_unique<RafflerPanel>(ui, RafflerPanel::Parts{m_link, m_intake, m_recovery, m_input});
+    m_listerPanel = std::make_unique<ListerPanel>(ui, ListerPanel::Parts{m_link, m_intake, m_recovery, m_input});
     new ListBinding(ui.lstAvatars, m_lists.lstAvatars);
     new ListBinding(ui.List1, m_lists.List1);
     new ListBinding(ui.List3, m_lists.List3);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/chatlink.h"
+#include "chat/registrationintake.h"
 #include "chat/tokenizer.h"
 #include "core/filestore.h"
 #include "core/playerlists.h"
@@ -17,9 +18,11 @@
 #include <memory>
 
 class Clock;
+class ListerPanel;
 class OptionsMenu;
 class PanelSwitcher;
 class Prompts;
+class RafflerPanel;
 class SettingsPanel;
 
 // The whole program: its state, the chat link, the main window and the
@@ -57,6 +60,7 @@ public:
     Recovery &recovery() { return m_recovery; }
     Tokenizer &tokenizer() { return m_tokenizer; }
     WindowInput &input() { return m_input; }
+    RegistrationIntake &intake() { return m_intake; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -74,6 +78,7 @@ private:
     PrizeList m_prizes;
     PlayerLists m_lists;
     Recovery m_recovery;
+    RegistrationIntake m_intake;
     WindowLayout m_layout;
     WindowOptions m_options;
     Draw m_window;
@@ -82,4 +87,6 @@ private:
     std::unique_ptr<PanelSwitcher> m_switcher;
     std::unique_ptr<SettingsPanel> m_settingsPanel;
     std::unique_ptr<OptionsMenu> m_optionsMenu;
+    std::unique_ptr<RafflerPanel> m_rafflerPanel;
+    std::unique_ptr<ListerPanel> m_listerPanel;
 };

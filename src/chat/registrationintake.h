@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class ChatLink;
+class HostSettings;
+class Recovery;
+class Tokenizer;
+class WindowInput;
+struct PlayerLists;
+
+// Takes players in from the transcript: every new "ESP from" sender whose
+// text starts with the registration symbol enters the ledger List2, the
+// raffle's players and the Lister's queue, and gets the confirmation ESP when
+// "Confermation?" is checked. Also learns which avatar is the host.
+class RegistrationIntake : public QObject
+{
+    Q_OBJECT
+
+public:
+    // How long a "Get Reg" or a Start waits for the chat client's text.
+    static constexpr qint64 kTranscriptWaitMs = 5000;
+
+    RegistrationIntake(ChatLink &link, HostSettings &settings, PlayerLists &lists, Tokenizer &tokenizer,
+                       QObject *parent = nullptr);
+
+    // The host's avatar name; empty until a marker line reveals it.
+    QString txtHost() const { return m_host; }
+    void setTxtHost(const QString &host) { m_host = host; }
+
+    // Reads a fresh transcript and takes in the new registrations. When no
+    // text arrives within the wait, nothing is scanned.
+    void ScanRegistrations();
+    // The avatar who said the marker becomes the host and enters the ledger.
+    void FindHost(const QString &text);
+    // The host look-up of the Lister's Start, on the transcript the link holds.
+    QString GetHost();
+
+    // The "Get Reg" buttons; the raffle's also saves the recovery file.
+    void cmdGetText_Click(WindowInput &input, Recovery &recovery);
+    void Command9_Click(WindowInput &input);
+
+private:
+    ChatLink &m_link;
+    HostSettings &m_settings;
+    PlayerLists &m_lists;
+    Tokenizer &m_tokenizer;
+    QString m_host;
+};

@@ -1,0 +1,61 @@
+#include "literalscan.h"
+
+#include "chat/transcripttext.h"
+
+using namespace TranscriptText;
+
+namespace {
+
+const QString kMarker = QStringLiteral("Corvane's Hoster");
+const QString kCrLf = QStringLiteral("\r\n");
+
+QStringView lineAround(const QString &text, qsizetype at)
+{
+    const qsizetype previous = at == 0 ? -1 : text.lastIndexOf(kCrLf, at - 1);
+    const qsizetype start = previous < 0 ? 0 : previous + 2;
+    const qsizetype end = text.indexOf(kCrLf, at);
+    return QStringView(text).sliced(start, (end < 0 ? text.size() : end) - start);
+}
+
+// The first occurrence of the text in a line of the host's, or -1.
+qsizetype findInHostsLines(const QString &text, const QString &what, const QString &host)
+{
+    for (qsizetype at = text.indexOf(what); at >= 0; at = text.indexOf(what, at + 1)) {
+        if (isHostsRoomLine(lineAround(text, at), host))
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+QStringList literalScan(QString transcript, const QString &symbol, const QString &host, QSet<QString> registered)
+{
+    QStringList taken;
+    if (transcript.isEmpty())
+        return taken;
+
+    for (qsizetype p = findInHostsLines(transcript, kMarker, host); p >= 0;
+         p = findInHostsLines(transcript, kMarker, host)) {
+        const qsizetype c = transcript.indexOf(kCrLf, p + kMarker.size());
+        transcript = c < 0 ? QString() : transcript.mid(c + 2);
+    }
+
+    const qsizetype n = CountLines(transcript);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString line = GetLine(transcript, 1);
+        if (transcript.left(8) == u"ESP from") {
+            const QString message = trimBlanks(GetMessage(line)).toString();
+            if (message.left(1) == symbol) {
+                const QString name = GetSender(line);
+                const QString removal = QStringLiteral("*** ") + name + QStringLiteral(" has been removed ***");
+                if (!name.isEmpty() && findInHostsLines(transcript, removal, host) < 0 && !registered.contains(name)) {
+                    registered.insert(name);
+                    taken.append(name);
+                }
+            }
+        }
+        transcript = transcript.mid(line.size() + 2);
+    }
+    return taken;
+}
