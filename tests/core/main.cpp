@@ -1,7 +1,9 @@
 #include "ansitest.h"
 #include "filestoretest.h"
 #include "numbertexttest.h"
+#include "playerlisttest.h"
 #include "quotedlinestest.h"
+#include "recoverytest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(AnsiTest, NumberTextTest, QuotedLinesTest, FileStoreTest)
+RAFFLER_TEST_MAIN(AnsiTest, NumberTextTest, QuotedLinesTest, FileStoreTest, PlayerListTest, RecoveryTest)
