@@ -10,7 +10,10 @@ BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 
 
-.PHONY: all deps deps-fuzz configure build run test screenshots bench clean
+FUZZERS      := intake recovery quotedlines
+FUZZ_SECONDS ?= 180
+
+.PHONY: all deps deps-fuzz configure build run test screenshots bench fuzz clean
 
 all: build
 
@@ -40,6 +43,18 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	@for b in build/release/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# Each fuzz target for FUZZ_SECONDS; new finds go to build/fuzz/corpus, the
+# seeds under fuzz/corpus stay as they are.
+fuzz: deps-fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	@for f in $(FUZZERS); do \
+	    mkdir -p build/fuzz/corpus/$$f; \
+	    echo "== fuzz_$$f for $(FUZZ_SECONDS) s"; \
+	    build/fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        build/fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
+	done
 
 clean:
 	rm -rf build

@@ -4,6 +4,11 @@ set(RAFFLER_WARNINGS
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
     -Wcast-align -Wimplicit-fallthrough -Wmissing-declarations)
 
+if(RAFFLER_FUZZ)
+    # Every library is instrumented for coverage; the fuzz targets link the fuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(RAFFLER_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)

@@ -1,68 +1,59 @@
 #include "chat/patternsearch.h"
 
 #include <algorithm>
-#include <deque>
-
-namespace {
-
-quint64 edgeKey(int node, char16_t c)
-{
-    return (static_cast<quint64>(node) << 16) | c;
-}
-
-} // namespace
 
 int PatternSearch::child(int node, char16_t c) const
 {
-    const auto edge = m_edges.find(edgeKey(node, c));
-    return edge == m_edges.end() ? -1 : edge->second;
+    for (int next = m_nodes[node].firstChild; next >= 0; next = m_nodes[next].nextSibling) {
+        if (m_nodes[next].c == c)
+            return next;
+    }
+    return -1;
 }
 
 int PatternSearch::add(QStringView pattern)
 {
     int node = 0;
-    for (const QChar c : pattern) {
-        int next = child(node, c.unicode());
+    for (const QChar qc : pattern) {
+        const char16_t c = qc.unicode();
+        int next = child(node, c);
         if (next < 0) {
             next = static_cast<int>(m_nodes.size());
-            m_nodes.push_back(Node{});
-            m_edges.emplace(edgeKey(node, c.unicode()), next);
+            Node added;
+            added.c = c;
+            added.nextSibling = m_nodes[node].firstChild;
+            m_nodes.push_back(added);
+            m_nodes[node].firstChild = next;
         }
         node = next;
     }
-    const auto known = std::find(m_terminals.cbegin(), m_terminals.cend(), node);
-    if (known != m_terminals.cend())
-        return static_cast<int>(known - m_terminals.cbegin());
-    m_terminals.push_back(node);
-    return static_cast<int>(m_terminals.size() - 1);
+    if (m_nodes[node].pattern < 0) {
+        m_nodes[node].pattern = static_cast<int>(m_terminals.size());
+        m_terminals.push_back(node);
+    }
+    return m_nodes[node].pattern;
 }
 
 void PatternSearch::build()
 {
-    // Children by parent, to walk the trie breadth first.
-    std::vector<std::vector<std::pair<char16_t, int>>> children(m_nodes.size());
-    for (const auto &[key, node] : m_edges)
-        children[key >> 16].emplace_back(static_cast<char16_t>(key & 0xFFFF), node);
-
-    std::deque<int> queue{0};
     m_breadthFirst.clear();
-    while (!queue.empty()) {
-        const int node = queue.front();
-        queue.pop_front();
-        m_breadthFirst.push_back(node);
-        for (const auto &[c, next] : children[node]) {
+    m_breadthFirst.reserve(m_nodes.size());
+    m_breadthFirst.push_back(0);
+    for (std::size_t i = 0; i < m_breadthFirst.size(); ++i) {
+        const int node = m_breadthFirst[i];
+        for (int next = m_nodes[node].firstChild; next >= 0; next = m_nodes[next].nextSibling) {
             // The longest proper suffix of next's path that is also a path.
             int target = -1;
             if (node != 0) {
                 int fail = m_nodes[node].fail;
-                target = child(fail, c);
+                target = child(fail, m_nodes[next].c);
                 while (target < 0 && fail != 0) {
                     fail = m_nodes[fail].fail;
-                    target = child(fail, c);
+                    target = child(fail, m_nodes[next].c);
                 }
             }
             m_nodes[next].fail = target >= 0 ? target : 0;
-            queue.push_back(next);
+            m_breadthFirst.push_back(next);
         }
     }
 }
@@ -89,10 +80,11 @@ qsizetype PatternSearch::lastTextOf(int pattern)
         // A state found also means every pattern on its chain of failure
         // links was found; hand the latest text down that chain, deepest first.
         for (auto it = m_breadthFirst.crbegin(); it != m_breadthFirst.crend(); ++it) {
+            if (*it == 0)
+                continue;
             Node &node = m_nodes[*it];
             Node &fail = m_nodes[node.fail];
-            if (*it != 0)
-                fail.lastText = std::max(fail.lastText, node.lastText);
+            fail.lastText = std::max(fail.lastText, node.lastText);
         }
         m_propagated = true;
     }

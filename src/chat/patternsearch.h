@@ -2,7 +2,6 @@
 
 #include <QStringView>
 
-#include <unordered_map>
 #include <vector>
 
 // Finds many patterns in many texts in one pass over each text (an
@@ -25,14 +24,19 @@ public:
 private:
     int child(int node, char16_t c) const;
 
+    // A trie node; its children form a list through nextSibling, since most
+    // nodes have one child and few have more than a handful.
     struct Node
     {
+        char16_t c = 0;
+        int firstChild = -1;
+        int nextSibling = -1;
         int fail = 0;
+        int pattern = -1;
         qsizetype lastText = -1;
     };
     std::vector<Node> m_nodes{Node{}};
-    std::unordered_map<quint64, int> m_edges; // (node << 16 | character) -> node
-    std::vector<int> m_terminals;              // pattern -> node
-    std::vector<int> m_breadthFirst;           // nodes, shallowest first
+    std::vector<int> m_terminals;    // pattern -> node
+    std::vector<int> m_breadthFirst; // nodes, shallowest first
     bool m_propagated = false;
 };

@@ -3,6 +3,8 @@
 #include "chat/patternsearch.h"
 #include "chat/transcripttext.h"
 
+#include <QStringMatcher>
+
 #include <vector>
 
 namespace RegistrationScan {
@@ -18,18 +20,17 @@ QString removalOf(const QString &name)
     return QStringLiteral("*** ") + name + QString::fromUtf16(kRemovedEnd);
 }
 
-// Calls f(line, index) for every line of the text, the last one included.
-template<typename F>
-void forEachLine(QStringView text, F f)
+qsizetype startOfLine(QStringView text, qsizetype at)
 {
-    qsizetype start = 0;
-    for (qsizetype index = 0;; ++index) {
-        const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
-        f(end < 0 ? text.sliced(start) : text.sliced(start, end - start), index);
-        if (end < 0)
-            return;
-        start = end + 2;
-    }
+    const qsizetype previousEnd = at == 0 ? -1 : text.lastIndexOf(QStringView(kLineEnd), at - 1);
+    return previousEnd < 0 ? 0 : previousEnd + 2;
+}
+
+// The line that begins at `start`, without its CR LF.
+QStringView lineAt(QStringView text, qsizetype start)
+{
+    const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
+    return text.sliced(start, (end < 0 ? text.size() : end) - start);
 }
 
 } // namespace
@@ -39,15 +40,12 @@ QStringView afterNewestMarker(QStringView transcript, const QString &host)
     // Markers are rare: find each and look at the line that holds it.
     qsizetype cut = -1;
     for (qsizetype at = transcript.indexOf(QStringView(kHostMarker)); at >= 0;) {
-        const qsizetype previousEnd = at == 0 ? -1 : transcript.lastIndexOf(QStringView(kLineEnd), at - 1);
-        const qsizetype start = previousEnd < 0 ? 0 : previousEnd + 2;
-        const qsizetype lineEnd = transcript.indexOf(QStringView(kLineEnd), at);
-        const QStringView line = transcript.sliced(start, (lineEnd < 0 ? transcript.size() : lineEnd) - start);
+        const qsizetype start = startOfLine(transcript, at);
+        const QStringView line = lineAt(transcript, start);
+        const qsizetype lineEnd = start + line.size();
         if (isHostsRoomLine(line, host))
-            cut = lineEnd < 0 ? transcript.size() : lineEnd + 2;
-        if (lineEnd < 0)
-            break;
-        at = transcript.indexOf(QStringView(kHostMarker), lineEnd + 2);
+            cut = std::min(lineEnd + 2, transcript.size());
+        at = transcript.indexOf(QStringView(kHostMarker), lineEnd);
     }
     return cut < 0 ? transcript : transcript.sliced(cut);
 }
@@ -57,44 +55,57 @@ QStringList newRegistrations(QStringView transcript, const QString &symbol, cons
 {
     if (transcript.isEmpty())
         return {};
-    const QStringView lines = afterNewestMarker(transcript, host);
+    const QStringView text = afterNewestMarker(transcript, host);
 
-    // First pass: the ESPs that carry the symbol, and the host's lines that
-    // may announce removals.
+    // The ESP lines, found by a search for their beginning rather than by a
+    // walk over every line. Positions stand in for line numbers.
     struct Candidate
     {
-        qsizetype line;
+        qsizetype lineStart;
         QString name;
         int removal;
     };
     std::vector<Candidate> candidates;
-    std::vector<std::pair<QStringView, qsizetype>> removalLines;
     PatternSearch removals;
-    forEachLine(lines, [&](QStringView line, qsizetype index) {
-        if (line.startsWith(u"ESP from")) {
+    static const QStringMatcher espStart(u"\r\nESP from");
+    for (qsizetype start = text.startsWith(u"ESP from") ? 0 : -1;;) {
+        if (start >= 0) {
+            const QStringView line = lineAt(text, start);
             const QStringView message = trimBlanks(GetMessage(line));
-            if (message.first(std::min<qsizetype>(1, message.size())) != symbol)
-                return;
-            QString name = GetSender(line);
-            if (name.isEmpty())
-                return; // a line that names nobody registers nobody
-            const int removal = removals.add(removalOf(name));
-            candidates.push_back({index, std::move(name), removal});
-        } else if (line.contains(QStringView(kRemovedEnd)) && isHostsRoomLine(line, host)) {
-            removalLines.emplace_back(line, index);
+            if (message.first(std::min<qsizetype>(1, message.size())) == symbol) {
+                QString name = GetSender(line);
+                if (!name.isEmpty()) { // a line that names nobody registers nobody
+                    const int removal = removals.add(removalOf(name));
+                    candidates.push_back({start, std::move(name), removal});
+                }
+            }
         }
-    });
+        const qsizetype next = espStart.indexIn(text, start + 1);
+        if (next < 0)
+            break;
+        start = next + 2;
+    }
     if (candidates.empty())
         return {};
 
+    // The host's lines that announce removals, each once.
     removals.build();
-    for (const auto &[line, index] : removalLines)
-        removals.scan(line, index);
+    static const QStringMatcher removedEnd(QString::fromUtf16(kRemovedEnd));
+    qsizetype lastLine = -1;
+    for (qsizetype at = removedEnd.indexIn(text, 0); at >= 0; at = removedEnd.indexIn(text, at + 1)) {
+        const qsizetype lineStart = startOfLine(text, at);
+        if (lineStart == lastLine)
+            continue;
+        lastLine = lineStart;
+        const QStringView line = lineAt(text, lineStart);
+        if (isHostsRoomLine(line, host))
+            removals.scan(line, lineStart);
+    }
 
     QStringList taken;
     QSet<QString> ledger = registered;
     for (const Candidate &candidate : candidates) {
-        if (removals.lastTextOf(candidate.removal) >= candidate.line)
+        if (removals.lastTextOf(candidate.removal) >= candidate.lineStart)
             continue; // removed after registering: not taken in again
         if (ledger.contains(candidate.name))
             continue;

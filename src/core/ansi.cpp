@@ -29,11 +29,18 @@ namespace Ansi {
 
 QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(char16_t(byte));
+    // Latin-1 is the code page but for 0x80 to 0x9F: convert in bulk, which
+    // is fast, and mend those few afterwards when there are any.
+    QString text = QString::fromLatin1(bytes);
+    unsigned char high = 0;
+    for (const char c : bytes)
+        high |= static_cast<unsigned char>((static_cast<unsigned char>(c) & 0xE0) == 0x80);
+    if (!high)
+        return text;
+    char16_t *chars = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (chars[i] >= 0x80 && chars[i] <= 0x9F)
+            chars[i] = kHighControls[chars[i] - 0x80];
     }
     return text;
 }

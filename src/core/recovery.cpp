@@ -6,30 +6,33 @@
 
 #include <QCoreApplication>
 
+#include <optional>
 #include <utility>
-#include <vector>
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-// The records of a file: the list each entry belongs to, in file order. A
-// record is a tag line and the line after it, whatever that holds, so a name
-// with a comma or one that reads like a tag comes back whole. A line that is
-// no tag is passed over; a tag on the last line has no entry and ends it.
-std::vector<std::pair<PlayerList *, QString>> parse(const QByteArray &bytes, PlayerLists &lists)
+// The list a tag line names, by its place in PlayerLists::all(), or -1.
+int tagOf(QByteArrayView line)
 {
-    std::vector<std::pair<PlayerList *, QString>> records;
-    const auto tagged = [&lists](QByteArrayView line) -> PlayerList * {
-        while (line.startsWith(' ') || line.startsWith('\t'))
-            line = line.sliced(1);
-        for (PlayerList *list : lists.all()) {
-            if (line == list->name().toLatin1())
-                return list;
-        }
-        return nullptr;
-    };
+    while (line.startsWith(' ') || line.startsWith('\t'))
+        line = line.sliced(1);
+    for (std::size_t i = 0; i < PlayerLists::kNames.size(); ++i) {
+        if (line == PlayerLists::kNames[i])
+            return static_cast<int>(i);
+    }
+    return -1;
+}
 
+} // namespace
+
+// A record is a tag line and the line after it, whatever that holds, so a
+// name with a comma or one that reads like a tag comes back whole. A line
+// that is no tag is passed over; a tag on the last line has no entry.
+Recovery::Records Recovery::parse(const QByteArray &bytes)
+{
+    Records records;
     qsizetype pos = 0;
     const auto nextLine = [&bytes, &pos]() -> std::optional<QByteArrayView> {
         if (pos >= bytes.size())
@@ -41,10 +44,9 @@ std::vector<std::pair<PlayerList *, QString>> parse(const QByteArray &bytes, Pla
         pos = end + 2;
         return line;
     };
-
     while (const auto line = nextLine()) {
-        PlayerList *list = tagged(*line);
-        if (!list)
+        const int list = tagOf(*line);
+        if (list < 0)
             continue;
         const auto entry = nextLine();
         if (!entry)
@@ -53,8 +55,6 @@ std::vector<std::pair<PlayerList *, QString>> parse(const QByteArray &bytes, Pla
     }
     return records;
 }
-
-} // namespace
 
 Recovery::Recovery(PlayerLists &lists, FileStore &store, QObject *parent)
     : QObject(parent)
@@ -67,7 +67,7 @@ QByteArray Recovery::format(const PlayerLists &lists)
 {
     QByteArray bytes;
     for (const PlayerList *list : lists.all()) {
-        const QByteArray tag = list->name().toLatin1() + kLineEnd;
+        const QByteArray tag = list->name().toLatin1() + kLineEnd; // the tag is the list's control name
         for (const QString &entry : list->names())
             bytes += tag + Ansi::encode(entry) + kLineEnd;
     }
@@ -92,12 +92,13 @@ bool Recovery::ReadRecovery()
         return false;
 
     m_restoring = true;
-    const auto records = parse(*bytes, m_lists);
-    for (PlayerList *list : m_lists.all())
+    const Records records = parse(*bytes);
+    const auto lists = m_lists.all();
+    for (PlayerList *list : lists)
         list->clear();
     for (const auto &[list, entry] : records) {
         QCoreApplication::processEvents();
-        list->add(entry);
+        lists[list]->add(entry);
     }
     m_restoring = false;
 

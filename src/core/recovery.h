@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class FileStore;
 struct PlayerLists;
 
@@ -36,6 +39,11 @@ public:
 
     // The file's bytes for the lists as they stand.
     static QByteArray format(const PlayerLists &lists);
+
+    // The records of a file in file order: the list an entry belongs to (its
+    // place in PlayerLists::all()) and the entry.
+    using Records = std::vector<std::pair<int, QString>>;
+    static Records parse(const QByteArray &bytes);
 
 private:
     PlayerLists &m_lists;
