@@ -17,6 +17,11 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_prizes(m_store)
     , m_recovery(m_lists, m_store)
     , m_intake(m_link, m_settings, m_lists, m_tokenizer)
+    , m_colours(m_link, m_input)
+    , m_announcements(m_link, m_settings, m_prizes, m_intake)
+    , m_picker(clock)
+    , m_raffle({m_link, m_settings, m_prizes, m_lists, m_intake, m_recovery, m_input, m_colours, m_state,
+                m_announcements, m_picker})
     , m_options(m_settings)
     , m_window(m_layout)
     , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
@@ -26,7 +31,9 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
     m_settingsPanel = std::make_unique<SettingsPanel>(ui, m_settings, m_prizes, m_store, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
-    m_rafflerPanel = std::make_unique<RafflerPanel>(ui, RafflerPanel::Parts{m_link, m_intake, m_recovery, m_input});
+    m_rafflerPanel = std::make_unique<RafflerPanel>(
+        ui, RafflerPanel::Parts{m_link, m_raffle, m_announcements, m_intake, m_recovery, m_input, m_layout});
+    bindOpeningMode();
     m_listerPanel = std::make_unique<ListerPanel>(ui, ListerPanel::Parts{m_link, m_intake, m_recovery, m_input});
     new ListBinding(ui.lstAvatars, m_lists.lstAvatars);
     new ListBinding(ui.List1, m_lists.List1);
@@ -77,6 +84,19 @@ bool Program::Draw_Load()
     m_options.markFromDelay();
     m_window.centreOnScreen(m_layout.outerSize());
     return true;
+}
+
+void Program::bindOpeningMode()
+{
+    Ui::Draw &ui = m_window.ui();
+    const auto follow = [this, &ui] {
+        m_state.opening = ui.Option1->isChecked()   ? GameState::Opening::ClearList
+                          : ui.Option2->isChecked() ? GameState::Opening::ResetList
+                                                    : GameState::Opening::Neither;
+    };
+    connect(ui.Option1, &QRadioButton::toggled, this, follow);
+    connect(ui.Option2, &QRadioButton::toggled, this, follow);
+    follow();
 }
 
 void Program::readSettings()

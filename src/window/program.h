@@ -7,6 +7,11 @@
 #include "core/playerlists.h"
 #include "core/recovery.h"
 #include "core/windowinput.h"
+#include "games/announcements.h"
+#include "games/colourcaller.h"
+#include "games/gamestate.h"
+#include "games/raffle.h"
+#include "games/winnerpicker.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "window/draw.h"
@@ -61,6 +66,9 @@ public:
     Tokenizer &tokenizer() { return m_tokenizer; }
     WindowInput &input() { return m_input; }
     RegistrationIntake &intake() { return m_intake; }
+    GameState &state() { return m_state; }
+    ColourCaller &colours() { return m_colours; }
+    Raffle &raffle() { return m_raffle; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -69,6 +77,7 @@ signals:
 private:
     void Draw_Unload();
     void readSettings();
+    void bindOpeningMode();
 
     FileStore m_store;
     ChatLink m_link;
@@ -79,6 +88,11 @@ private:
     PlayerLists m_lists;
     Recovery m_recovery;
     RegistrationIntake m_intake;
+    GameState m_state;
+    ColourCaller m_colours;
+    Announcements m_announcements;
+    WinnerPicker m_picker;
+    Raffle m_raffle;
     WindowLayout m_layout;
     WindowOptions m_options;
     Draw m_window;

@@ -2,10 +2,13 @@
 
 #include <QObject>
 
+class Announcements;
 class ChatLink;
+class Raffle;
 class Recovery;
 class RegistrationIntake;
 class WindowInput;
+class WindowLayout;
 namespace Ui {
 class Draw;
 }
@@ -19,15 +22,26 @@ public:
     struct Parts
     {
         ChatLink &link;
+        Raffle &raffle;
+        Announcements &announcements;
         RegistrationIntake &intake;
         Recovery &recovery;
         WindowInput &input;
+        WindowLayout &layout;
     };
 
     RafflerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent = nullptr);
 
+    void cmdStart_Click();   // "Start"
+    void Command13_Click();  // "Round #"
+    void Command32_Click();  // "Call 4 Reg"
     void cmdGetText_Click(); // "Get Reg"
+    void Command1_Click();   // "Say List"
+    void Command29_Click();  // "Closing"
+    void Command3_Click();   // "Draw"
     void Command19_Click();  // "Recover"
+    void Command21_Click();  // "Colors Caller"
+    void Command34_Click();  // "Say Prizes"
 
 private:
     Parts m_parts;

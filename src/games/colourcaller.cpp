@@ -1,0 +1,89 @@
+#include "games/colourcaller.h"
+
+#include "chat/chatlink.h"
+#include "core/windowinput.h"
+
+ColourCaller::ColourCaller(ChatLink &link, WindowInput &input, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_input(input)
+{
+    for (int c = 0; c < ColourCount; ++c)
+        m_colours[c].nameBox = nameOf(static_cast<Colour>(c));
+}
+
+QString ColourCaller::nameOf(Colour colour)
+{
+    static const char16_t *const names[] = {u"Red", u"Blue", u"Green", u"Silver", u"Black", u"Gold"};
+    return QString::fromUtf16(names[colour]);
+}
+
+void ColourCaller::setHolder(Colour colour, const QString &holder)
+{
+    if (m_colours[colour].holder == holder)
+        return;
+    m_colours[colour].holder = holder;
+    emit colourChanged(colour);
+}
+
+void ColourCaller::setInPlay(Colour colour, bool inPlay)
+{
+    State &state = m_colours[colour];
+    if (state.inPlay == inPlay)
+        return;
+    state.inPlay = inPlay;
+    state.nameBox = inPlay ? nameOf(colour) : QString();
+    emit colourChanged(colour);
+}
+
+void ColourCaller::setOffered(Colour colour, bool offered)
+{
+    if (m_colours[colour].offered == offered)
+        return;
+    m_colours[colour].offered = offered;
+    emit colourChanged(colour);
+}
+
+void ColourCaller::give(Colour colour, const QString &winner)
+{
+    setOffered(colour, false);
+    setHolder(colour, winner);
+    setInPlay(colour, false);
+    if (!m_colours[colour].nameBox.isEmpty()) {
+        m_colours[colour].nameBox.clear();
+        emit colourChanged(colour);
+    }
+    m_link.SayText(winner + QStringLiteral(" = ") + nameOf(colour));
+}
+
+void ColourCaller::Command22_Click()
+{
+    m_input.disable();
+    m_link.SayText(QStringLiteral("Colors remaning are"));
+    for (int c = 0; c < ColourCount; ++c) {
+        const State &state = m_colours[c];
+        // A holder wins over the in-play flag; a free colour out of play
+        // leaves its name box empty, and that empty text is said.
+        m_link.SayText(state.holder.isEmpty() ? state.nameBox
+                                              : state.holder + QStringLiteral(" = ") + nameOf(static_cast<Colour>(c)));
+    }
+    m_link.SayText(QStringLiteral("Please chose a color"));
+    m_input.enable();
+}
+
+void ColourCaller::Command23_Click()
+{
+    for (int c = 0; c < ColourCount; ++c)
+        setHolder(static_cast<Colour>(c), QString());
+    for (int c = 0; c < ColourCount; ++c)
+        setInPlay(static_cast<Colour>(c), true);
+    for (int c = 0; c < ColourCount; ++c) {
+        State &state = m_colours[c];
+        if (state.nameBox != nameOf(static_cast<Colour>(c))) {
+            state.nameBox = nameOf(static_cast<Colour>(c));
+            emit colourChanged(static_cast<Colour>(c));
+        }
+    }
+    for (int c = 0; c < ColourCount; ++c)
+        setOffered(static_cast<Colour>(c), true);
+}

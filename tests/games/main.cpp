@@ -1,0 +1,4 @@
+#include "rafflertest.h"
+#include "support/testmain.h"
+
+RAFFLER_TEST_MAIN(RafflerTest)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "scriptedwadapi.h"
+#include "support/fakeclock.h"
+#include "support/scriptedprompts.h"
+#include "ui_draw.h"
+#include "window/program.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A whole program on virtual time, started against the scripted chat
+// client in a directory of its own. Every call to the client is recorded
+// with the virtual moment it was made.
+struct ProgramFixture
+{
+    QTemporaryDir dir;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Program> program;
+
+    explicit ProgramFixture(bool load = true)
+    {
+        ScriptedWadapi::reset();
+        ScriptedWadapi::setTimeSource([this] { return clock.nowMs(); });
+        program = std::make_unique<Program>(clock, Program::Places{dir.path(), dir.path() + QStringLiteral("/user")},
+                                            &prompts);
+        if (load)
+            program->Draw_Load();
+    }
+
+    ~ProgramFixture() { ScriptedWadapi::setTimeSource({}); }
+
+    Ui::Draw &ui() { return program->window().ui(); }
+
+    // The room lines said since the last clear(), and the moments they were
+    // said, counted from the first of them.
+    QStringList said() const;
+    QList<qint64> moments() const;
+    // The ESPs sent since the last clear(), as "NAME: TEXT".
+    QStringList esps() const;
+    void clear() { ScriptedWadapi::clearCalls(); }
+};
