@@ -2,10 +2,13 @@
 
 #include <QObject>
 
+class Announcements;
 class ChatLink;
+class Lister;
 class Recovery;
 class RegistrationIntake;
 class WindowInput;
+class WindowLayout;
 namespace Ui {
 class Draw;
 }
@@ -19,15 +22,26 @@ public:
     struct Parts
     {
         ChatLink &link;
+        Lister &lister;
+        Announcements &announcements;
         RegistrationIntake &intake;
         Recovery &recovery;
         WindowInput &input;
+        WindowLayout &layout;
     };
 
     ListerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent = nullptr);
 
+    void Command8_Click();  // "Start"
+    void Command31_Click(); // "Call 4 Reg"
     void Command9_Click();  // "Get Reg"
+    void Command11_Click(); // "Say List"
+    void Command30_Click(); // "Closing"
+    void Command12_Click(); // "Say Next"
+    void Command7_Click();  // "Call Next"
     void Command20_Click(); // "Recover"
+    void Command25_Click(); // "Colors Caller"
+    void Command33_Click(); // "Say Prizes"
 
 private:
     Parts m_parts;

@@ -2,8 +2,10 @@
 
 #include "settings/valuefile.h"
 #include "ui_draw.h"
+#include "window/colourpanel.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
+#include "window/listmenus.h"
 #include "window/optionsmenu.h"
 #include "window/panelswitcher.h"
 #include "window/rafflerpanel.h"
@@ -22,6 +24,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_picker(clock)
     , m_raffle({m_link, m_settings, m_prizes, m_lists, m_intake, m_recovery, m_input, m_colours, m_state,
                 m_announcements, m_picker})
+    , m_lister({m_link, m_settings, m_lists, m_intake, m_recovery, m_input, m_colours, m_state, m_announcements})
     , m_options(m_settings)
     , m_window(m_layout)
     , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
@@ -34,7 +37,10 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_rafflerPanel = std::make_unique<RafflerPanel>(
         ui, RafflerPanel::Parts{m_link, m_raffle, m_announcements, m_intake, m_recovery, m_input, m_layout});
     bindOpeningMode();
-    m_listerPanel = std::make_unique<ListerPanel>(ui, ListerPanel::Parts{m_link, m_intake, m_recovery, m_input});
+    m_listerPanel = std::make_unique<ListerPanel>(
+        ui, ListerPanel::Parts{m_link, m_lister, m_announcements, m_intake, m_recovery, m_input, m_layout});
+    m_listMenus = std::make_unique<ListMenus>(ui, m_link, m_lists);
+    m_colourPanel = std::make_unique<ColourPanel>(ui, m_colours, m_lists, m_layout);
     new ListBinding(ui.lstAvatars, m_lists.lstAvatars);
     new ListBinding(ui.List1, m_lists.List1);
     new ListBinding(ui.List3, m_lists.List3);

@@ -10,6 +10,7 @@
 #include "games/announcements.h"
 #include "games/colourcaller.h"
 #include "games/gamestate.h"
+#include "games/lister.h"
 #include "games/raffle.h"
 #include "games/winnerpicker.h"
 #include "settings/hostsettings.h"
@@ -23,7 +24,9 @@
 #include <memory>
 
 class Clock;
+class ColourPanel;
 class ListerPanel;
+class ListMenus;
 class OptionsMenu;
 class PanelSwitcher;
 class Prompts;
@@ -69,6 +72,7 @@ public:
     GameState &state() { return m_state; }
     ColourCaller &colours() { return m_colours; }
     Raffle &raffle() { return m_raffle; }
+    Lister &lister() { return m_lister; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -93,6 +97,7 @@ private:
     Announcements m_announcements;
     WinnerPicker m_picker;
     Raffle m_raffle;
+    Lister m_lister;
     WindowLayout m_layout;
     WindowOptions m_options;
     Draw m_window;
@@ -103,4 +108,6 @@ private:
     std::unique_ptr<OptionsMenu> m_optionsMenu;
     std::unique_ptr<RafflerPanel> m_rafflerPanel;
     std::unique_ptr<ListerPanel> m_listerPanel;
+    std::unique_ptr<ListMenus> m_listMenus;
+    std::unique_ptr<ColourPanel> m_colourPanel;
 };

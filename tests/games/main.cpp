@@ -1,4 +1,7 @@
+#include "colourcallertest.h"
+#include "listeditingtest.h"
+#include "listertest.h"
 #include "rafflertest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(RafflerTest)
+RAFFLER_TEST_MAIN(RafflerTest, ListerTest, ColourCallerTest, ListEditingTest)

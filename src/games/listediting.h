@@ -1,0 +1,19 @@
+#pragma once
+
+class ChatLink;
+class PlayerList;
+
+// The host's hand on the player lists, from their pop-up menus. Each acts on
+// the list's selected entry and does nothing when there is none. Neither
+// saves the recovery file; the next game action does.
+namespace ListEditing {
+
+// "Remove Player": the room hears "*** NAME has been removed ***", then the
+// entry goes. A later "Get Reg" will not take the player in again.
+void RemovePlayer(ChatLink &link, PlayerList &list);
+
+// "Add Player To List": the entry moves back among the players, whether or
+// not the name stands there already.
+void AddPlayerBack(PlayerList &from, PlayerList &to);
+
+} // namespace ListEditing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+class Announcements;
+class ChatLink;
+class ColourCaller;
+class HostSettings;
+class Recovery;
+class RegistrationIntake;
+class WindowInput;
+struct GameState;
+struct PlayerLists;
+
+// The Lister: a first-come, first-served queue (List3). The head is warned
+// and called forward one at a time; a called player moves to List4.
+class Lister : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        ChatLink &link;
+        HostSettings &settings;
+        PlayerLists &lists;
+        RegistrationIntake &intake;
+        Recovery &recovery;
+        WindowInput &input;
+        ColourCaller &colours;
+        GameState &state;
+        Announcements &announcements;
+    };
+
+    explicit Lister(const Parts &parts, QObject *parent = nullptr);
+
+    void Command8_Click();  // "Start"
+    void Command11_Click(); // "Say List"
+    void Command12_Click(); // "Say Next"
+    void Command7_Click();  // "Call Next"
+
+private:
+    void pace();
+    // The empty queue's answer; true when the queue was empty.
+    bool answeredEmptyQueue();
+
+    Parts m_parts;
+};

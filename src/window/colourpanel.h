@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class ColourCaller;
+class WindowLayout;
+struct PlayerLists;
+namespace Ui {
+class Draw;
+}
+
+// The "Color Caller" panel and the colour items of the winners' menus.
+class ColourPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
+                QObject *parent = nullptr);
+
+    void Command22_Click(); // "Say colors"
+    void Command23_Click(); // "Reset"
+    void Command24_Click(); // "Ok"
+
+private:
+    void show(int colour);
+
+    Ui::Draw &m_ui;
+    ColourCaller &m_colours;
+    WindowLayout &m_layout;
+};
