@@ -1,0 +1,5 @@
+#include "macrofilestest.h"
+#include "macrosendertest.h"
+#include "support/testmain.h"
+
+RAFFLER_TEST_MAIN(MacroSenderTest, MacroFilesTest)
