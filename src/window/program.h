@@ -6,6 +6,7 @@
 #include "core/playerlists.h"
 #include "core/recovery.h"
 #include "core/windowinput.h"
+#include "macros/macrobank.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "window/draw.h"
@@ -17,6 +18,9 @@
 #include <memory>
 
 class Clock;
+class MacroFiles;
+class MacroPanel;
+class MacroSender;
 class OptionsMenu;
 class PanelSwitcher;
 class Prompts;
@@ -57,6 +61,9 @@ public:
     Recovery &recovery() { return m_recovery; }
     Tokenizer &tokenizer() { return m_tokenizer; }
     WindowInput &input() { return m_input; }
+    MacroBank &macros() { return m_macros; }
+    MacroSender &macroSender() { return *m_macroSender; }
+    MacroFiles &macroFiles() { return *m_macroFiles; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -82,4 +89,8 @@ private:
     std::unique_ptr<PanelSwitcher> m_switcher;
     std::unique_ptr<SettingsPanel> m_settingsPanel;
     std::unique_ptr<OptionsMenu> m_optionsMenu;
+    MacroBank m_macros;
+    std::unique_ptr<MacroSender> m_macroSender;
+    std::unique_ptr<MacroFiles> m_macroFiles;
+    std::unique_ptr<MacroPanel> m_macroPanel;
 };
