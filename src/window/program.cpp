@@ -4,6 +4,7 @@
 #include "macros/macrosender.h"
 #include "settings/valuefile.h"
 #include "ui_draw.h"
+#include "window/helpmenu.h"
 #include "window/listbinding.h"
 #include "window/macropanel.h"
 #include "window/optionsmenu.h"
@@ -33,6 +34,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_macroSender = std::make_unique<MacroSender>(m_macros, m_link, m_tokenizer, m_input, m_recovery);
     m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, places.programDirectory);
     m_macroPanel = std::make_unique<MacroPanel>(ui, m_macros, *m_macroSender, *m_macroFiles, m_layout);
+    m_helpMenu = std::make_unique<HelpMenu>(m_window, m_input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
     connect(&m_input, &WindowInput::enabledChanged, &m_window, &Draw::setEnabled);
 

@@ -18,6 +18,7 @@
 #include <memory>
 
 class Clock;
+class HelpMenu;
 class MacroFiles;
 class MacroPanel;
 class MacroSender;
@@ -64,6 +65,7 @@ public:
     MacroBank &macros() { return m_macros; }
     MacroSender &macroSender() { return *m_macroSender; }
     MacroFiles &macroFiles() { return *m_macroFiles; }
+    HelpMenu &helpMenu() { return *m_helpMenu; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -93,4 +95,5 @@ private:
     std::unique_ptr<MacroSender> m_macroSender;
     std::unique_ptr<MacroFiles> m_macroFiles;
     std::unique_ptr<MacroPanel> m_macroPanel;
+    std::unique_ptr<HelpMenu> m_helpMenu;
 };
