@@ -13,6 +13,14 @@ frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, Q
     , m_title(title)
 {
     m_ui->setupUi(this);
+    setFixedSize(size());
+    QFont titleFont = m_ui->lblTitle->font();
+    titleFont.setBold(true);
+    if (titleFont.pixelSize() > 0)
+        titleFont.setPixelSize(titleFont.pixelSize() * 3 / 2);
+    else
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    m_ui->lblTitle->setFont(titleFont);
     // The two lines make one etched rule: a dark one with a light one below.
     m_ui->Line1_0->setForegroundRole(QPalette::Dark);
     m_ui->Line1_1->setForegroundRole(QPalette::Light);
