@@ -1,11 +1,16 @@
 #include "window/program.h"
 
+#include "macros/macrofiles.h"
+#include "macros/macrosender.h"
 #include "settings/valuefile.h"
 #include "ui_draw.h"
 #include "window/colourpanel.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
 #include "window/listmenus.h"
+#include "window/helpmenu.h"
+#include "window/listbinding.h"
+#include "window/macropanel.h"
 #include "window/optionsmenu.h"
 #include "window/panelswitcher.h"
 #include "window/rafflerpanel.h"
@@ -45,6 +50,10 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     new ListBinding(ui.List1, m_lists.List1);
     new ListBinding(ui.List3, m_lists.List3);
     new ListBinding(ui.List4, m_lists.List4);
+    m_macroSender = std::make_unique<MacroSender>(m_macros, m_link, m_tokenizer, m_input, m_recovery);
+    m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, places.programDirectory);
+    m_macroPanel = std::make_unique<MacroPanel>(ui, m_macros, *m_macroSender, *m_macroFiles, m_layout);
+    m_helpMenu = std::make_unique<HelpMenu>(m_window, m_input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
     connect(&m_input, &WindowInput::enabledChanged, &m_window, &Draw::setEnabled);
 
@@ -62,11 +71,7 @@ Program::~Program() = default;
 bool Program::Draw_Load()
 {
     Ui::Draw &ui = m_window.ui();
-    for (int i = 0; i < 20; ++i) {
-        auto *box = ui.fra1->findChild<QTextEdit *>(QStringLiteral("txtText_%1").arg(i));
-        box->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-        box->setVisible(false);
-    }
+    m_macroPanel->startUp();
     m_layout.setVisible(WindowLayout::Frame22, false);
     m_layout.setVisible(WindowLayout::Frame5, false);
     m_layout.setVisible(WindowLayout::Frame3, false);
@@ -74,8 +79,6 @@ bool Program::Draw_Load()
     m_layout.setOuterWidth(WindowLayout::kCompactWidth);
     ui.Option1->setChecked(true);
     m_layout.uncheckLister();
-    ui.HScroll1->setValue(0);
-    ui.txtText_0->setVisible(true);
     m_options.setStayOnTop(true);
 
     if (m_link.InitDDE() != 0) {

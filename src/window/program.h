@@ -13,6 +13,7 @@
 #include "games/lister.h"
 #include "games/raffle.h"
 #include "games/winnerpicker.h"
+#include "macros/macrobank.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "window/draw.h"
@@ -27,6 +28,10 @@ class Clock;
 class ColourPanel;
 class ListerPanel;
 class ListMenus;
+class HelpMenu;
+class MacroFiles;
+class MacroPanel;
+class MacroSender;
 class OptionsMenu;
 class PanelSwitcher;
 class Prompts;
@@ -73,6 +78,10 @@ public:
     ColourCaller &colours() { return m_colours; }
     Raffle &raffle() { return m_raffle; }
     Lister &lister() { return m_lister; }
+    MacroBank &macros() { return m_macros; }
+    MacroSender &macroSender() { return *m_macroSender; }
+    MacroFiles &macroFiles() { return *m_macroFiles; }
+    HelpMenu &helpMenu() { return *m_helpMenu; }
 
 signals:
     // The window has been unloaded and the chat link closed: time to end.
@@ -110,4 +119,9 @@ private:
     std::unique_ptr<ListerPanel> m_listerPanel;
     std::unique_ptr<ListMenus> m_listMenus;
     std::unique_ptr<ColourPanel> m_colourPanel;
+    MacroBank m_macros;
+    std::unique_ptr<MacroSender> m_macroSender;
+    std::unique_ptr<MacroFiles> m_macroFiles;
+    std::unique_ptr<MacroPanel> m_macroPanel;
+    std::unique_ptr<HelpMenu> m_helpMenu;
 };

@@ -10,6 +10,9 @@ QString askFileName(QWidget *parent, const Prompts::FileRequest &request, QFileD
     QFileDialog dialog(parent, request.title, request.directory);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The list shows the filter's name alone, as the host is used to.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setNameFilter(request.filterName + u' ' + u'(' + request.patterns.join(u' ') + u')');
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())

@@ -1,9 +1,12 @@
 // Renders the main window at its sizes into PNG files for the documentation,
 // from the real program started against the scripted chat client.
+#include "about/frmabout.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
+#include "window/helpmenu.h"
 #include "window/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -36,5 +39,14 @@ int main(int argc, char *argv[])
 
     program.layout().showSettingsPanel(WindowLayout::Frame9);
     save(program.window(), out, QStringLiteral("window-settings.png"));
+
+    const auto trigger = [&program](const QString &name) { program.window().findChild<QAction *>(name)->trigger(); };
+    trigger(QStringLiteral("mnuEdit"));
+    program.macros().setText(0, QStringLiteral("Welcome to the raffle!\r\nSend me a $ to get on the list"));
+    save(program.window(), out, QStringLiteral("window-macros.png"));
+
+    trigger(QStringLiteral("mnuAbout1"));
+    if (frmAbout *about = program.helpMenu().aboutBox())
+        save(*about, out, QStringLiteral("about.png"));
     return 0;
 }

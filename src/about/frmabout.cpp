@@ -1,0 +1,73 @@
+#include "about/frmabout.h"
+
+#include "about/programicon.h"
+#include "core/prompts.h"
+#include "core/windowinput.h"
+#include "ui_about.h"
+
+frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::frmAbout>())
+    , m_input(input)
+    , m_prompts(prompts)
+    , m_title(title)
+{
+    m_ui->setupUi(this);
+    setFixedSize(size());
+    QFont titleFont = m_ui->lblTitle->font();
+    titleFont.setBold(true);
+    if (titleFont.pixelSize() > 0)
+        titleFont.setPixelSize(titleFont.pixelSize() * 3 / 2);
+    else
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    m_ui->lblTitle->setFont(titleFont);
+    // The two lines make one etched rule: a dark one with a light one below.
+    m_ui->Line1_0->setForegroundRole(QPalette::Dark);
+    m_ui->Line1_1->setForegroundRole(QPalette::Light);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    Form_Load(title);
+}
+
+frmAbout::~frmAbout() = default;
+
+QString frmAbout::versionText()
+{
+    return QStringLiteral("Version ") + QString::number(RAFFLER_VERSION_MAJOR) + u'.' +
+           QString::number(RAFFLER_VERSION_MINOR) + u'.' + QString::number(RAFFLER_VERSION_PATCH);
+}
+
+void frmAbout::Form_Load(const QString &title)
+{
+    setWindowTitle(QStringLiteral("About ") + title);
+    const QIcon icon = programIcon();
+    setWindowIcon(icon);
+    m_ui->picIcon->setPixmap(icon.pixmap(32, 32));
+    m_ui->lblVersion->setText(versionText());
+    m_ui->lblTitle->setText(title);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    m_input.enable();
+    accept();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    if (!m_tool.start())
+        m_prompts.showMessage(m_title, QStringLiteral("System Information Is Unavailable At This Time"));
+}
+
+// Escape and the close box end here as "OK" does, so the main window never
+// stays without input.
+void frmAbout::done(int result)
+{
+    m_input.enable();
+    QDialog::done(result);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "about/systeminfotool.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class Prompts;
+class WindowInput;
+namespace Ui {
+class frmAbout;
+}
+
+// The About box: the program's title and version and a way to the system
+// information tool. The main window takes no input while it is open; closing
+// it in any way gives the input back.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent = nullptr);
+    ~frmAbout() override;
+
+    SystemInfoTool &systemInfoTool() { return m_tool; }
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void StartSysInfo();
+
+    // "Version 1.0.7" for the build's project version.
+    static QString versionText();
+
+public slots:
+    void done(int result) override;
+
+private:
+    void Form_Load(const QString &title);
+
+    std::unique_ptr<Ui::frmAbout> m_ui;
+    WindowInput &m_input;
+    Prompts &m_prompts;
+    QString m_title;
+    SystemInfoTool m_tool;
+};
