@@ -10,14 +10,18 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -124,6 +128,13 @@ RoomWindow::RoomWindow(RoomTranscript &transcript, RoomService &service, Bots &b
     connect(&m_transcript, &RoomTranscript::lineAppended, this, &RoomWindow::showLine);
     connect(&m_transcript, &RoomTranscript::replaced, this, &RoomWindow::showAll);
     connect(&m_server, &RoomServer::connectionCountChanged, this, &RoomWindow::showConnections);
+
+    // Start at the right edge of the screen, where it leaves the program's
+    // window (top left) in view.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        move(std::max(free.left(), free.right() - width() - 40), free.top() + 40);
+    }
 
     showAll();
     showInjected();
