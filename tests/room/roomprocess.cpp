@@ -18,10 +18,17 @@ RoomProcess::RoomProcess()
 
 RoomProcess::~RoomProcess()
 {
-    if (m_process.state() != QProcess::NotRunning) {
+    if (m_process.state() != QProcess::NotRunning && !quit()) {
         m_process.kill();
         m_process.waitForFinished(5000);
     }
+}
+
+bool RoomProcess::quit()
+{
+    m_process.write("quit\n");
+    return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit
+           && m_process.exitCode() == 0;
 }
 
 QString RoomProcess::uniqueSocketName()

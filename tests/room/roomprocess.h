@@ -21,6 +21,8 @@ public:
 
     // Starts the room and waits for its "ready"; false when it did not come.
     bool start(const QStringList &extraArguments = {}, const QString &socketName = uniqueSocketName());
+    // Ends the room with its quit command; true when it ended cleanly.
+    bool quit();
     // Sends command lines and waits until the room has carried them out.
     bool command(const QByteArray &lines);
 
