@@ -23,10 +23,10 @@ constexpr std::array<const char *, 5> kThanks = {"Thanks!", "ty :)", "Thank you!
 
 QByteArray nameOf(int index)
 {
-    const auto round = static_cast<std::size_t>(index) / kNames.size();
-    QByteArray name = kNames[static_cast<std::size_t>(index) % kNames.size()];
-    if (round > 0)
-        name += ' ' + QByteArray::number(static_cast<qulonglong>(round + 1));
+    const int size = static_cast<int>(kNames.size());
+    QByteArray name = kNames[static_cast<std::size_t>(index % size)];
+    if (index >= size)
+        name += ' ' + QByteArray::number(index / size + 1);
     return name;
 }
 

@@ -13,7 +13,7 @@ class StdinReader : public QObject
 
 public:
     // Longer lines are refused whole, so a runaway writer cannot eat memory.
-    static constexpr qsizetype kMaxLine = 1024 * 1024;
+    static constexpr qsizetype kMaxLine = qsizetype(1024) * 1024;
 
     explicit StdinReader(QObject *parent = nullptr);
 

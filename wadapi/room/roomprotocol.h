@@ -18,8 +18,8 @@ namespace RoomProtocol {
 constexpr quint8 kVersion = 1;
 // Transcripts up to 64 MiB travel in one frame; the rest is headroom for the
 // other fields.
-constexpr qsizetype kMaxText = 64 * 1024 * 1024;
-constexpr qsizetype kMaxPayload = kMaxText + 64 * 1024;
+constexpr qsizetype kMaxText = qsizetype(64) * 1024 * 1024;
+constexpr qsizetype kMaxPayload = kMaxText + qsizetype(64) * 1024;
 
 enum class Kind : quint8 {
     Hello = 1,       // InitDDE: is a room there?
