@@ -2,21 +2,35 @@
 #include "endtoendtest.h"
 #include "roomlinktest.h"
 #include "roomprotocoltest.h"
+#include "roomwindowtest.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTest>
 
 // Unlike the other folders these tests talk to a real room, so there is no
 // scripted client to reset between classes.
-template<typename... Tests>
-int runTests(int argc, char *argv[])
+namespace {
+
+template<typename Test>
+int runOne(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    const auto run = [&](auto test) { return QTest::qExec(&test, argc, argv); };
-    return (run(Tests()) + ...);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
 }
+
+template<typename... Tests>
+int runAll(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int failures = 0;
+    // One class after the other, in the order listed.
+    ((failures += runOne<Tests>(argc, argv)), ...);
+    return failures;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    return runTests<RoomProtocolTest, ChatroomTest, RoomLinkTest, EndToEndTest>(argc, argv);
+    return runAll<RoomProtocolTest, ChatroomTest, RoomWindowTest, RoomLinkTest, EndToEndTest>(argc, argv);
 }
