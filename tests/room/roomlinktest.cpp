@@ -6,7 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QJsonObject>
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QTest>
 
 #include <csignal>
@@ -279,4 +282,60 @@ void RoomLinkTest::secondRoomLeavesTheLiveOneAlone()
     QCOMPARE(session.link.InitDDE(), 0);
     session.link.SayText(QStringLiteral("still here"));
     QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
+}
+
+void RoomLinkTest::startsWithATranscriptFile()
+{
+    RoomProcess room;
+    QFile file(room.filePath(QStringLiteral("start.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<system>: Welcome\nZo\xEB: hi \x80\r\nESP from Bob: $\n");
+    file.close();
+    QVERIFY(room.start({QStringLiteral("--transcript"), file.fileName()}));
+    Session session(room);
+    QCOMPARE(session.link.InitDDE(), 0);
+    QVERIFY(session.link.fetchTranscript(5000));
+    QCOMPARE(session.link.Transcript(), QString::fromUtf8("<system>: Welcome\r\nZoë: hi €\r\nESP from Bob: $"));
+}
+
+void RoomLinkTest::refusesBadOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("bots not a number") << QStringList{u"--bots"_s, u"many"_s};
+    QTest::newRow("too many bots") << QStringList{u"--bots"_s, u"101"_s};
+    QTest::newRow("empty host") << QStringList{u"--host"_s, QString()};
+    QTest::newRow("host with a colon") << QStringList{u"--host"_s, u"A: B"_s};
+    QTest::newRow("host outside the code page") << QStringList{u"--host"_s, QString::fromUtf8("日本")};
+    QTest::newRow("missing transcript") << QStringList{u"--transcript"_s, u"/no/such/file.txt"_s};
+    QTest::newRow("log that cannot be written") << QStringList{u"--log"_s, u"/no/such/dir/calls.log"_s};
+    QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s};
+    QTest::newRow("stray argument") << QStringList{u"extra"_s};
+}
+
+void RoomLinkTest::refusesBadOptions()
+{
+    QFETCH(QStringList, arguments);
+    RoomProcess room;
+    QVERIFY(!room.start(arguments));
+    QVERIFY(room.process().state() == QProcess::NotRunning || room.process().waitForFinished(5000));
+    QCOMPARE(room.process().exitCode(), 2);
+    const QByteArray errors = room.errors();
+    QCOMPARE(errors.count('\n'), 1);
+    QVERIFY2(errors.startsWith("chatroom: "), errors.constData());
+}
+
+void RoomLinkTest::headlessRoomEndsWithItsInput()
+{
+    RoomProcess room;
+    QVERIFY(room.start());
+    room.process().closeWriteChannel();
+    QVERIFY(room.process().waitForFinished(10000));
+    QCOMPARE(room.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(room.process().exitCode(), 0);
+    // It took its socket away with it.
+    QLocalSocket probe;
+    probe.connectToServer(room.socketName());
+    QVERIFY(!probe.waitForConnected(1000));
+    QVERIFY(!QFile::exists(QDir::temp().filePath(room.socketName())));
 }

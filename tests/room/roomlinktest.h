@@ -20,4 +20,8 @@ private slots:
     void refusesToStartWithoutARoom();
     void botsAnswerTheInvitation();
     void secondRoomLeavesTheLiveOneAlone();
+    void startsWithATranscriptFile();
+    void refusesBadOptions_data();
+    void refusesBadOptions();
+    void headlessRoomEndsWithItsInput();
 };
