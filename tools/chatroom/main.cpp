@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -32,26 +31,28 @@ void complain(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    // The window needs a display; a headless room must not ask for one.
-    bool headless = false;
-    for (int i = 1; i < argc; ++i)
-        headless = headless || std::strcmp(argv[i], "--headless") == 0;
-    std::unique_ptr<QCoreApplication> app;
-    if (headless)
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else
-        app = std::make_unique<QApplication>(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("chatroom"));
-
+    // Options first, so that a mistake is reported even where no display is.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     RoomOptions options;
-    if (const QString error = options.parse(QCoreApplication::arguments()); !error.isEmpty()) {
+    if (const QString error = options.parse(arguments); !error.isEmpty()) {
         complain(error);
         return 2;
     }
     if (options.help) {
+        const QCoreApplication app(argc, argv);
         std::fputs(RoomOptions::usage().toLocal8Bit().constData(), stdout);
         return 0;
     }
+
+    // The window needs a display; a headless room must not ask for one.
+    std::unique_ptr<QCoreApplication> app;
+    if (options.headless)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("chatroom"));
 
     RoomTranscript transcript;
     if (!options.transcriptFile.isEmpty()) {
@@ -93,13 +94,13 @@ int main(int argc, char *argv[])
                      [] { complain(QStringLiteral("a command line longer than 1 MiB was skipped")); });
     // Without a window nobody could end a room whose input is gone; with one,
     // the window is how it ends.
-    if (headless)
+    if (options.headless)
         QObject::connect(&input, &StdinReader::finished, app.get(), &QCoreApplication::quit, Qt::QueuedConnection);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, app.get(), &QCoreApplication::quit);
 
     std::unique_ptr<RoomWindow> window;
-    if (!headless) {
+    if (!options.headless) {
         window = std::make_unique<RoomWindow>(transcript, service, bots, server);
         window->show();
     }
