@@ -144,11 +144,19 @@ void RoomLinkTest::injectedStatusHoldsBackTheTranscript()
     QCOMPARE(session.link.Transcript(), QStringLiteral("Bob: hi"));
 }
 
+void RoomLinkTest::deliversALateTranscriptFromTheEventLoop_data()
+{
+    QTest::addColumn<QByteArray>("late");
+    QTest::newRow("right after the answer") << QByteArray("late 0");
+    QTest::newRow("300 ms after") << QByteArray("late 300");
+}
+
 void RoomLinkTest::deliversALateTranscriptFromTheEventLoop()
 {
+    QFETCH(QByteArray, late);
     RoomProcess room;
     QVERIFY(room.start());
-    QVERIFY(room.command("say Bob: hi\nlate 300"));
+    QVERIFY(room.command("say Bob: hi\n" + late));
     Session session(room);
     QCOMPARE(session.link.InitDDE(), 0);
 

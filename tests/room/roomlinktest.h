@@ -14,6 +14,7 @@ private slots:
     void answersWithInjectedStatuses_data();
     void answersWithInjectedStatuses();
     void injectedStatusHoldsBackTheTranscript();
+    void deliversALateTranscriptFromTheEventLoop_data();
     void deliversALateTranscriptFromTheEventLoop();
     void failsQuietlyWhenTheRoomDies();
     void failsWhenTheRoomIsStuck();

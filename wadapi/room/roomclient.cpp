@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -49,6 +50,7 @@ RoomClient::~RoomClient()
 bool RoomClient::hello()
 {
     BusyScope busy(m_busy);
+    const QScopedValueRollback inCall(m_inCall, true);
     QDeadlineTimer deadline(kHelloMs);
     if (!connectToRoom(kHelloMs))
         return false;
@@ -63,6 +65,7 @@ bool RoomClient::hello()
 qint16 RoomClient::call(RoomProtocol::Message request)
 {
     BusyScope busy(m_busy);
+    const QScopedValueRollback inCall(m_inCall, true);
     const auto answer = exchange(std::move(request), kIdleMs, kTotalMs, true);
     if (!answer) {
         deliverStatus("-1");
@@ -77,12 +80,15 @@ qint16 RoomClient::call(RoomProtocol::Message request)
 void RoomClient::bye()
 {
     BusyScope busy(m_busy);
+    const QScopedValueRollback inCall(m_inCall, true);
     RoomProtocol::Message request;
     request.kind = RoomProtocol::Kind::Bye;
     request.app = m_appName;
     const auto answer = exchange(request, kConnectMs * 2, kConnectMs * 2, true);
     deliverStatus(answer ? answer->status : QByteArray("-1"));
     drop();
+    m_lateTexts.clear(); // nothing reaches the program after it left
+
 }
 
 bool RoomClient::connectToRoom(int timeoutMs)
@@ -153,11 +159,25 @@ void RoomClient::handle(const RoomProtocol::Message &message)
             m_answer = message;
         break;
     case RoomProtocol::Kind::LateText:
-        deliverText(message.text);
+        // A late text is delivered from the event loop, never inside a call,
+        // even when it arrives together with an answer.
+        if (m_inCall) {
+            m_lateTexts.append(message.text);
+            QMetaObject::invokeMethod(this, &RoomClient::deliverLateTexts, Qt::QueuedConnection);
+        } else {
+            deliverText(message.text);
+        }
         break;
     default:
         break; // requests travel the other way
     }
+}
+
+void RoomClient::deliverLateTexts()
+{
+    BusyScope busy(m_busy);
+    while (!m_lateTexts.isEmpty())
+        deliverText(m_lateTexts.takeFirst());
 }
 
 void RoomClient::deliverStatus(const QByteArray &status)

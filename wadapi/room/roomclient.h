@@ -4,6 +4,7 @@
 #include "framedecoder.h"
 #include "roomprotocol.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -57,6 +58,7 @@ private:
                                                   bool mayReconnect);
     void readAvailable();
     void handle(const RoomProtocol::Message &message);
+    void deliverLateTexts();
     void deliverStatus(const QByteArray &status);
     void deliverText(const QByteArray &transcript);
     void drop();
@@ -69,5 +71,7 @@ private:
     quint32 m_nextId = 1;
     quint32 m_awaitedId = 0;
     std::optional<RoomProtocol::Message> m_answer;
+    QList<QByteArray> m_lateTexts;
+    bool m_inCall = false;
     int m_busy = 0;
 };
