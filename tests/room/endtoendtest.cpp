@@ -62,12 +62,13 @@ void EndToEndTest::doesNotStartWithoutARoom()
     QSignalSpy gone(link, &QLocalSocket::disconnected);
     QVERIFY(link->state() != QLocalSocket::ConnectedState || gone.wait(20000));
 
-    if (!raffler.waitForFinished(10000)) {
-        // The error box is modal and waits for a click that never comes on
-        // the offscreen platform.
-        raffler.kill();
-        raffler.waitForFinished(5000);
-        QSKIP("the program waits in its error box for a click (offscreen platform)");
+    // The error box is modal: on the offscreen platform nobody can click it
+    // away, so a termination request stands in for the click.
+    if (!raffler.waitForFinished(3000)) {
+        raffler.terminate();
+        QVERIFY(raffler.waitForFinished(20000));
+        if (raffler.exitStatus() == QProcess::CrashExit)
+            QSKIP("the program waits in its modal error box and does not yet end there on SIGTERM");
     }
     QCOMPARE(raffler.exitStatus(), QProcess::NormalExit);
     QVERIFY(raffler.exitCode() != 0);
