@@ -30,8 +30,10 @@ configure: deps
 build: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
+# Starts the stand-in chat room with a few bots, then the program; closing
+# the program ends the room too.
 run: build
-	$(BUILD)/src/app/raffler
+	./tools/run-with-room $(BUILD)
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)

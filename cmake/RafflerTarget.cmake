@@ -32,3 +32,18 @@ function(raffler_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     raffler_target_options(${name})
 endfunction()
+
+# The chat static library calls the chat client's library, but nothing in an
+# executable's own objects does. A linker that drops shared libraries nobody
+# needed so far (--as-needed) would drop libwadapi.so when it comes before
+# libchat.a on the line; this feature keeps it whatever the order.
+set(CMAKE_LINK_LIBRARY_USING_raffler_needed "LINKER:--push-state,--no-as-needed" "<LINK_ITEM>" "LINKER:--pop-state")
+set(CMAKE_LINK_LIBRARY_USING_raffler_needed_SUPPORTED TRUE)
+
+# raffler_link_wadapi_room(TARGET)
+# Links the chat client library of the default build, libwadapi.so, which
+# reaches a running chatroom. (Tests that script the client link the object
+# library wadapi_script instead, which no linker drops.)
+function(raffler_link_wadapi_room target)
+    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:raffler_needed,wadapi_room>")
+endfunction()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+// The wire format on its own: what goes in comes out, in any slicing, and
+// nothing malformed gets through.
+class RoomProtocolTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrips_data();
+    void roundTrips();
+    void decodesInAnySlicing_data();
+    void decodesInAnySlicing();
+    void refusesMalformedFrames_data();
+    void refusesMalformedFrames();
+    void waitsForTheRestOfAFrame();
+    void refusesToEncodeANul();
+};
