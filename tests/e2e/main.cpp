@@ -1,4 +1,5 @@
 #include "evenings.h"
+#include "faults.h"
 
 #include <QApplication>
 #include <QTest>
@@ -7,5 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Evenings evenings;
-    return QTest::qExec(&evenings, argc, argv);
+    Faults faults;
+    return QTest::qExec(&evenings, argc, argv) + QTest::qExec(&faults, argc, argv);
 }

@@ -1,0 +1,137 @@
+#include "faults.h"
+
+#include "core/recovery.h"
+#include "liveprogram.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray recoveryFile(const LiveProgram &live)
+{
+    QFile file(live.dir.filePath(u"Recover.bak"_s));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+// A game in progress: the host known, three players in.
+void playersIn(LiveProgram &live)
+{
+    QVERIFY(live.room.command("say Host: Corvane's Hoster\nesp Ann: $\nesp Bob: $\nesp Cy: $"));
+    live.program->intake().setTxtHost(u"Host"_s);
+    live.click("cmdGetText");
+    QCOMPARE(live.program->lists().lstAvatars.count(), 3);
+}
+
+} // namespace
+
+void Faults::statusStorms_data()
+{
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("registrations"); // DapiRegister calls the storm causes
+
+    // Each storm answers every attempt of two deliveries, then the room recovers.
+    QTest::newRow("busy") << QByteArray("6") << 100 << 0;
+    QTest::newRow("not registered") << QByteArray("10") << 100 << 2 * 50;
+    QTest::newRow("failed") << QByteArray("-1") << 2 << 0;
+}
+
+void Faults::statusStorms()
+{
+    QFETCH(QByteArray, status);
+    QFETCH(int, count);
+    QFETCH(int, registrations);
+
+    LiveProgram live;
+    QVERIFY(live.start());
+    playersIn(live);
+    const QByteArray before = recoveryFile(live);
+
+    QVERIFY(live.room.command("status " + status + ' ' + QByteArray::number(count)));
+    live.mark();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    live.click("Command32"); // Call 4 Reg: two deliveries into the storm
+    QVERIFY2(elapsed.elapsed() < 20000, "a storm must not hold the window");
+    QCOMPARE(live.room.log(u"DapiRegister"_s).size(), registrations);
+    QCOMPARE(live.callsSinceMark().size() - registrations, count);
+
+    // The storm is over once its answers are used up; the program takes input at once.
+    live.click("cmdGetText");
+    QVERIFY(live.program->input().isEnabled());
+    QCOMPARE(live.program->lists().lstAvatars.count(), 3);
+    QCOMPARE(recoveryFile(live), before);
+    QVERIFY(live.room.command("esp Dee: $"));
+    live.click("cmdGetText");
+    QCOMPARE(live.program->lists().lstAvatars.count(), 4);
+    QCOMPARE(recoveryFile(live), Recovery::format(live.program->lists()));
+}
+
+void Faults::transcriptsThatDoNotCome_data()
+{
+    QTest::addColumn<QByteArray>("fault");
+    QTest::newRow("later than the wait") << QByteArray("late 8000");
+    QTest::newRow("no transcript at all") << QByteArray("status -1 1");
+}
+
+void Faults::transcriptsThatDoNotCome()
+{
+    QFETCH(QByteArray, fault);
+
+    LiveProgram live;
+    live.realTime = true; // the bound itself is on trial
+    QVERIFY(live.start());
+    playersIn(live);
+    QVERIFY(live.room.command("esp Dee: $\n" + fault));
+
+    QList<bool> enabled;
+    connect(&live.program->input(), &WindowInput::enabledChanged, [&enabled](bool on) { enabled << on; });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    live.click("cmdGetText");
+    QVERIFY(elapsed.elapsed() < RegistrationIntake::kTranscriptWaitMs + 3000);
+    QCOMPARE(enabled, (QList<bool>{false, true}));
+    QCOMPARE(live.program->lists().lstAvatars.count(), 3); // nothing scanned
+
+    // The fault has passed: the next press takes Dee in.
+    live.click("cmdGetText");
+    QCOMPARE(live.program->lists().lstAvatars.count(), 4);
+}
+
+void Faults::theRoomDiesInTheMiddleOfADrawAndComesBack()
+{
+    LiveProgram live;
+    QVERIFY(live.start());
+    playersIn(live);
+    Program &program = *live.program;
+    program.settings().setItem(HostSettings::Delay, u"1"_s);
+    program.settings().setChecked(HostSettings::Check3, true);
+
+    // The room is killed during the draw's first pause.
+    QTimer::singleShot(0, program.window().ui().client, [&live] {
+        live.room.process().kill();
+        live.room.process().waitForFinished(5000);
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    live.click("Command3");
+    QVERIFY2(elapsed.elapsed() < 20000, "a dead room must not hold the window");
+    QVERIFY(program.input().isEnabled());
+    QCOMPARE(program.lists().lstAvatars.count(), 2);
+    QCOMPARE(program.lists().List1.count(), 1);
+    QCOMPARE(recoveryFile(live), Recovery::format(program.lists()));
+
+    // A room comes back on the same name: the program speaks to it again.
+    RoomProcess again;
+    QVERIFY(again.start({}, live.room.socketName()));
+    live.click("Command1"); // Say List
+    const auto said = again.log(u"DapiCommunicate"_s);
+    QVERIFY(!said.isEmpty());
+    QCOMPARE(said.first().value(u"text").toString(), u"There are currenly 2 players on the list"_s);
+    QCOMPARE(program.lists().lstAvatars.count() + program.lists().List1.count(), 3);
+}
