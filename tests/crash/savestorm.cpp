@@ -1,0 +1,55 @@
+// Saves as fast as it can, until it is killed: registrations, draws and
+// macro clicks rewrite Recover.bak, the settings "Ok" rewrites Settings.txt
+// and the prize scroll bar Prizes.txt. Round k writes texts that carry k in
+// several places, so a file mixed from two rounds shows.
+#include "core/numbertext.h"
+#include "scriptedwadapi.h"
+#include "support/fakeclock.h"
+#include "support/scriptedprompts.h"
+#include "ui_draw.h"
+#include "window/program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    Program program(clock, {dir, dir + QStringLiteral("/user")}, &prompts);
+    if (!program.Draw_Load())
+        return 1;
+    Ui::Draw &ui = program.window().ui();
+    HostSettings &settings = program.settings();
+    settings.setItem(HostSettings::Delay, QStringLiteral("0"));
+    settings.setChecked(HostSettings::Check3, true);
+
+    // Go on from the round the files of the last run reached.
+    qint64 round = NumberText::roundHalfEven(NumberText::leadingNumber(settings.item(HostSettings::WelcomeLine).mid(8)));
+    // A crowded room, so that every save of the lists is a file worth tearing.
+    QByteArray transcript = "Host: Corvane's Hoster";
+    for (int i = 0; i < 4000; ++i)
+        transcript += "\r\nESP from P" + QByteArray::number(1000000 + i) + ": $";
+    for (;;) {
+        ++round;
+        const QString k = QString::number(round);
+        transcript += "\r\nESP from P" + k.toLatin1() + ": $";
+        ScriptedWadapi::setTranscript(transcript);
+        ui.cmdGetText->click();
+        if (round % 3 == 0)
+            ui.Command3->click();
+        ui.cmdCommunicate_0->click();
+
+        settings.setItem(HostSettings::WelcomeLine, QStringLiteral("Welcome ") + k);
+        settings.setItem(HostSettings::FirstLineOnList, QStringLiteral("That won ") + k);
+        ui.Command17->click();
+
+        program.prizes().setPrize(0, QStringLiteral("First prize ") + k);
+        program.prizes().setPrize(9, QStringLiteral("Last prize ") + k);
+        ui.VScroll1->setValue(ui.VScroll1->value() == 0 ? 1 : 0);
+        QCoreApplication::processEvents();
+    }
+}
