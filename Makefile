@@ -13,7 +13,7 @@ FUZZ_PACKAGES  := clang libclang-rt-14-dev
 FUZZERS      := intake recovery quotedlines
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps deps-fuzz configure build run test screenshots bench fuzz clean
+.PHONY: all deps deps-fuzz configure build run test soak screenshots bench fuzz clean
 
 all: build
 
@@ -37,6 +37,11 @@ run: build
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# The long evening at full length and many more kills while saving; with
+# PRESET=ci under the sanitizers.
+soak: build
+	RAFFLER_SOAK=1 ctest --preset $(PRESET) -R '^(e2e|crash)$$' --output-on-failure
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/images

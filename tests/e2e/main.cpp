@@ -1,5 +1,6 @@
 #include "evenings.h"
 #include "faults.h"
+#include "longevening.h"
 
 #include <QApplication>
 #include <QTest>
@@ -9,5 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Evenings evenings;
     Faults faults;
-    return QTest::qExec(&evenings, argc, argv) + QTest::qExec(&faults, argc, argv);
+    LongEvening longEvening;
+    return QTest::qExec(&evenings, argc, argv) + QTest::qExec(&faults, argc, argv)
+        + QTest::qExec(&longEvening, argc, argv);
 }
