@@ -43,7 +43,7 @@ int roundOf(const QString &value, const QString &prefix)
 // something never becomes empty again.
 void checkFiles(const QString &dir, QSet<QString> &written)
 {
-    for (const QString name : {u"Recover.bak"_s, u"Settings.txt"_s, u"Prizes.txt"_s}) {
+    for (const QString &name : {u"Recover.bak"_s, u"Settings.txt"_s, u"Prizes.txt"_s}) {
         const bool empty = contentOf(dir + u'/' + name).isEmpty();
         QVERIFY2(!(empty && written.contains(name)), qPrintable(name + u" lost its content"_s));
         if (!empty)

@@ -84,5 +84,10 @@ void LongEvening::everyListEndsAsTheScriptExpects()
     qInfo("%d registrations, %d draws, %d calls, %d macro clicks: resident %lld kB after the registrations, "
           "%lld kB at the end",
           registrations, draws, calls, macroClicks, warmedUp, atEnd);
-    QVERIFY2(atEnd - warmedUp < 64 * 1024, "memory kept growing after warm-up");
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed memory in quarantine; the figures are only reported.
+    Q_UNUSED(atEnd)
+#else
+    QVERIFY2(atEnd - warmedUp < 16 * 1024, "memory kept growing after warm-up");
+#endif
 }

@@ -7,6 +7,10 @@
 #include <QPointer>
 #include <QThread>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace {
 
 QPointer<RoomClient> g_client;
@@ -50,6 +54,22 @@ int16_t request(RoomProtocol::Kind kind, const char *appName, int16_t mode = 0, 
     return g_client->call(message);
 }
 
+// A write to a room that has just died raises SIGPIPE, whose default is to
+// end the process: the host's program must outlive its chat client. A
+// handler the program installed itself is left alone.
+void ignoreBrokenPipes()
+{
+#ifdef Q_OS_UNIX
+    struct sigaction current = {};
+    if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, nullptr);
+    }
+#endif
+}
+
 } // namespace
 
 extern "C" {
@@ -58,6 +78,7 @@ int16_t WADAPI_CALL InitDDE(const char *appName, WadapiStatusCallback onStatus, 
                             WadapiTextCallback onText)
 {
     release();
+    ignoreBrokenPipes();
     // Owned by the application when there is one, so it goes before Qt does.
     QObject *owner = QCoreApplication::instance();
     if (owner && owner->thread() != QThread::currentThread())
