@@ -1,6 +1,7 @@
 #include "core/ansi.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +24,28 @@ char encodeOne(char32_t code)
     return '?';
 }
 
+// Whether any byte lies in 0x80 to 0x9F, eight bytes at a time: a byte
+// matches when its top three bits are 100.
+bool hasHighControls(QByteArrayView bytes)
+{
+    constexpr quint64 kTop3 = 0xE0E0E0E0E0E0E0E0ULL;
+    constexpr quint64 kWanted = 0x8080808080808080ULL;
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        const quint64 diff = (word & kTop3) ^ kWanted; // a zero byte where a byte matches
+        if ((diff - kOnes) & ~diff & kWanted)
+            return true;
+    }
+    for (; i < bytes.size(); ++i) {
+        if ((static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 namespace Ansi {
@@ -32,10 +55,7 @@ QString decode(QByteArrayView bytes)
     // Latin-1 is the code page but for 0x80 to 0x9F: convert in bulk, which
     // is fast, and mend those few afterwards when there are any.
     QString text = QString::fromLatin1(bytes);
-    unsigned char high = 0;
-    for (const char c : bytes)
-        high |= static_cast<unsigned char>((static_cast<unsigned char>(c) & 0xE0) == 0x80);
-    if (!high)
+    if (!hasHighControls(bytes))
         return text;
     char16_t *chars = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -10,6 +10,13 @@ void AnsiTest::everyByteSurvivesARoundTrip()
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
     QCOMPARE(Ansi::encode(Ansi::decode(all)), all);
+
+    // A lone euro sign anywhere in a longer text, whatever its alignment.
+    for (int at = 0; at < 21; ++at) {
+        QByteArray text(21, 'a');
+        text[at] = '\x80';
+        QCOMPARE(Ansi::decode(text).indexOf(QChar(0x20AC)), at);
+    }
 }
 
 void AnsiTest::encodes_data()
