@@ -39,6 +39,17 @@ void Announcements::Closing()
     }
 }
 
+void Announcements::sayList(const QString &headline, const QStringList &names)
+{
+    m_link.SayText(headline);
+    for (const QString &name : names) {
+        pacingPause(m_link, m_settings);
+        m_link.SayText(name);
+        pacingPause(m_link, m_settings);
+    }
+    m_link.SayText(QStringLiteral("*** End of List ***"));
+}
+
 QString Announcements::Text5(int k)
 {
     static const char16_t *const suffixes[] = {u"st", u"nd", u"rd"};

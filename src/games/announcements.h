@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class ChatLink;
 class HostSettings;
@@ -26,6 +27,10 @@ public:
     void Closing();
     // "Say Prizes": the opening line and one line per place.
     void SayPrizes();
+
+    // A headline, every name with a pacing pause before and after it, and
+    // "*** End of List ***": the read-out of both games' "Say List".
+    void sayList(const QString &headline, const QStringList &names);
 
     // The suffix of place k + 1, "st" for k = 0 ("Text5").
     static QString Text5(int k);

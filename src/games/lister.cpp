@@ -67,51 +67,43 @@ void Lister::Command8_Click()
 
 void Lister::Command11_Click()
 {
-    ChatLink &link = m_parts.link;
     m_parts.input.disable();
     const QStringList queue = m_parts.lists.List3.names();
-    link.SayText(QStringLiteral("thay are currenly ") + QString::number(queue.size())
-                 + QStringLiteral(" players on the list"));
-    for (const QString &name : queue) {
-        pace();
-        link.SayText(name);
-        pace();
-    }
-    link.SayText(QStringLiteral("*** End of List ***"));
+    m_parts.announcements.sayList(QStringLiteral("thay are currenly ") + QString::number(queue.size())
+                                      + QStringLiteral(" players on the list"),
+                                  queue);
     if (m_parts.settings.isChecked(HostSettings::Check2)) {
         const QStringList called = m_parts.lists.List4.names();
-        link.SayText(QStringLiteral("There are curently ") + QString::number(called.size())
-                     + QStringLiteral(" players ") + m_parts.settings.item(HostSettings::FirstLineOnList));
-        for (const QString &name : called) {
-            pace();
-            link.SayText(name);
-            pace();
-        }
-        link.SayText(QStringLiteral("*** End of List ***"));
+        m_parts.announcements.sayList(QStringLiteral("There are curently ") + QString::number(called.size())
+                                          + QStringLiteral(" players ")
+                                          + m_parts.settings.item(HostSettings::FirstLineOnList),
+                                      called);
     }
     m_parts.input.enable();
     m_parts.recovery.WriteRecovery();
 }
 
-bool Lister::answeredEmptyQueue()
+std::optional<QString> Lister::selectHead()
 {
-    if (!m_parts.lists.List3.isEmpty())
-        return false;
+    PlayerList &queue = m_parts.lists.List3;
+    if (!queue.isEmpty()) {
+        queue.setSelected(0);
+        return queue.at(0);
+    }
     pace();
     m_parts.link.SayText(QStringLiteral("Opps no more names on the list"));
     pace();
     m_parts.input.enable();
-    return true;
+    return std::nullopt;
 }
 
 void Lister::Command12_Click()
 {
     m_parts.input.disable();
-    if (answeredEmptyQueue())
+    const std::optional<QString> head = selectHead();
+    if (!head)
         return;
-    PlayerList &queue = m_parts.lists.List3;
-    queue.setSelected(0);
-    const QString name = queue.at(0);
+    const QString &name = *head;
     m_parts.link.EspText(name, m_parts.settings.item(HostSettings::SayNextEsp));
     const QString sayNext = m_parts.settings.item(HostSettings::SayNextSay);
     if (!sayNext.isEmpty())
@@ -123,15 +115,14 @@ void Lister::Command12_Click()
 void Lister::Command7_Click()
 {
     m_parts.input.disable();
-    if (answeredEmptyQueue())
+    const std::optional<QString> head = selectHead();
+    if (!head)
         return;
-    PlayerList &queue = m_parts.lists.List3;
-    queue.setSelected(0);
-    const QString name = queue.at(0);
+    const QString &name = *head;
     m_parts.link.EspText(name, m_parts.settings.item(HostSettings::CallNextEsp));
     m_parts.link.SayText(name + u' ' + m_parts.settings.item(HostSettings::CallNextSay));
     m_parts.lists.List4.add(name);
-    queue.removeAt(0);
+    m_parts.lists.List3.removeAt(0);
     m_parts.input.enable();
     m_parts.recovery.WriteRecovery();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class Announcements;
 class ChatLink;
@@ -41,8 +44,9 @@ public:
 
 private:
     void pace();
-    // The empty queue's answer; true when the queue was empty.
-    bool answeredEmptyQueue();
+    // Selects the head of the queue and gives its name; an empty queue gets
+    // its answer in the room and the window back, and no name.
+    std::optional<QString> selectHead();
 
     Parts m_parts;
 };

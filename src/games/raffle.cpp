@@ -140,27 +140,17 @@ void Raffle::Command13_Click()
 
 void Raffle::Command1_Click()
 {
-    ChatLink &link = m_parts.link;
     m_parts.input.disable();
     const QStringList players = m_parts.lists.lstAvatars.names();
-    link.SayText(QStringLiteral("There are currenly ") + QString::number(players.size())
-                 + QStringLiteral(" players on the list"));
-    for (const QString &name : players) {
-        pace();
-        link.SayText(name);
-        pace();
-    }
-    link.SayText(QStringLiteral("*** End of List ***"));
+    m_parts.announcements.sayList(QStringLiteral("There are currenly ") + QString::number(players.size())
+                                      + QStringLiteral(" players on the list"),
+                                  players);
     if (m_parts.settings.isChecked(HostSettings::Check2)) {
         const QStringList winners = m_parts.lists.List1.names();
-        link.SayText(QStringLiteral("There are curently ") + QString::number(winners.size())
-                     + QStringLiteral(" players ") + m_parts.settings.item(HostSettings::FirstLineOnList));
-        for (const QString &name : winners) {
-            pace();
-            link.SayText(name);
-            pace();
-        }
-        link.SayText(QStringLiteral("*** End of List ***"));
+        m_parts.announcements.sayList(QStringLiteral("There are curently ") + QString::number(winners.size())
+                                          + QStringLiteral(" players ")
+                                          + m_parts.settings.item(HostSettings::FirstLineOnList),
+                                      winners);
     }
     m_parts.recovery.WriteRecovery();
     m_parts.input.enable();

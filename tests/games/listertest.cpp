@@ -8,22 +8,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void fill(PlayerList &list, const QStringList &names)
-{
-    for (const QString &name : names)
-        list.add(name);
-}
-
-QByteArray recoveryFile(const ProgramFixture &f)
-{
-    QFile file(f.dir.filePath(u"Recover.bak"_s));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-} // namespace
-
 void ListerTest::startOpensAGameInEachMode_data()
 {
     QTest::addColumn<QString>("option");
@@ -65,9 +49,9 @@ void ListerTest::startOpensAGameInEachMode()
 
     ProgramFixture f;
     PlayerLists &lists = f.program->lists();
-    fill(lists.List3, {u"Dave"_s});
-    fill(lists.List4, {u"Bob"_s, u"Alice"_s});
-    fill(lists.List2, {u"Alice"_s, u"Bob"_s, u"Dave"_s, u"Host"_s});
+    ProgramFixture::fill(lists.List3, {u"Dave"_s});
+    ProgramFixture::fill(lists.List4, {u"Bob"_s, u"Alice"_s});
+    ProgramFixture::fill(lists.List2, {u"Alice"_s, u"Bob"_s, u"Dave"_s, u"Host"_s});
     f.program->colours().give(ColourCaller::Gold, u"Bob"_s);
     f.program->state().Text3 = u"5"_s;
     f.program->link().setTranscript(transcript);
@@ -84,7 +68,7 @@ void ListerTest::startOpensAGameInEachMode()
     const bool fresh = option == u"Option1";
     QCOMPARE(f.program->state().Text3, fresh ? u"0"_s : u"5"_s);
     QCOMPARE(f.program->colours().holder(ColourCaller::Gold), fresh ? QString() : u"Bob"_s);
-    QCOMPARE(recoveryFile(f), Recovery::format(lists));
+    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
     QVERIFY(f.program->input().isEnabled());
 }
 
@@ -137,7 +121,7 @@ void ListerTest::warnsAndCallsTheHead()
 
     ProgramFixture f;
     PlayerLists &lists = f.program->lists();
-    fill(lists.List3, queue);
+    ProgramFixture::fill(lists.List3, queue);
     f.program->settings().setItem(HostSettings::SayNextSay, sayNext);
     f.program->settings().setItem(HostSettings::CallNextSay, callNext);
     f.clear();
@@ -179,14 +163,14 @@ void ListerTest::saysTheQueue()
     QFETCH(QList<qint64>, moments);
 
     ProgramFixture f;
-    fill(f.program->lists().List3, {u"Alice"_s, u"Bob"_s});
-    fill(f.program->lists().List4, {u"Carol"_s});
+    ProgramFixture::fill(f.program->lists().List3, {u"Alice"_s, u"Bob"_s});
+    ProgramFixture::fill(f.program->lists().List4, {u"Carol"_s});
     f.program->settings().setChecked(HostSettings::Check2, sayWinners);
     f.clear();
     f.ui().Command11->click();
     QCOMPARE(f.said(), said);
     QCOMPARE(f.moments(), moments);
-    QCOMPARE(recoveryFile(f), Recovery::format(f.program->lists()));
+    QCOMPARE(f.recoveryFile(), Recovery::format(f.program->lists()));
 }
 
 void ListerTest::theQueueKeepsArrivalOrder()

@@ -12,22 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void fill(PlayerList &list, const QStringList &names)
-{
-    for (const QString &name : names)
-        list.add(name);
-}
-
-QByteArray recoveryFile(const ProgramFixture &f)
-{
-    QFile file(f.dir.filePath(u"Recover.bak"_s));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 void RafflerTest::startOpensAGameInEachMode_data()
 {
     QTest::addColumn<QString>("option");
@@ -65,9 +49,9 @@ void RafflerTest::startOpensAGameInEachMode()
     ProgramFixture f;
     PlayerLists &lists = f.program->lists();
     // Last game: winners B then A, player C left; the host already known.
-    fill(lists.lstAvatars, {u"C"_s});
-    fill(lists.List1, {u"B"_s, u"A"_s});
-    fill(lists.List2, {u"A"_s, u"B"_s, u"C"_s, u"Corvane"_s});
+    ProgramFixture::fill(lists.lstAvatars, {u"C"_s});
+    ProgramFixture::fill(lists.List1, {u"B"_s, u"A"_s});
+    ProgramFixture::fill(lists.List2, {u"A"_s, u"B"_s, u"C"_s, u"Corvane"_s});
     f.program->intake().setTxtHost(u"Corvane"_s);
     f.program->colours().give(ColourCaller::Red, u"A"_s);
     f.program->settings().setItem(HostSettings::Round, u"4"_s);
@@ -96,7 +80,7 @@ void RafflerTest::startOpensAGameInEachMode()
     QCOMPARE(f.program->state().Text3, fresh ? u"0"_s : u"3"_s);
     QCOMPARE(f.program->settings().item(HostSettings::Round), fresh ? u"1"_s : u"4"_s);
     QCOMPARE(f.program->colours().holder(ColourCaller::Red), fresh ? QString() : u"A"_s);
-    QCOMPARE(recoveryFile(f), Recovery::format(lists));
+    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
 }
 
 void RafflerTest::drawsWinners_data()
@@ -136,7 +120,7 @@ void RafflerTest::drawsWinners()
     ProgramFixture f;
     PlayerLists &lists = f.program->lists();
     HostSettings &settings = f.program->settings();
-    fill(lists.lstAvatars, players);
+    ProgramFixture::fill(lists.lstAvatars, players);
     settings.setItem(HostSettings::Draws, draws);
     settings.setChecked(HostSettings::Check3, sayPrizes);
     f.program->prizes().setPrize(0, u"Gold hat"_s);
@@ -179,7 +163,7 @@ void RafflerTest::drawsWinners()
     QCOMPARE(f.esps(), esps);
     if (!drawn.isEmpty())
         QCOMPARE(f.program->state().Text2, drawn.last());
-    QCOMPARE(recoveryFile(f), Recovery::format(lists));
+    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
 }
 
 void RafflerTest::everyNameHasTheSameChance()
@@ -253,8 +237,8 @@ void RafflerTest::saysTheListWithTwoPausesBetweenNames()
     QFETCH(QList<qint64>, moments);
 
     ProgramFixture f;
-    fill(f.program->lists().lstAvatars, players);
-    fill(f.program->lists().List1, {u"C"_s});
+    ProgramFixture::fill(f.program->lists().lstAvatars, players);
+    ProgramFixture::fill(f.program->lists().List1, {u"C"_s});
     f.program->settings().setChecked(HostSettings::Check2, sayWinners);
     f.clear();
     f.ui().Command1->click();
@@ -324,7 +308,7 @@ void RafflerTest::aClickDuringAPauseKeepsListsAndFileWhole()
 {
     ProgramFixture f;
     PlayerLists &lists = f.program->lists();
-    fill(lists.lstAvatars, {u"Ann"_s, u"Bo"_s, u"Cy"_s});
+    ProgramFixture::fill(lists.lstAvatars, {u"Ann"_s, u"Bo"_s, u"Cy"_s});
     f.program->settings().setChecked(HostSettings::Check3, true);
     f.clear();
 
@@ -349,6 +333,6 @@ void RafflerTest::aClickDuringAPauseKeepsListsAndFileWhole()
     QCOMPARE(said.last(), u"** Sorry registartion is now closed **"_s);
     QCOMPARE(lists.lstAvatars.count() + lists.List1.count(), 3);
     QCOMPARE(lists.List1.count(), 1);
-    QCOMPARE(recoveryFile(f), Recovery::format(lists));
+    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
     QVERIFY(f.program->input().isEnabled());
 }

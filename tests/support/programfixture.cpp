@@ -2,6 +2,8 @@
 
 #include "core/ansi.h"
 
+#include <QFile>
+
 namespace {
 
 QList<ScriptedWadapi::Call> communicated(int mode)
@@ -39,4 +41,16 @@ QStringList ProgramFixture::esps() const
     for (const auto &call : communicated(2))
         texts << Ansi::decode(call.target) + QStringLiteral(": ") + Ansi::decode(call.text);
     return texts;
+}
+
+QByteArray ProgramFixture::recoveryFile() const
+{
+    QFile file(dir.filePath(QStringLiteral("Recover.bak")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void ProgramFixture::fill(PlayerList &list, const QStringList &names)
+{
+    for (const QString &name : names)
+        list.add(name);
 }

@@ -41,4 +41,8 @@ struct ProgramFixture
     // The ESPs sent since the last clear(), as "NAME: TEXT".
     QStringList esps() const;
     void clear() { ScriptedWadapi::clearCalls(); }
+
+    // Recover.bak as it stands, or "<none>".
+    QByteArray recoveryFile() const;
+    static void fill(PlayerList &list, const QStringList &names);
 };
