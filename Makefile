@@ -8,6 +8,8 @@ JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
+# Building the Debian package (its test runs in make test): dpkg-shlibdeps, file.
+PACKAGE_PACKAGES := dpkg-dev file
 
 
 FUZZERS      := intake recovery quotedlines
@@ -19,7 +21,7 @@ all: build
 
 # Installs what is missing; does nothing when everything is there.
 deps:
-	@./tools/install-packages $(BUILD_PACKAGES)
+	@./tools/install-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES)
 
 deps-fuzz:
 	@./tools/install-packages $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
@@ -57,6 +59,14 @@ fuzz: deps-fuzz
 	    build/fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	        build/fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
 	done
+
+# A Debian package of the program, the stand-in room and their library:
+# build/release/corvanes-raffler_VERSION_ARCH.deb, for apt-get install ./FILE.
+.PHONY: package
+package: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target raffler chatroom
+	cd build/release && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+// The program as a host gets it: installed into a scratch prefix, and built
+// into a Debian package.
+class InstallTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installsEveryPartInItsPlace_data();
+    void installsEveryPartInItsPlace();
+    void menuEntriesStartInstalledPrograms_data();
+    void menuEntriesStartInstalledPrograms();
+    void installedProgramFindsItsOwnRoomLibrary();
+    void installedProgramHostsAgainstInstalledRoom();
+    void packageHoldsTheInstall();
+
+private:
+    QTemporaryDir m_prefix;
+};
