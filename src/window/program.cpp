@@ -5,6 +5,7 @@
 #include "settings/valuefile.h"
 #include "ui_draw.h"
 #include "window/colourpanel.h"
+#include "window/controlguide.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
 #include "window/listmenus.h"
@@ -64,6 +65,8 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
 
     m_window.showNotice(m_store.notice());
     connect(&m_store, &FileStore::noticeChanged, &m_window, &Draw::showNotice);
+    // Last, so that names which follow a page are set after the page is shown.
+    guideControls(ui);
 }
 
 Program::~Program() = default;
