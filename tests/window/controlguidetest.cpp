@@ -1,7 +1,9 @@
 #include "controlguidetest.h"
 
 #include "about/frmabout.h"
+#include "support/fakeclock.h"
 #include "support/programfixture.h"
+#include "support/scriptedprompts.h"
 #include "window/appearance.h"
 #include "window/helpmenu.h"
 
@@ -428,4 +430,23 @@ void ControlGuideTest::exitAccessKeyClosesTheWindow()
     QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
     QTRY_COMPARE(unloading.size(), 1);
     QVERIFY(!window.isVisible());
+}
+
+void ControlGuideTest::macroDialogsOpenWhereTheFilesAreKept()
+{
+    // An installed program cannot write its own folder; the host's files go
+    // to the per-user folder, and the macro dialogs start there too.
+    QTemporaryDir dir;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    const QString user = dir.filePath(u"user"_s);
+    Program program(clock, {dir.filePath(u"not/there"_s), user}, &prompts);
+    QVERIFY(program.Draw_Load());
+    QVERIFY(program.store().usesFallback());
+
+    program.window().ui().Command27->click();
+    program.window().ui().Command28->click();
+    QCOMPARE(prompts.requests.size(), 2);
+    QCOMPARE(prompts.requests[0].directory, user);
+    QCOMPARE(prompts.requests[1].directory, user);
 }

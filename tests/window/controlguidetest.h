@@ -21,6 +21,7 @@ private slots:
     void tabWalksEachPanelInReadingOrder();
     void exitAccessKeyClosesTheWindow_data();
     void exitAccessKeyClosesTheWindow();
+    void macroDialogsOpenWhereTheFilesAreKept();
 
 private:
     QFont m_font;
