@@ -40,8 +40,13 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+# The guide's pictures in docs/images; the same at 1.5 and 2 times the size
+# in $(BUILD)/screenshots, to look at how the window scales.
 screenshots: build
+	rm -f docs/images/*.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/images
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD)/tools/screenshots $(BUILD)/screenshots/1.5
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/screenshots $(BUILD)/screenshots/2
 
 bench: deps
 	cmake --preset release
