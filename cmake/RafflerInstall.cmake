@@ -21,6 +21,7 @@ install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
 # The guide, where Debian keeps a package's documents.
 set(RAFFLER_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/corvanes-raffler")
+install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" DESTINATION "${RAFFLER_DOCDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/images" DESTINATION "${RAFFLER_DOCDIR}")
 
 # The Debian package.

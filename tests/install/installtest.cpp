@@ -34,7 +34,8 @@ QList<Part> parts()
         {data + u"applications/corvanes-raffler.desktop"_s, false},
         {data + u"applications/corvanes-raffler-chatroom.desktop"_s, false},
         {data + u"icons/hicolor/scalable/apps/corvanes-raffler.svg"_s, false},
-        {data + u"doc/corvanes-raffler/images/window-compact.png"_s, false},
+        {data + u"doc/corvanes-raffler/guide.md"_s, false},
+        {data + u"doc/corvanes-raffler/images/first-game.png"_s, false},
     };
 }
 
