@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTemporaryDir>
 
 // The program as a host gets it: installed into a scratch prefix, and built
@@ -20,5 +21,8 @@ private slots:
     void packageHoldsTheInstall();
 
 private:
-    QTemporaryDir m_prefix;
+    QString installed(const QString &path) const;
+
+    QTemporaryDir m_scratch;
+    QString m_prefix;
 };
