@@ -66,12 +66,14 @@ fuzz: deps-fuzz
 	done
 
 # A Debian package of the program, the stand-in room and their library:
-# build/release/corvanes-raffler_VERSION_ARCH.deb, for apt-get install ./FILE.
+# build/package/corvanes-raffler_VERSION_ARCH.deb, for apt-get install ./FILE.
+# A release build of its own, without tests and benchmarks, which cpack would
+# otherwise build first.
 .PHONY: package
 package: deps
-	cmake --preset release
-	cmake --build --preset release -j $(JOBS) --target raffler chatroom
-	cd build/release && cpack -G DEB
+	cmake --preset release -B build/package -DRAFFLER_TESTS=OFF -DRAFFLER_BENCHMARKS=OFF
+	cmake --build build/package -j $(JOBS) --target raffler chatroom
+	cd build/package && cpack -G DEB
 
 clean:
 	rm -rf build
