@@ -8,6 +8,8 @@ JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
+# Building the Debian package (its test runs in make test): dpkg-shlibdeps, file.
+PACKAGE_PACKAGES := dpkg-dev file
 
 
 FUZZERS      := intake recovery quotedlines
@@ -19,7 +21,7 @@ all: build
 
 # Installs what is missing; does nothing when everything is there.
 deps:
-	@./tools/install-packages $(BUILD_PACKAGES)
+	@./tools/install-packages $(BUILD_PACKAGES) $(PACKAGE_PACKAGES)
 
 deps-fuzz:
 	@./tools/install-packages $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
@@ -43,8 +45,13 @@ test: build
 soak: build
 	RAFFLER_SOAK=1 ctest --preset $(PRESET) -R '^(e2e|crash)$$' --output-on-failure
 
+# The guide's pictures in docs/images; the same at 1.5 and 2 times the size
+# in $(BUILD)/screenshots, to look at how the window scales.
 screenshots: build
+	rm -f docs/images/*.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/images
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD)/tools/screenshots $(BUILD)/screenshots/1.5
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/screenshots $(BUILD)/screenshots/2
 
 bench: deps
 	cmake --preset release
@@ -62,6 +69,16 @@ fuzz: deps-fuzz
 	    build/fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	        build/fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
 	done
+
+# A Debian package of the program, the stand-in room and their library:
+# build/package/corvanes-raffler_VERSION_ARCH.deb, for apt-get install ./FILE.
+# A release build of its own, without tests and benchmarks, which cpack would
+# otherwise build first.
+.PHONY: package
+package: deps
+	cmake --preset release -B build/package -DRAFFLER_TESTS=OFF -DRAFFLER_BENCHMARKS=OFF
+	cmake --build build/package -j $(JOBS) --target raffler chatroom
+	cd build/package && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -43,6 +43,7 @@ void frmAbout::Form_Load(const QString &title)
     const QIcon icon = programIcon();
     setWindowIcon(icon);
     m_ui->picIcon->setPixmap(icon.pixmap(32, 32));
+    m_ui->picIcon->setAccessibleName(title); // a picture has no caption of its own
     m_ui->lblVersion->setText(versionText());
     m_ui->lblTitle->setText(title);
 }

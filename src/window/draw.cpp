@@ -96,6 +96,21 @@ void Draw::showNotice(const QString &notice)
     m_notice->setVisible(!notice.isEmpty());
 }
 
+// Panels that a smaller size moves out of the window stay shown, so Tab
+// would wander through controls the host cannot see; it passes them by.
+bool Draw::focusNextPrevChild(bool next)
+{
+    const QWidget *start = focusWidget();
+    for (int step = 0; step < 1000; ++step) {
+        if (!QMainWindow::focusNextPrevChild(next))
+            return false;
+        const QWidget *now = focusWidget();
+        if (!now || now == start || rect().contains(now->mapTo(this, now->rect().center())))
+            return true;
+    }
+    return true;
+}
+
 void Draw::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {

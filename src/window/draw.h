@@ -53,6 +53,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void applyOuterSize(QSize outerTwips);

@@ -5,6 +5,7 @@
 #include "settings/valuefile.h"
 #include "ui_draw.h"
 #include "window/colourpanel.h"
+#include "window/controlguide.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
 #include "window/listmenus.h"
@@ -51,7 +52,9 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     new ListBinding(ui.List3, m_lists.List3);
     new ListBinding(ui.List4, m_lists.List4);
     m_macroSender = std::make_unique<MacroSender>(m_macros, m_link, m_tokenizer, m_input, m_recovery);
-    m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, places.programDirectory);
+    // The macro dialogs open where the program keeps its files: the per-user
+    // folder when the program's own cannot be written (an installed program).
+    m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, m_store.directory());
     m_macroPanel = std::make_unique<MacroPanel>(ui, m_macros, *m_macroSender, *m_macroFiles, m_layout);
     m_helpMenu = std::make_unique<HelpMenu>(m_window, m_input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
@@ -64,6 +67,8 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
 
     m_window.showNotice(m_store.notice());
     connect(&m_store, &FileStore::noticeChanged, &m_window, &Draw::showNotice);
+    // Last, so that names which follow a page are set after the page is shown.
+    guideControls(ui);
 }
 
 Program::~Program() = default;

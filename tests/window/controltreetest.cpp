@@ -84,11 +84,13 @@ const Control kControls[] = {
     {"Command6", "fra1", "Ok", 2880, 2040, 615, 255},
     {"Frame8", "Frame9", "ESP Confermation", 120, 240, 3735, 615},
     {"txtSettings_1", "Frame8", nullptr, 120, 240, 2655, 285},
-    {"Label14", "Frame8", "Symbol For reg", 2880, 120, 615, 375},
+    // Label14, Check1 and Frame11 are a little larger than drawn, so that their
+    // captions fit in the window's font.
+    {"Label14", "Frame8", "Symbol For reg", 2880, 120, 615, 405},
     {"txtSettings_0", "Frame8", nullptr, 3480, 240, 255, 285},
-    {"Check1", "Frame9", "Confermation?", 1680, 240, 1335, 255},
+    {"Check1", "Frame9", "Confermation?", 1620, 240, 1395, 255},
     {"Label13", "Frame9", "Sym", 2880, 480, 615, 255},
-    {"Frame11", "Frame9", "First Line on List", 120, 960, 2895, 615},
+    {"Frame11", "Frame9", "First Line on List", 120, 960, 3000, 615},
     {"txtSettings_10", "Frame11", nullptr, 120, 240, 2535, 285},
     {"Check2", "Frame11", "Say Winners List?", 1320, 0, 1695, 255},
     {"Frame23", "Frame9", "Delay", 3120, 960, 735, 615},

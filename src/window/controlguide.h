@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace Ui {
+class Draw;
+}
+
+// What each control of the main window is called and what it does, for
+// screen readers and tooltips, and the order in which Tab walks through
+// them. A control with a caption is named by its caption; the others take
+// the nearest caption (their frame's or label's). The macro buttons keep
+// their own tooltips: the macro texts.
+void guideControls(Ui::Draw &ui);
+
+// A caption as a screen reader should say it: without its access-key marker.
+QString spokenCaption(const QString &caption);

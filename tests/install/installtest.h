@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+// The program as a host gets it: installed into a scratch prefix, and built
+// into a Debian package.
+class InstallTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installsEveryPartInItsPlace_data();
+    void installsEveryPartInItsPlace();
+    void menuEntriesStartInstalledPrograms_data();
+    void menuEntriesStartInstalledPrograms();
+    void installedProgramFindsItsOwnRoomLibrary();
+    void installedProgramHostsAgainstInstalledRoom();
+    void packageHoldsTheInstall();
+
+private:
+    QString installed(const QString &path) const;
+
+    QTemporaryDir m_scratch;
+    QString m_prefix;
+};
