@@ -1,6 +1,7 @@
 #include "controltreetest.h"
+#include "hostiletexttest.h"
 #include "panelswitchertest.h"
 #include "startuptest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest)
+RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, HostileTextTest)
