@@ -10,7 +10,7 @@ BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 
 
-FUZZERS      := intake recovery quotedlines
+FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
 FUZZ_SECONDS ?= 180
 
 .PHONY: all deps deps-fuzz configure build run test screenshots bench fuzz clean
