@@ -12,7 +12,7 @@ FUZZ_PACKAGES  := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file
 
 
-FUZZERS      := intake recovery quotedlines
+FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
 FUZZ_SECONDS ?= 180
 
 .PHONY: all deps deps-fuzz configure build run test soak screenshots bench fuzz clean

@@ -1,17 +1,24 @@
-// The registration scan and the host look-ups on arbitrary transcripts. Small
-// inputs are also checked against the literal scan: the two must agree.
+// The transcript operations, the registration scan and the host look-ups on
+// arbitrary transcripts. Small inputs are also checked against the literal
+// scan: the two must agree. The whole intake then takes the same bytes from
+// the scripted chat client and must fill the lists as the scan says.
 #include "chat/chatlink.h"
 #include "chat/registrationintake.h"
 #include "chat/registrationscan.h"
 #include "chat/tokenizer.h"
+#include "chat/transcripttext.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
 #include "literalscan.h"
+#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdlib>
+
+using namespace TranscriptText;
 
 namespace {
 
@@ -22,6 +29,46 @@ public:
     QTime timeOfDay() override { return {}; }
     void waitUntil(qint64, const std::function<bool()> &) override {}
 };
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The line operations against a plain split of the text.
+void checkLines(const QString &text)
+{
+    const QStringList lines = text.split(QString::fromUtf16(kLineEnd));
+    const qsizetype count = CountLines(text);
+    check(count == lines.size());
+    check(GetLine(text, 0).isEmpty() && GetLine(text, -1).isEmpty() && GetLine(text, count + 1).isEmpty());
+    // GetLine walks from the start, so only a few lines of a long text.
+    for (qsizetype n = 1; n <= count; n = n < 16 ? n + 1 : n * 2)
+        check(GetLine(text, n) == lines[n - 1]);
+    check(GetLine(text, count) == lines.last());
+
+    for (const QString &line : lines) {
+        const QString sender = GetSender(line);
+        check(!sender.contains(u": ") && !sender.startsWith(u' ') && !sender.endsWith(u' '));
+        check(line.contains(sender));
+        const QStringView message = GetMessage(line);
+        check(QStringView(line).endsWith(message) && message.size() < std::max<qsizetype>(line.size(), 1));
+    }
+}
+
+// A walk over the text with GetToken gives back every piece between delimiters.
+void checkTokens(const QString &text, const QString &delimiter)
+{
+    if (text.isEmpty())
+        return;
+    Tokenizer tokenizer;
+    QString joined = tokenizer.GetToken(text, delimiter);
+    while (joined.size() < text.size())
+        joined += delimiter + tokenizer.GetToken(QString(), delimiter);
+    check(joined == text);
+    check(tokenizer.GetToken(QString(), delimiter).isEmpty());
+}
 
 } // namespace
 
@@ -35,26 +82,71 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    // The first byte chooses the symbol and whether the host is known.
+    // The first byte chooses the symbol, whether the host is known, the
+    // confirmation ESP, the delimiter of the token walk and how the client
+    // ends its text.
     const char16_t symbols[] = {u'$', u'#', u'S', u' '};
     const QString symbol = (data[0] & 4) ? QString() : QString(QChar(symbols[data[0] & 3]));
     const QString host = (data[0] & 8) ? QStringLiteral("Host") : QString();
-    const QString transcript = Ansi::decode(QByteArrayView(data + 1, static_cast<qsizetype>(size - 1)));
+    const bool confirm = data[0] & 16;
+    const QString delimiters[] = {QString::fromUtf16(kLineEnd), QStringLiteral(": "), QStringLiteral(","),
+                                  QStringLiteral("aa")};
+    const QString &delimiter = delimiters[(data[0] >> 5) & 3];
+    const bool clientTrailer = data[0] & 128;
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString transcript = Ansi::decode(bytes);
     const QSet<QString> ledger{QStringLiteral("Bob")};
 
     const QStringList fast = RegistrationScan::newRegistrations(transcript, symbol, host, ledger);
-    if (size < 4096 && fast != literalScan(transcript, symbol, host, ledger))
-        std::abort();
+    if (size < 4096)
+        check(fast == literalScan(transcript, symbol, host, ledger));
+    checkLines(transcript);
+    checkTokens(transcript, delimiter);
 
     NoClock clock;
+    ScriptedWadapi::reset();
+    ScriptedWadapi::setDelivery(ScriptedWadapi::Delivery::InsideCall);
+    if (clientTrailer)
+        ScriptedWadapi::setTranscript(bytes);
+    else
+        ScriptedWadapi::setTranscriptBytes(bytes);
     ChatLink link(clock);
+    check(link.InitDDE() == 0);
     HostSettings settings;
+    settings.setItem(HostSettings::Symbol, symbol);
+    settings.setChecked(HostSettings::Check1, confirm);
     PlayerLists lists;
+    lists.List2.add(QStringLiteral("Bob"));
     Tokenizer tokenizer;
     RegistrationIntake intake(link, settings, lists, tokenizer);
     intake.setTxtHost(host);
-    intake.FindHost(transcript);
-    link.setTranscript(transcript);
+
+    // The text reaches the program as a C string, so it ends at a NUL.
+    intake.ScanRegistrations();
+    const QString received = link.Transcript();
+    if (clientTrailer && !bytes.contains('\0')) {
+        QString expected = transcript;
+        while (expected.endsWith(QStringView(kLineEnd)))
+            expected.chop(2);
+        check(received == expected);
+    }
+    const QStringList taken = RegistrationScan::newRegistrations(received, symbol, host, ledger);
+    check(lists.List3.names() == taken);
+    QStringList sorted = taken;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    check(lists.lstAvatars.names() == sorted);
+    check(lists.List2.count() == taken.size() + 1);
+    QStringList confirmed;
+    for (const ScriptedWadapi::Call &call : ScriptedWadapi::calls()) {
+        if (call.function == u"DapiCommunicate" && call.mode == ChatLink::kEsp)
+            confirmed << Ansi::decode(call.target);
+    }
+    check(confirmed == (confirm ? taken : QStringList()));
+
+    intake.FindHost(received);
+    link.setTranscript(received);
     intake.GetHost();
+    link.KillDDE();
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace {
 
 // Permission bits do not tell (root ignores them, a read-only mount does
@@ -58,7 +60,9 @@ std::optional<QByteArray> FileStore::read(const QString &fileName) const
         file.setFileName(QDir(m_programDirectory).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(kMaxReadBytes);
+    // read() sets aside all it is asked for, so ask for what the file holds.
+    const qint64 wanted = file.isSequential() ? kMaxReadBytes : std::min(file.size(), kMaxReadBytes);
+    QByteArray bytes = file.read(wanted);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;

@@ -1,5 +1,7 @@
 #include "core/playerlist.h"
 
+#include "core/showntext.h"
+
 #include <algorithm>
 
 PlayerList::PlayerList(const QString &name, Order order, QObject *parent)
@@ -90,7 +92,10 @@ QVariant PlayerList::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
-        return m_names.at(index.row());
+    // The list box draws its rows as plain text; the tooltip must be told.
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return ShownText::cut(m_names.at(index.row()));
+    if (role == Qt::ToolTipRole)
+        return ShownText::toolTip(m_names.at(index.row()));
     return {};
 }

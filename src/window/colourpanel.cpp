@@ -5,6 +5,8 @@
 #include "ui_draw.h"
 #include "window/windowlayout.h"
 
+#include <limits>
+
 namespace {
 
 struct ColourControls
@@ -39,6 +41,8 @@ ColourPanel::ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists
         const auto colour = static_cast<ColourCaller::Colour>(c);
         const ColourControls controls = controlsOf(ui, c);
         controls.inPlay->setAccessibleName(ColourCaller::nameOf(colour));
+        // A holder is a player's name, which may be longer than a box takes by default.
+        controls.holder->setMaxLength(std::numeric_limits<int>::max());
         connect(controls.inPlay, &QCheckBox::clicked, &colours,
                 [&colours, colour](bool checked) { colours.setInPlay(colour, checked); });
         connect(controls.holder, &QLineEdit::textEdited, &colours,

@@ -1,5 +1,6 @@
 #include "window/draw.h"
 
+#include "core/showntext.h"
 #include "ui_draw.h"
 
 #include <QCloseEvent>
@@ -91,7 +92,7 @@ void Draw::showNotice(const QString &notice)
         m_notice->setTextFormat(Qt::PlainText);
         m_ui->menubar->setCornerWidget(m_notice, Qt::TopRightCorner);
     }
-    m_notice->setToolTip(notice);
+    m_notice->setToolTip(ShownText::toolTip(notice)); // paths and system messages are no markup
     m_notice->setAccessibleName(notice);
     m_notice->setVisible(!notice.isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "window/macropanel.h"
 
+#include "core/showntext.h"
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
@@ -127,11 +128,7 @@ void MacroPanel::showPage(int page)
 
 QString MacroPanel::toolTipFor(const QString &text)
 {
-    if (text.isEmpty())
-        return {};
-    // Escaped inside an element, so Qt takes it as rich text and shows every
-    // character; pre-wrap keeps the lines and the spaces.
-    return u"<p style=\"white-space:pre-wrap\">"_s + forBox(text).toHtmlEscaped() + u"</p>"_s;
+    return ShownText::toolTip(forBox(text));
 }
 
 void MacroPanel::showToolTips()

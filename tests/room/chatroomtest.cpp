@@ -55,6 +55,8 @@ void ChatroomTest::carriesOutCommands_data()
                                       "load",
                                       "load @/no-such-file.txt",
                                       "load @/with-nul.txt",
+                                      "load /dev/zero", // no size and no end
+                                      "load @/",
                                       "clear now",
                                       "status",
                                       "status 6 0",
@@ -68,7 +70,7 @@ void ChatroomTest::carriesOutCommands_data()
                                       "bots many",
                                       "bots 101",
                                       "quit now"}
-                             << start << 24 << Lines{} << -1 << 0;
+                             << start << 26 << Lines{} << -1 << 0;
 }
 
 void ChatroomTest::carriesOutCommands()

@@ -1,5 +1,6 @@
 #include "chatroomtest.h"
 #include "endtoendtest.h"
+#include "linesplittertest.h"
 #include "roomlinktest.h"
 #include "roomprotocoltest.h"
 #include "roomwindowtest.h"
@@ -32,5 +33,5 @@ int runAll(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    return runAll<RoomProtocolTest, ChatroomTest, RoomWindowTest, RoomLinkTest, EndToEndTest>(argc, argv);
+    return runAll<RoomProtocolTest, LineSplitterTest, ChatroomTest, RoomWindowTest, RoomLinkTest, EndToEndTest>(argc, argv);
 }

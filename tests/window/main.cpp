@@ -1,7 +1,8 @@
 #include "controlguidetest.h"
 #include "controltreetest.h"
+#include "hostiletexttest.h"
 #include "panelswitchertest.h"
 #include "startuptest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, ControlGuideTest)
+RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, ControlGuideTest, HostileTextTest)

@@ -87,14 +87,24 @@ std::optional<QByteArray> readTranscriptFile(const QString &path, QString *error
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    if (file.size() > RoomProtocol::kMaxText * 2) {
-        *error = QStringLiteral("%1 is larger than %2 MiB").arg(path).arg(RoomProtocol::kMaxText >> 20);
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
+    // Read in pieces up to the bound: a device such as /dev/zero reports no
+    // size and never ends.
+    const qsizetype bound = RoomProtocol::kMaxText * 2;
+    QByteArray bytes;
+    for (;;) {
+        char piece[65536];
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0) {
+            *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        if (bytes.size() + got > bound) {
+            *error = QStringLiteral("%1 is larger than %2 MiB").arg(path).arg(RoomProtocol::kMaxText >> 20);
+            return std::nullopt;
+        }
+        bytes.append(piece, static_cast<qsizetype>(got));
     }
     auto text = normalizeTranscript(bytes, error);
     if (!text)

@@ -109,6 +109,9 @@ RoomWindow::RoomWindow(RoomTranscript &transcript, RoomService &service, Bots &b
     m_info = named(new QLabel, "roomInfo", QStringLiteral("Room information"));
     m_message = named(new QLabel, "inputMessage", QStringLiteral("Input message"));
     m_message->setStyleSheet(QStringLiteral("color: #b00020"));
+    // Names, statuses and messages come from whoever drives the room: never markup.
+    for (QLabel *label : {m_injected, m_info, m_message})
+        label->setTextFormat(Qt::PlainText);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);

@@ -28,31 +28,11 @@ void StdinReader::readSome()
         finish();
         return;
     }
-    qsizetype start = 0;
-    const QByteArrayView bytes(buffer, got);
-    while (start < bytes.size()) {
-        const qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0) {
-            if (!m_skipping)
-                m_partial.append(bytes.sliced(start));
-            if (m_partial.size() > kMaxLine) {
-                m_partial.clear();
-                m_skipping = true;
-                emit lineTooLong();
-            }
-            return;
-        }
-        if (m_skipping) {
-            m_skipping = false;
-        } else {
-            m_partial.append(bytes.sliced(start, end - start));
-            const QByteArray line = std::exchange(m_partial, {});
-            if (line.size() > kMaxLine)
-                emit lineTooLong();
-            else
-                emit lineRead(line);
-        }
-        start = end + 1;
+    for (const LineSplitter::Line &line : m_lines.feed(QByteArrayView(buffer, got))) {
+        if (line)
+            emit lineRead(*line);
+        else
+            emit lineTooLong();
     }
 }
 
@@ -61,7 +41,7 @@ void StdinReader::finish()
     if (m_notifier)
         m_notifier->setEnabled(false);
     // A last line without its line feed still counts.
-    if (!m_partial.isEmpty() && !m_skipping)
-        emit lineRead(std::exchange(m_partial, {}));
+    if (const auto last = m_lines.finish())
+        emit lineRead(*last);
     emit finished();
 }

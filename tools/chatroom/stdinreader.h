@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linesplitter.h"
+
 #include <QByteArray>
 #include <QObject>
 
@@ -12,9 +14,6 @@ class StdinReader : public QObject
     Q_OBJECT
 
 public:
-    // Longer lines are refused whole, so a runaway writer cannot eat memory.
-    static constexpr qsizetype kMaxLine = qsizetype(1024) * 1024;
-
     explicit StdinReader(QObject *parent = nullptr);
 
 signals:
@@ -29,6 +28,5 @@ private:
     void finish();
 
     QSocketNotifier *m_notifier = nullptr;
-    QByteArray m_partial;
-    bool m_skipping = false; // inside a line that was too long
+    LineSplitter m_lines;
 };

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/ansi.h"
+
+#include <QList>
+#include <QString>
+#include <QTextDocument>
+
+// Names a player could bring into the room, each one something a careless
+// window takes as markup, an access key, a line break or a change of
+// direction, or is simply long. All of them are in the chat client's code
+// page, so each can arrive through the transcript.
+struct HostileName
+{
+    const char *tag;
+    QString name;
+};
+
+inline QList<HostileName> hostileNames()
+{
+    using namespace Qt::StringLiterals;
+    return {
+        {"markup", u"<b>Bold</b> <i>it</i>"_s},
+        {"a link", u"<a href=\"http://x.example/\">click</a>"_s},
+        {"an image", u"<img src=\"/etc/hostname\">"_s},
+        {"an entity", u"Tom &amp; Jerry &lt;3"_s},
+        {"an access key", u"&File"_s},
+        {"ampersands", u"A && B & C"_s},
+        {"control characters", Ansi::decode("\x01\x07\x1b[31mred\x7f\x81")},
+        {"a tab, a lone CR and a lone LF", u"a\tb\rc\nd"_s},
+        {"a right-to-left override in UTF-8 bytes", Ansi::decode("\xE2\x80\xAE" "evil")},
+        {"quotes and a comma", u"\"Bob\", Jr."_s},
+        {"a tag of the recovery file", u"List3"_s},
+        {"a no-break space and a soft hyphen", Ansi::decode("\xA0" "Bob\xAD")},
+        {"10,000 characters", QString(10000, u'W')},
+        {"40,000 characters", QString(40000, u'M')},
+    };
+}
+
+// Names with characters the code page lacks. The chat client never sends
+// them, but a list may get them another way; the files then cut them.
+struct CutName
+{
+    const char *tag;
+    QString name;
+    QString saved; // what Recover.bak keeps and gives back
+};
+
+inline QList<CutName> namesOutsideTheCodePage()
+{
+    using namespace Qt::StringLiterals;
+    return {
+        {"right-to-left override", u"\u202Eevil"_s, u"?evil"_s},
+        {"right-to-left mark", u"a\u200Fb"_s, u"a?b"_s},
+        {"isolates", u"\u2067x\u2069y"_s, u"?x?y"_s},
+        {"an emoji, one character of two halves", u"Ann \U0001F600"_s, u"Ann ?"_s},
+        {"CJK", u"\u65E5\u672C"_s, u"??"_s},
+        {"code page letters stay", u"Zo\u00EB \u20AC5 \u201Cq\u201D"_s, u"Zo\u00EB \u20AC5 \u201Cq\u201D"_s},
+    };
+}
+
+// What a tooltip shows, read the way Qt decides between markup and plain text.
+inline QString toolTipShows(const QString &toolTip)
+{
+    if (!Qt::mightBeRichText(toolTip))
+        return toolTip;
+    QTextDocument document;
+    document.setHtml(toolTip);
+    // The raw text keeps no-break spaces; line and paragraph breaks show as one.
+    QString shown = document.toRawText();
+    shown.replace(QChar::LineSeparator, u'\n');
+    shown.replace(QChar::ParagraphSeparator, u'\n');
+    return shown;
+}
+
+// The text a tooltip is expected to show: markup shows a lone CR as a line break.
+inline QString withLineBreaks(QString text)
+{
+    return text.replace(u'\r', u'\n');
+}
