@@ -14,13 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void addHostileNames()
-{
-    QTest::addColumn<QString>("name");
-    for (const HostileName &row : hostileNames())
-        QTest::newRow(row.tag) << row.name;
-}
-
 // Saves the lists to Recover.bak in dir and brings them back into fresh lists.
 void saveAndRestore(const QTemporaryDir &dir, PlayerLists &lists, PlayerLists &restored)
 {
@@ -57,56 +50,6 @@ void HostileNamesTest::showsTheStartOfALongText()
 
     QCOMPARE(ShownText::cut(text), shown);
     QCOMPARE(toolTipShows(ShownText::toolTip(text)), shown);
-}
-
-void HostileNamesTest::listRowsShowNamesAsTheyAre_data()
-{
-    addHostileNames();
-    for (const CutName &row : namesOutsideTheCodePage())
-        QTest::newRow(row.tag) << row.name;
-}
-
-void HostileNamesTest::listRowsShowNamesAsTheyAre()
-{
-    QFETCH(QString, name);
-
-    for (const auto order : {PlayerList::Order::Sorted, PlayerList::Order::Added}) {
-        PlayerList list(u"List"_s, order);
-        list.add(u"Ann"_s);
-        const QModelIndex row = list.index(list.add(name));
-        QCOMPARE(list.at(row.row()), name); // the list keeps the whole name
-        QCOMPARE(row.data(Qt::DisplayRole).toString(), ShownText::cut(name));
-        QCOMPARE(row.data(Qt::AccessibleTextRole).toString(), ShownText::cut(name));
-        const QString toolTip = row.data(Qt::ToolTipRole).toString();
-        QVERIFY(Qt::mightBeRichText(toolTip)); // so none of the name's own markup counts
-        QCOMPARE(toolTipShows(toolTip), withLineBreaks(ShownText::cut(name)));
-    }
-}
-
-void HostileNamesTest::recoveryKeepsEveryNameOfTheCodePage_data()
-{
-    addHostileNames();
-}
-
-void HostileNamesTest::recoveryKeepsEveryNameOfTheCodePage()
-{
-    QFETCH(QString, name);
-
-    PlayerLists lists;
-    lists.List1.add(name);
-    lists.List4.add(u"Ann"_s);
-    lists.List4.add(name);
-    const QByteArray entry = Ansi::encode(name) + "\r\n";
-    const QByteArray ann = "Ann\r\n";
-    const bool first = name.compare(u"Ann"_s, Qt::CaseInsensitive) < 0;
-    QCOMPARE(Recovery::format(lists),
-             "List1\r\n" + entry + "List4\r\n" + (first ? entry : ann) + "List4\r\n" + (first ? ann : entry));
-
-    QTemporaryDir dir;
-    PlayerLists restored;
-    saveAndRestore(dir, lists, restored);
-    for (std::size_t i = 0; i < lists.all().size(); ++i)
-        QCOMPARE(restored.all()[i]->names(), lists.all()[i]->names());
 }
 
 void HostileNamesTest::recoveryCutsWhatTheCodePageLacks_data()

@@ -37,12 +37,6 @@ void checkShownRow(QListView *view, const QString &name)
     QCOMPARE(toolTipShows(toolTip), withLineBreaks(ShownText::cut(name)));
 }
 
-QByteArray recoveryFile(const ProgramFixture &f)
-{
-    QFile file(f.dir.filePath(u"Recover.bak"_s));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 void HostileTextTest::init()
@@ -95,7 +89,7 @@ void HostileTextTest::namesGoThroughTheGames()
     QCOMPARE(ui.txtcolor_0->text(), name);
 
     const QByteArray entry = bytes + "\r\n";
-    QCOMPARE(recoveryFile(f), "List1\r\n" + entry + "List2\r\n" + entry + "List4\r\n" + entry);
+    QCOMPARE(f.recoveryFile(), "List1\r\n" + entry + "List2\r\n" + entry + "List4\r\n" + entry);
     for (PlayerList *list : lists.all())
         list->clear();
     ui.Command19->click(); // Recover
