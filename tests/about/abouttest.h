@@ -2,18 +2,16 @@
 
 #include <QObject>
 
+// The About box: what it shows, the main window waiting while it is open,
+// and the system information tool it starts.
 class AboutTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void theBoxNamesTheProgramAndItsVersion();
     void theMainWindowWaitsUntilTheBoxCloses_data();
     void theMainWindowWaitsUntilTheBoxCloses();
-    void systemInfoWithoutAToolSaysSo();
     void systemInfoStartsTheFirstToolFound_data();
     void systemInfoStartsTheFirstToolFound();
     void systemInfoReallyStartsTheTool();
-    void theUnavailableMessageCanBeAnsweredOverTheWaitingWindow();
 };

@@ -1,7 +1,4 @@
-#include "colourcallertest.h"
-#include "listeditingtest.h"
-#include "listertest.h"
-#include "rafflertest.h"
+#include "gamestests.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(RafflerTest, ListerTest, ColourCallerTest, ListEditingTest)
+RAFFLER_TEST_MAIN(GameTest, HandEditsTest)

@@ -1,19 +1,14 @@
-#include "macrofilestest.h"
+#include "macrostests.h"
 
-#include "macros/macrobank.h"
-#include "macros/macrofiles.h"
-#include "support/scriptedprompts.h"
+#include "support/programfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-using Texts = QMap<int, QString>;
 
 namespace {
 
@@ -38,235 +33,101 @@ QStringList numbered()
     return texts;
 }
 
-struct Files
+// Presses a "Save" or "Load" button or menu item; the host picks `name`.
+void press(ProgramFixture &f, const QString &control, const QString &name)
 {
-    QTemporaryDir dir;
-    MacroBank bank;
-    ScriptedPrompts prompts;
-    MacroFiles files{bank, prompts, dir.path()};
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString save(const QString &name)
-    {
-        prompts.answers << path(name);
-        return files.GetSaveAsName(u"This File Name"_s, dir.path());
-    }
-    QString load(const QString &name)
-    {
-        prompts.answers << path(name);
-        return files.GetOpenName(dir.path());
-    }
-};
+    f.prompts.answers << f.dir.filePath(name);
+    if (auto *button = f.program->window().findChild<QPushButton *>(control))
+        button->click();
+    else
+        f.program->window().findChild<QAction *>(control)->trigger();
+}
 
 } // namespace
 
-void MacroFilesTest::savingWritesTwentyQuotedRecords_data()
+void MacroFilesTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
 {
-    QTest::addColumn<Texts>("texts");
-    QTest::addColumn<QByteArray>("file");
+    ProgramFixture f;
+    QStringList texts(MacroBank::kCount);
+    texts[0] = u"say \"hi\"\r\n\r\nZoë €"_s;
+    texts[19] = u"bye, all"_s;
+    f.program->macros().setTexts(texts);
+    press(f, u"mnuSave"_s, u"bank.mac"_s);
+    QCOMPARE(readAll(f.dir.filePath(u"bank.mac"_s)),
+             "\"say \"\"hi\"\"\r\n\r\nZo\xEB \x80\"\r\n" + QByteArray("\"\"\r\n").repeated(18) + "\"bye, all\"\r\n");
 
-    const QByteArray empty("\"\"\r\n");
-    QTest::newRow("twenty empty macros") << Texts{} << empty.repeated(20);
-    QTest::newRow("two lines in one record")
-        << Texts{{0, u"A\r\nB"_s}} << QByteArray("\"A\r\nB\"\r\n") + empty.repeated(19);
-    QTest::newRow("last macro last") << Texts{{19, u"bye"_s}} << empty.repeated(19) + "\"bye\"\r\n";
-    QTest::newRow("a quote is doubled")
-        << Texts{{1, u"say \"hi\""_s}} << empty + "\"say \"\"hi\"\"\"\r\n" + empty.repeated(18);
-    QTest::newRow("Windows-1252") << Texts{{0, u"Zoë €"_s}} << QByteArray("\"Zo\xEB \x80\"\r\n") + empty.repeated(19);
-}
-
-void MacroFilesTest::savingWritesTwentyQuotedRecords()
-{
-    QFETCH(Texts, texts);
-    QFETCH(QByteArray, file);
-
-    Files f;
-    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-        f.bank.setText(it.key(), it.value());
-    QCOMPARE(f.save(u"bank.mac"_s), f.path(u"bank.mac"_s));
-    QCOMPARE(readAll(f.path(u"bank.mac"_s)), file);
+    f.program->macros().setTexts(numbered());
+    press(f, u"Command28"_s, u"bank.mac"_s);
+    QCOMPARE(f.program->macros().texts(), texts);
     QVERIFY(f.prompts.messages.isEmpty());
 }
 
-void MacroFilesTest::aSavedBankLoadsBackWhole_data()
+void MacroFilesTest::aShortFileChangesOnlyTheMacrosItHolds()
 {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("two lines") << u"A\r\nB"_s;
-    QTest::newRow("empty lines inside") << u"A\r\n\r\n\r\nB\r\n"_s;
-    QTest::newRow("quotes") << u"\"quoted\" and \"\"doubled\"\""_s;
-    QTest::newRow("a lone quote") << u"5\" tall"_s;
-    QTest::newRow("commas") << u"one, two, three"_s;
-    QTest::newRow("Windows-1252 letters") << u"Zoë, Ærø & Œuvre € ™"_s;
-    QTest::newRow("leading blanks") << u"   indented"_s;
-}
-
-void MacroFilesTest::aSavedBankLoadsBackWhole()
-{
-    QFETCH(QString, text);
-
-    Files f;
-    QStringList texts = numbered();
-    texts[4] = text;
-    texts[5] = QString();
-    f.bank.setTexts(texts);
-    f.save(u"bank.mac"_s);
-
-    MacroBank other;
-    ScriptedPrompts prompts;
-    MacroFiles files(other, prompts, f.dir.path());
-    prompts.answers << f.path(u"bank.mac"_s);
-    files.GetOpenName(f.dir.path());
-    QCOMPARE(other.texts(), texts);
-}
-
-void MacroFilesTest::loadingReadsWhatTheFileHolds_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<Texts>("changed"); // macros that differ from "macro i" afterwards
-
-    QTest::newRow("a short file fills what it has")
-        << QByteArray("\"first\"\r\n\"second\r\nline\"\r\n") << Texts{{0, u"first"_s}, {1, u"second\r\nline"_s}};
-    QTest::newRow("an empty file changes nothing") << QByteArray() << Texts{};
-    QTest::newRow("unquoted fields end at a comma")
-        << QByteArray("a,b\r\nc\r\n") << Texts{{0, u"a"_s}, {1, u"b"_s}, {2, u"c"_s}};
-    QTest::newRow("an empty record empties its macro") << QByteArray("\"\"\r\n\"x\"\r\n")
-                                                       << Texts{{0, QString()}, {1, u"x"_s}};
-    QTest::newRow("an unclosed quote runs to the end")
-        << QByteArray("\"open\r\nstill") << Texts{{0, u"open\r\nstill"_s}};
-    QByteArray many;
-    for (int i = 0; i < 25; ++i)
-        many += "\"n" + QByteArray::number(i) + "\"\r\n";
-    Texts twenty;
-    for (int i = 0; i < 20; ++i)
-        twenty[i] = u"n"_s + QString::number(i);
-    QTest::newRow("fields past twenty are left") << many << twenty;
-}
-
-void MacroFilesTest::loadingReadsWhatTheFileHolds()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(Texts, changed);
-
-    Files f;
-    f.bank.setTexts(numbered());
-    writeAll(f.path(u"in.mac"_s), file);
-    QCOMPARE(f.load(u"in.mac"_s), f.path(u"in.mac"_s));
+    ProgramFixture f;
+    f.program->macros().setTexts(numbered());
+    writeAll(f.dir.filePath(u"short.mac"_s), "\"first\"\r\n\"\"\r\n");
+    press(f, u"mnuLoad"_s, u"short.mac"_s);
 
     QStringList expected = numbered();
-    for (auto it = changed.cbegin(); it != changed.cend(); ++it)
-        expected[it.key()] = it.value();
-    QCOMPARE(f.bank.texts(), expected);
-    QVERIFY(f.prompts.messages.isEmpty());
+    expected[0] = u"first"_s;
+    expected[1] = QString();
+    QCOMPARE(f.program->macros().texts(), expected);
 }
 
-void MacroFilesTest::bothDialogsAskAsTheHostExpects()
+// The dialogs list *.mac files where the program keeps its files, and a name
+// typed without extension gets ".mac". Cancelling writes nothing and changes
+// no macro.
+void MacroFilesTest::theDialogsAskForMacroFilesAndCancellingChangesNothing()
 {
-    Files f;
-    f.files.GetSaveAsName(u"This File Name"_s, u"/start/here"_s);
-    f.files.GetOpenName(u"/start/there"_s);
-    f.files.setUseHook(false);
-    f.files.GetOpenName(u"/start/there"_s);
+    ProgramFixture f;
+    f.program->macros().setTexts(numbered());
+    const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QSignalSpy changes(&f.program->macros(), &MacroBank::textChanged);
+    f.ui().Command27->click();
+    f.ui().Command28->click();
 
-    QCOMPARE(f.prompts.requests.size(), 3);
+    QCOMPARE(f.prompts.requests.size(), 2);
     const Prompts::FileRequest &save = f.prompts.requests[0];
-    QCOMPARE(save.title, u"Save File As..."_s);
-    QCOMPARE(save.directory, u"/start/here"_s);
+    QCOMPARE(save.directory, f.dir.path());
     QCOMPARE(save.fileName, u"This File Name"_s);
-    QCOMPARE(save.filterName, u"Macro Files (.mac)"_s);
-    QCOMPARE(save.patterns, QStringList{u"*.mac"_s});
-    QCOMPARE(save.defaultSuffix, u"mac"_s); // a name typed without extension ends in ".mac"
-    QVERIFY(save.detailedView);
-
-    const Prompts::FileRequest &open = f.prompts.requests[1];
-    QCOMPARE(open.title, u"Open A File"_s);
-    QCOMPARE(open.directory, u"/start/there"_s);
-    QCOMPARE(open.filterName, u"Macro Files (.mac)"_s);
-    QCOMPARE(open.patterns, QStringList{u"*.mac"_s});
-    QVERIFY(open.detailedView);
-    QVERIFY(!f.prompts.requests[2].detailedView);
-}
-
-void MacroFilesTest::cancellingChangesNothing()
-{
-    Files f;
-    f.bank.setTexts(numbered());
-    QSignalSpy changes(&f.bank, &MacroBank::textChanged);
-    QCOMPARE(f.files.GetOpenName(f.dir.path()), QString());
-    QCOMPARE(f.files.GetSaveAsName(u"This File Name"_s, f.dir.path()), QString());
-    f.files.Command4_Click();
-    f.files.Command5_Click();
-
-    QCOMPARE(f.prompts.requests.size(), 4);
-    QCOMPARE(changes.count(), 0);
-    QCOMPARE(f.bank.texts(), numbered());
-    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList());
-    QVERIFY(f.prompts.messages.isEmpty());
-}
-
-void MacroFilesTest::aFileThatCannotBeReadChangesNoMacro_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("missing") << u"gone.mac"_s;
-    QTest::newRow("a folder") << u"folder.mac"_s;
-    QTest::newRow("below a file") << u"plain/inside.mac"_s;
-}
-
-void MacroFilesTest::aFileThatCannotBeReadChangesNoMacro()
-{
-    QFETCH(QString, name);
-
-    Files f;
-    QDir(f.dir.path()).mkdir(u"folder.mac"_s);
-    writeAll(f.path(u"plain"_s), "x");
-    f.bank.setTexts(numbered());
-    f.load(name);
-
-    QCOMPARE(f.bank.texts(), numbered());
-    QCOMPARE(f.prompts.messages.size(), 1);
-    QVERIFY(f.prompts.messages[0].error);
-    QCOMPARE(f.prompts.messages[0].title, u"Open A File"_s);
-    QVERIFY(f.prompts.messages[0].text.contains(name.section(u'/', -1)));
-}
-
-void MacroFilesTest::aFailedSaveKeepsTheEarlierFile()
-{
-    Files f;
-    writeAll(f.path(u"plain"_s), "x");
-    f.bank.setTexts(numbered());
-    f.save(u"plain/inside.mac"_s);
-    QCOMPARE(f.prompts.messages.size(), 1);
-    QVERIFY(f.prompts.messages[0].error);
-    QCOMPARE(f.prompts.messages[0].title, u"Save File As..."_s);
-    QCOMPARE(readAll(f.path(u"plain"_s)), QByteArray("x"));
-
-    // A folder in the way: the save fails and the folder stays.
-    QDir(f.dir.path()).mkdir(u"folder.mac"_s);
-    f.save(u"folder.mac"_s);
-    QCOMPARE(f.prompts.messages.size(), 2);
-    QVERIFY(QFileInfo(f.path(u"folder.mac"_s)).isDir());
-    QCOMPARE(f.bank.texts(), numbered());
-}
-
-void MacroFilesTest::theSecondPairWritesPlainLines()
-{
-    Files f;
-    f.bank.setText(0, u"Hello, all"_s);
-    f.bank.setText(1, u"Zoë"_s);
-    f.prompts.answers << f.path(u"plain.mac"_s);
-    f.files.Command4_Click();
-    QCOMPARE(readAll(f.path(u"plain.mac"_s)), QByteArray("Hello, all\r\nZo\xEB\r\n") + QByteArray("\r\n").repeated(18));
-    const Prompts::FileRequest &save = f.prompts.requests[0];
     QCOMPARE(save.patterns, QStringList{u"*.mac"_s});
     QCOMPARE(save.defaultSuffix, u"mac"_s);
-    QCOMPARE(save.directory, f.dir.path());
+    QVERIFY(save.detailedView);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
+    QVERIFY(f.prompts.messages.isEmpty());
+}
 
-    // Loading reads fields: the comma splits the first line, and the fields
-    // after it move one macro on.
-    f.bank.setTexts(numbered());
-    f.prompts.answers << f.path(u"plain.mac"_s);
-    f.files.Command5_Click();
-    QStringList expected{u"Hello"_s, u"all"_s, u"Zoë"_s};
-    while (expected.size() < MacroBank::kCount)
-        expected << QString();
-    QCOMPARE(f.bank.texts(), expected);
+// A file that cannot be read or written changes no macro and no file, and
+// the host is told which file it was.
+void MacroFilesTest::aFailedLoadOrSaveChangesNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("loading a missing file") << u"Command28"_s << u"gone.mac"_s;
+    QTest::newRow("loading a folder") << u"mnuLoad"_s << u"folder.mac"_s;
+    QTest::newRow("saving over a folder") << u"Command27"_s << u"folder.mac"_s;
+    QTest::newRow("saving below a plain file") << u"mnuSave"_s << u"plain/inside.mac"_s;
+}
+
+void MacroFilesTest::aFailedLoadOrSaveChangesNothing()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+
+    ProgramFixture f;
+    QDir(f.dir.path()).mkdir(u"folder.mac"_s);
+    writeAll(f.dir.filePath(u"plain"_s), "x");
+    const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    f.program->macros().setTexts(numbered());
+    press(f, control, name);
+
+    QCOMPARE(f.program->macros().texts(), numbered());
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
+    QVERIFY(QFileInfo(f.dir.filePath(u"folder.mac"_s)).isDir());
+    QCOMPARE(readAll(f.dir.filePath(u"plain"_s)), QByteArray("x"));
+    QCOMPARE(f.prompts.messages.size(), 1);
+    QVERIFY(f.prompts.messages[0].error);
+    QVERIFY(f.prompts.messages[0].text.contains(name.section(u'/', -1)));
 }

@@ -1,7 +1,4 @@
-#include "macrofilestest.h"
-#include "macropaneltest.h"
-#include "macrosendertest.h"
+#include "macrostests.h"
 #include "support/testmain.h"
-#include "widgetpromptstest.h"
 
-RAFFLER_TEST_MAIN(MacroSenderTest, MacroFilesTest, MacroPanelTest, WidgetPromptsTest)
+RAFFLER_TEST_MAIN(MacroPanelTest, MacroFilesTest, WidgetPromptsTest)

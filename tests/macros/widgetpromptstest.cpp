@@ -1,4 +1,4 @@
-#include "widgetpromptstest.h"
+#include "macrostests.h"
 
 #include "support/nextdialog.h"
 #include "window/widgetprompts.h"
@@ -16,139 +16,73 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Prompts::FileRequest macroRequest(const QString &title, const QString &directory)
+Prompts::FileRequest macroRequest(const QString &title, const QString &directory, const QString &name = {})
 {
-    Prompts::FileRequest request;
-    request.title = title;
-    request.directory = directory;
-    request.filterName = u"Macro Files (.mac)"_s;
-    request.patterns = {u"*.mac"_s};
-    request.defaultSuffix = u"mac"_s;
-    request.detailedView = true;
-    return request;
+    return {title, directory, name, u"Macro Files (.mac)"_s, {u"*.mac"_s}, u"mac"_s, true};
 }
 
-void typeName(QFileDialog *dialog, const QString &name)
+// Types a name into the dialog and presses its accept button.
+void choose(QFileDialog *dialog, const QString &name)
 {
     dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(name);
-}
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    static_cast<QDialog *>(dialog)->accept();
 }
 
 } // namespace
 
-void WidgetPromptsTest::theSaveDialogAsksAsRequested()
+// The save dialog opens as asked, in detail; a name typed without extension
+// gets the suffix, and an existing file is overwritten only after a "Yes".
+void WidgetPromptsTest::theSaveDialogAsksAsRequestedAndBeforeOverwriting()
 {
     QTemporaryDir dir;
+    QFile existing(dir.filePath(u"friday.mac"_s));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
     QWidget window;
     WidgetPrompts prompts(&window);
-    Prompts::FileRequest request = macroRequest(u"Save File As..."_s, dir.path());
-    request.fileName = u"This File Name"_s;
 
-    struct Seen
-    {
-        QString title, directory, name, filter, suffix;
-        QFileDialog::ViewMode view = QFileDialog::List;
-        bool confirms = false;
-    } seen;
-    whenDialogOpens<QFileDialog>(this, [&seen](QFileDialog *dialog) {
-        seen = {dialog->windowTitle(),
-                dialog->directory().path(),
-                dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text(),
-                dialog->findChild<QComboBox *>(u"fileTypeCombo"_s)->currentText(),
-                dialog->defaultSuffix(),
-                dialog->viewMode(),
-                !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
-        dialog->reject();
+    QStringList asked; // what the dialog shows, then the questions it puts
+    bool stayedOpen = false;
+    whenDialogOpens<QFileDialog>(&window, [&window, &asked, &stayedOpen](QFileDialog *dialog) {
+        asked << dialog->windowTitle() << dialog->directory().path()
+              << dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text()
+              << dialog->findChild<QComboBox *>(u"fileTypeCombo"_s)->currentText()
+              << (dialog->viewMode() == QFileDialog::Detail ? u"detail"_s : u"list"_s);
+        const auto answer = [&asked](QMessageBox::StandardButton button) {
+            return [&asked, button](QMessageBox *box) {
+                asked << box->text().section(u' ', 0, 0);
+                box->button(button)->click();
+            };
+        };
+        whenDialogOpens<QMessageBox>(&window, answer(QMessageBox::No));
+        choose(dialog, u"friday"_s);
+        stayedOpen = dialog->isVisible();
+        whenDialogOpens<QMessageBox>(&window, answer(QMessageBox::Yes));
+        choose(dialog, u"friday"_s);
     });
-    QCOMPARE(prompts.askSaveFileName(request), QString());
+    const QString chosen =
+        prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path(), u"This File Name"_s));
 
-    QCOMPARE(seen.title, u"Save File As..."_s);
-    QCOMPARE(seen.directory, QDir(dir.path()).canonicalPath());
-    QCOMPARE(seen.name, u"This File Name"_s);
-    QCOMPARE(seen.filter, u"Macro Files (.mac)"_s);
-    QCOMPARE(seen.suffix, u"mac"_s);
-    QCOMPARE(seen.view, QFileDialog::Detail);
-    QVERIFY(seen.confirms);
-}
-
-void WidgetPromptsTest::aNameWithoutExtensionGetsTheSuffix()
-{
-    QTemporaryDir dir;
-    QWidget window;
-    WidgetPrompts prompts(&window);
-    whenDialogOpens<QFileDialog>(this, [](QFileDialog *dialog) {
-        typeName(dialog, u"friday"_s);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    const QString chosen = prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path()));
+    QCOMPARE(asked, (QStringList{u"Save File As..."_s, QDir(dir.path()).canonicalPath(), u"This File Name"_s,
+                                 u"Macro Files (.mac)"_s, u"detail"_s, u"friday.mac"_s, u"friday.mac"_s}));
+    QVERIFY(stayedOpen); // "No" goes back to the dialog
     QCOMPARE(QFileInfo(chosen).fileName(), u"friday.mac"_s);
     QCOMPARE(QFileInfo(chosen).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
 }
 
-void WidgetPromptsTest::overwritingAsksFirst()
-{
-    QTemporaryDir dir;
-    touch(dir.filePath(u"friday.mac"_s));
-    QWidget window;
-    WidgetPrompts prompts(&window);
-
-    QStringList questions;
-    whenDialogOpens<QFileDialog>(this, [this, &questions](QFileDialog *dialog) {
-        typeName(dialog, u"friday"_s);
-        const auto answer = [&questions](QMessageBox::StandardButton button) {
-            return [&questions, button](QMessageBox *box) {
-                questions << box->text();
-                box->button(button)->click();
-            };
-        };
-        whenDialogOpens<QMessageBox>(this, answer(QMessageBox::No));
-        static_cast<QDialog *>(dialog)->accept(); // asks, and stays open on "No"
-        QVERIFY(dialog->isVisible());
-        whenDialogOpens<QMessageBox>(this, answer(QMessageBox::Yes));
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    const QString chosen = prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path()));
-    QCOMPARE(QFileInfo(chosen).fileName(), u"friday.mac"_s);
-    QCOMPARE(questions.size(), 2);
-    QVERIFY(questions[0].contains(u"friday.mac"_s));
-}
-
-void WidgetPromptsTest::theOpenDialogTakesOnlyExistingFiles()
-{
-    QTemporaryDir dir;
-    touch(dir.filePath(u"here.mac"_s));
-    QWidget window;
-    WidgetPrompts prompts(&window);
-
-    QString title;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    whenDialogOpens<QFileDialog>(this, [&](QFileDialog *dialog) {
-        title = dialog->windowTitle();
-        mode = dialog->fileMode();
-        typeName(dialog, u"here.mac"_s);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    const QString chosen = prompts.askOpenFileName(macroRequest(u"Open A File"_s, dir.path()));
-    QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(dir.filePath(u"here.mac"_s)).canonicalFilePath());
-    QCOMPARE(title, u"Open A File"_s);
-    QCOMPARE(mode, QFileDialog::ExistingFile);
-}
-
+// The window waits while the program speaks; its dialogs must still take
+// input. The open dialog takes only a file that exists.
 void WidgetPromptsTest::dialogsOverADisabledWindowTakeInput()
 {
     QTemporaryDir dir;
+    QFile here(dir.filePath(u"here.mac"_s));
+    QVERIFY(here.open(QIODevice::WriteOnly));
     QWidget window;
     window.show();
     window.setEnabled(false);
     WidgetPrompts prompts(&window);
 
     bool messageEnabled = false;
-    whenDialogOpens<QMessageBox>(this, [&messageEnabled](QMessageBox *box) {
+    whenDialogOpens<QMessageBox>(&window, [&messageEnabled](QMessageBox *box) {
         messageEnabled = box->isEnabled();
         box->done(QMessageBox::Ok); // answered even when the host could not
     });
@@ -156,10 +90,14 @@ void WidgetPromptsTest::dialogsOverADisabledWindowTakeInput()
     QVERIFY(messageEnabled);
 
     bool dialogEnabled = false;
-    whenDialogOpens<QFileDialog>(this, [&dialogEnabled](QFileDialog *dialog) {
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    whenDialogOpens<QFileDialog>(&window, [&](QFileDialog *dialog) {
         dialogEnabled = dialog->isEnabled();
-        dialog->reject();
+        mode = dialog->fileMode();
+        choose(dialog, u"here.mac"_s);
     });
-    prompts.askOpenFileName(macroRequest(u"Open A File"_s, dir.path()));
+    const QString chosen = prompts.askOpenFileName(macroRequest(u"Open A File"_s, dir.path()));
     QVERIFY(dialogEnabled);
+    QCOMPARE(mode, QFileDialog::ExistingFile);
+    QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(here).canonicalFilePath());
 }

@@ -1,5 +1,4 @@
-#include "hostsettingstest.h"
-#include "prizelisttest.h"
+#include "settingstests.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(HostSettingsTest, PrizeListTest)
+RAFFLER_TEST_MAIN(SettingsTest)

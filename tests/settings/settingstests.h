@@ -2,7 +2,9 @@
 
 #include <QObject>
 
-class HostSettingsTest : public QObject
+// The settings table, what a change of an item or a check box sets off, and
+// the ten prizes with Prizes.txt.
+class SettingsTest : public QObject
 {
     Q_OBJECT
 
@@ -12,4 +14,6 @@ private slots:
     void togglesLookOnlyAtTheItemsText_data();
     void togglesLookOnlyAtTheItemsText();
     void clearAndRestore();
+    void prizesAreSavedWhenTheScrollBarMoves();
+    void loadingReadsEachPrizeOnOneLine();
 };
