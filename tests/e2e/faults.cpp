@@ -1,4 +1,4 @@
-#include "faults.h"
+#include "evenings.h"
 
 #include "core/recovery.h"
 #include "liveprogram.h"
@@ -32,7 +32,7 @@ void takesInDee(LiveProgram &live)
 
 } // namespace
 
-void Faults::statusStorms_data()
+void Evenings::statusStorms_data()
 {
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<int>("count");
@@ -44,7 +44,7 @@ void Faults::statusStorms_data()
     QTest::newRow("failed") << "-1"_ba << 2 << 0;
 }
 
-void Faults::statusStorms()
+void Evenings::statusStorms()
 {
     QFETCH(QByteArray, status);
     QFETCH(int, count);
@@ -66,14 +66,14 @@ void Faults::statusStorms()
     takesInDee(live);
 }
 
-void Faults::transcriptsThatDoNotCome_data()
+void Evenings::transcriptsThatDoNotCome_data()
 {
     QTest::addColumn<QByteArray>("fault");
     QTest::newRow("later than the wait") << "late 8000"_ba;
     QTest::newRow("no transcript at all") << "status -1 1"_ba;
 }
 
-void Faults::transcriptsThatDoNotCome()
+void Evenings::transcriptsThatDoNotCome()
 {
     QFETCH(QByteArray, fault);
 
@@ -93,7 +93,7 @@ void Faults::transcriptsThatDoNotCome()
     takesInDee(live);
 }
 
-void Faults::theRoomDiesInTheMiddleOfADrawAndComesBack()
+void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
 {
     LiveProgram live;
     QVERIFY(live.start());

@@ -1,4 +1,4 @@
-#include "longevening.h"
+#include "evenings.h"
 
 #include "core/recovery.h"
 #include "liveprogram.h"
@@ -25,7 +25,7 @@ qint64 residentKb()
 
 } // namespace
 
-void LongEvening::everyListEndsAsTheScriptExpects()
+void Evenings::everyListEndsAsTheScriptExpects()
 {
     // Registrations, draws, Lister calls and macro clicks; ten times as many
     // of each in the soak run.
