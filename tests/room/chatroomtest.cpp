@@ -38,23 +38,45 @@ void ChatroomTest::carriesOutCommands_data()
         QTest::newRow(name) << commands << transcript << failures << injected << late << bots;
     };
 
-    // The room starts as "Old: line"; "@/" is a folder holding two files.
+    // "@/" stands for a folder holding two files.
+    const QByteArray start = "Old: line";
     row("say, esp and line in the code page",
         {"say Bob: hello", "esp Zoë: $", "line <system>: Welcome", "say  Ann :  two  spaces", "say Bob: 5€ – “q”"},
-        "Old: line\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces\r\n"
+        start + "\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces\r\n"
         "Bob: 5\x80 \x96 \x93q\x94"_ba);
     row("clear, then more", {"clear", "line first", "line"}, "first\r\n"_ba);
     row("load", {"load @/transcript.txt"}, "A: one\r\n\r\nESP from B: $"_ba);
-    row("blank lines and comments", {"", "   ", "# say Bob: no", "say Bob: yes\r"}, "Old: line\r\nBob: yes"_ba);
-    row("statuses", {"status 6 2", "status \"\"", "status 10 1", "status -1"}, "Old: line"_ba, 0,
+    row("blank lines and comments", {"", "   ", "# say Bob: no", "say Bob: yes\r"}, start + "\r\nBob: yes");
+    row("statuses", {"status 6 2", "status \"\"", "status 10 1", "status -1"}, start, 0,
         {"6", "6", "", "10", "-1"});
-    row("late and bots", {"late 300", "bots 3", "late 0"}, "Old: line"_ba, 0, {}, 0, 3);
+    row("late and bots", {"late 300", "bots 3", "late 0"}, start, 0, {}, 0, 3);
+
     // Every bad line is refused whole and leaves the room as it was.
-    const Lines refused = {"shout Bob: hi", "say Bob hi", "say : hi", "say Bob: 日本", "line \xFF\xFE",
-                           "line a\0b"_ba, "load", "load @/no-such-file.txt", "load @/with-nul.txt", "clear now",
-                           "status", "status 6 0", "status 6 x", "status 6 1 2", "late", "late 1e3",
-                           "late 600001", "bots 101", "bots 1 2", "quit now"};
-    row("refused", refused, "Old: line"_ba, int(refused.size()));
+    QTest::newRow("refused") << Lines{"shout Bob: hi",
+                                      "Say Bob: hi",
+                                      "say Bob hi",
+                                      "say : hi",
+                                      "esp Bob",
+                                      "say Bob: 日本",
+                                      "line \xFF\xFE",
+                                      QByteArray("line a\0b", 8),
+                                      "load",
+                                      "load @/no-such-file.txt",
+                                      "load @/with-nul.txt",
+                                      "clear now",
+                                      "status",
+                                      "status 6 0",
+                                      "status 6 x",
+                                      "status 6 1 2",
+                                      "status 6 -1",
+                                      "late",
+                                      "late -5",
+                                      "late 1e3",
+                                      "late 600001",
+                                      "bots many",
+                                      "bots 101",
+                                      "quit now"}
+                             << start << 24 << Lines{} << -1 << 0;
 }
 
 void ChatroomTest::carriesOutCommands()
