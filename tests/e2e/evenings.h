@@ -9,7 +9,21 @@ class Evenings : public QObject
     Q_OBJECT
 
 private slots:
+    // evenings.cpp
     void registrationsSurviveARestart();
     void aWholeRaffle();
     void aListerEvening();
+
+    // faults.cpp: the chat client misbehaving. The program never hangs past
+    // its bounds, never crashes, keeps its lists and its recovery file, and
+    // takes input again as soon as the fault ends.
+    void statusStorms_data();
+    void statusStorms();
+    void transcriptsThatDoNotCome_data();
+    void transcriptsThatDoNotCome();
+    void theRoomDiesInTheMiddleOfADrawAndComesBack();
+
+    // longevening.cpp: a whole evening's work, in a shortened form unless
+    // RAFFLER_SOAK is set.
+    void everyListEndsAsTheScriptExpects();
 };

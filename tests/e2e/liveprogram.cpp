@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QTest>
 
 bool LiveProgram::start(const QStringList &roomOptions)
@@ -69,4 +70,10 @@ QStringList LiveProgram::linesSinceMark() const
                                                            + QStringLiteral(": ") + text);
     }
     return lines;
+}
+
+QByteArray LiveProgram::recoveryFile() const
+{
+    QFile file(dir.filePath(QStringLiteral("Recover.bak")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }

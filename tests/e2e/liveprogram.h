@@ -31,7 +31,6 @@ struct LiveProgram
     bool restart();
     void stop();
 
-    Ui::Draw &ui() { return program->window().ui(); }
     void click(const char *control);
     // Presses a "Get Reg" button until the queue holds `count` players.
     bool takeIn(const char *getReg, int count);
@@ -41,6 +40,7 @@ struct LiveProgram
     QList<QJsonObject> callsSinceMark() const;
     // "say: TEXT" for room lines and "esp NAME: TEXT" for ESPs, since mark().
     QStringList linesSinceMark() const;
+    QByteArray recoveryFile() const;
 
 private:
     qsizetype m_marked = 0;

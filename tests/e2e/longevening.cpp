@@ -1,4 +1,4 @@
-#include "longevening.h"
+#include "evenings.h"
 
 #include "core/recovery.h"
 #include "liveprogram.h"
@@ -25,13 +25,12 @@ qint64 residentKb()
 
 } // namespace
 
-void LongEvening::everyListEndsAsTheScriptExpects()
+void Evenings::everyListEndsAsTheScriptExpects()
 {
-    const bool full = qEnvironmentVariableIntValue("RAFFLER_SOAK") != 0;
-    const int registrations = full ? 2000 : 200;
-    const int draws = full ? 500 : 50;
-    const int calls = full ? 300 : 30;
-    const int macroClicks = full ? 200 : 20;
+    // Registrations, draws, Lister calls and macro clicks; ten times as many
+    // of each in the soak run.
+    const int scale = qEnvironmentVariableIntValue("RAFFLER_SOAK") != 0 ? 10 : 1;
+    const int registrations = 200 * scale, draws = 50 * scale, calls = 30 * scale, macroClicks = 20 * scale;
 
     LiveProgram live;
     QVERIFY(live.start());
@@ -40,14 +39,12 @@ void LongEvening::everyListEndsAsTheScriptExpects()
     program.settings().setChecked(HostSettings::Check3, true);
     program.settings().setChecked(HostSettings::Check1, true); // confirmations too
     live.click("cmdStart");
-
     QStringList players;
     for (int batch = 0; batch < registrations / 100; ++batch) {
         QByteArray esps;
         for (int i = 0; i < 100; ++i) {
-            const QString name = u"Player %1"_s.arg(batch * 100 + i, 4, 10, QChar(u'0'));
-            players << name;
-            esps += "esp " + name.toLatin1() + ": $\n";
+            players << u"Player %1"_s.arg(batch * 100 + i, 4, 10, QChar(u'0'));
+            esps += "esp " + players.last().toLatin1() + ": $\n";
         }
         QVERIFY(live.room.command(esps));
         live.click("cmdGetText");
@@ -59,7 +56,6 @@ void LongEvening::everyListEndsAsTheScriptExpects()
     for (int i = 0; i < draws; ++i)
         live.click("Command3");
     QCOMPARE(lists.List1.count(), draws);
-    QCOMPARE(lists.lstAvatars.count(), registrations - draws);
     QStringList everyone = lists.lstAvatars.names() + lists.List1.names();
     everyone.sort();
     QCOMPARE(everyone, players);
@@ -77,17 +73,13 @@ void LongEvening::everyListEndsAsTheScriptExpects()
     QCOMPARE(live.linesSinceMark().size(), 2 * macroClicks);
     const qint64 atEnd = residentKb();
 
-    QFile file(live.dir.filePath(u"Recover.bak"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), Recovery::format(lists));
+    QCOMPARE(live.recoveryFile(), Recovery::format(lists));
     QVERIFY(program.input().isEnabled());
     qInfo("%d registrations, %d draws, %d calls, %d macro clicks: resident %lld kB after the registrations, "
           "%lld kB at the end",
           registrations, draws, calls, macroClicks, warmedUp, atEnd);
-#if defined(__SANITIZE_ADDRESS__)
-    // AddressSanitizer keeps freed memory in quarantine; the figures are only reported.
-    Q_UNUSED(atEnd)
-#else
+#if !defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed memory in quarantine; there the figures are only reported.
     QVERIFY2(atEnd - warmedUp < 16 * 1024, "memory kept growing after warm-up");
 #endif
 }

@@ -1,6 +1,4 @@
 #include "evenings.h"
-#include "faults.h"
-#include "longevening.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,8 +11,5 @@ int main(int argc, char *argv[])
     QStringList arguments = app.arguments();
     arguments.insert(1, QStringLiteral("-nocrashhandler"));
     Evenings evenings;
-    Faults faults;
-    LongEvening longEvening;
-    return QTest::qExec(&evenings, arguments) + QTest::qExec(&faults, arguments)
-        + QTest::qExec(&longEvening, arguments);
+    return QTest::qExec(&evenings, arguments);
 }

@@ -12,16 +12,14 @@ class InstallTest : public QObject
 
 private slots:
     void initTestCase();
-    void installsEveryPartInItsPlace_data();
     void installsEveryPartInItsPlace();
-    void menuEntriesStartInstalledPrograms_data();
     void menuEntriesStartInstalledPrograms();
     void installedProgramFindsItsOwnRoomLibrary();
     void installedProgramHostsAgainstInstalledRoom();
     void packageHoldsTheInstall();
 
 private:
-    QString installed(const QString &path) const;
+    QString installed(const QString &path) const { return m_prefix + u'/' + path; }
 
     QTemporaryDir m_scratch;
     QString m_prefix;

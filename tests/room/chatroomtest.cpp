@@ -9,13 +9,21 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
-
+using namespace Qt::StringLiterals;
 using Lines = QList<QByteArray>;
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
 
 void ChatroomTest::carriesOutCommands_data()
 {
@@ -25,23 +33,23 @@ void ChatroomTest::carriesOutCommands_data()
     QTest::addColumn<Lines>("injected");
     QTest::addColumn<int>("late");
     QTest::addColumn<int>("bots");
+    const auto row = [](const char *name, const Lines &commands, const QByteArray &transcript, int failures = 0,
+                        const Lines &injected = {}, int late = -1, int bots = 0) {
+        QTest::newRow(name) << commands << transcript << failures << injected << late << bots;
+    };
 
+    // "@/" stands for a folder holding two files.
     const QByteArray start = "Old: line";
-    QTest::newRow("say, esp and line")
-        << Lines{"say Bob: hello", "esp Zoë: $", "line <system>: Welcome", "say  Ann :  two  spaces"}
-        << start + "\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces" << 0 << Lines{}
-        << -1 << 0;
-    QTest::newRow("code page") << Lines{"say Bob: 5€ – “quoted”"}
-                               << start + "\r\nBob: 5\x80 \x96 \x93quoted\x94" << 0 << Lines{} << -1 << 0;
-    QTest::newRow("clear, then more") << Lines{"clear", "line first", "line"} << QByteArray("first\r\n") << 0
-                                      << Lines{} << -1 << 0;
-    QTest::newRow("load") << Lines{"load @/transcript.txt"} << QByteArray("A: one\r\n\r\nESP from B: $") << 0
-                          << Lines{} << -1 << 0;
-    QTest::newRow("blank lines and comments") << Lines{"", "   ", "# say Bob: no", "say Bob: yes\r"}
-                                              << start + "\r\nBob: yes" << 0 << Lines{} << -1 << 0;
-    QTest::newRow("statuses") << Lines{"status 6 2", "status \"\"", "status 10 1", "status -1"} << start << 0
-                              << Lines{"6", "6", "", "10", "-1"} << -1 << 0;
-    QTest::newRow("late and bots") << Lines{"late 300", "bots 3", "late 0"} << start << 0 << Lines{} << 0 << 3;
+    row("say, esp and line in the code page",
+        {"say Bob: hello", "esp Zoë: $", "line <system>: Welcome", "say  Ann :  two  spaces", "say Bob: 5€ – “q”"},
+        start + "\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces\r\n"
+        "Bob: 5\x80 \x96 \x93q\x94"_ba);
+    row("clear, then more", {"clear", "line first", "line"}, "first\r\n"_ba);
+    row("load", {"load @/transcript.txt"}, "A: one\r\n\r\nESP from B: $"_ba);
+    row("blank lines and comments", {"", "   ", "# say Bob: no", "say Bob: yes\r"}, start + "\r\nBob: yes");
+    row("statuses", {"status 6 2", "status \"\"", "status 10 1", "status -1"}, start, 0,
+        {"6", "6", "", "10", "-1"});
+    row("late and bots", {"late 300", "bots 3", "late 0"}, start, 0, {}, 0, 3);
 
     // Every bad line is refused whole and leaves the room as it was.
     QTest::newRow("refused") << Lines{"shout Bob: hi",
@@ -83,26 +91,16 @@ void ChatroomTest::carriesOutCommands()
     QFETCH(int, bots);
 
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("transcript.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("A: one\n\r\nESP from B: $\n");
-    file.close();
-    QFile bad(dir.filePath(QStringLiteral("with-nul.txt")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray("A: one\0\n", 8));
-    bad.close();
-
+    QVERIFY(writeFile(dir.filePath(u"transcript.txt"_s), "A: one\n\r\nESP from B: $\n"_ba));
+    QVERIFY(writeFile(dir.filePath(u"with-nul.txt"_s), "A: one\0\n"_ba));
     RoomTranscript room;
     room.replace("Old: line");
     RoomService service(room, "Host");
     Bots robots(room, "Host");
     CommandInterpreter interpreter(room, service, robots);
     int failed = 0;
-    for (QByteArray command : commands) {
-        command.replace("@/", (dir.path() + u'/').toUtf8());
-        const QString error = interpreter.execute(command);
-        failed += error.isEmpty() ? 0 : 1;
-    }
+    for (QByteArray command : commands)
+        failed += interpreter.execute(command.replace("@/", (dir.path() + u'/').toUtf8())).isEmpty() ? 0 : 1;
     QCOMPARE(failed, failures);
     QCOMPARE(room.text(), transcript);
     QCOMPARE(service.injectedStatuses(), injected);
@@ -119,26 +117,11 @@ void ChatroomTest::answersCalls_data()
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<QByteArray>("appended");
 
-    QTest::newRow("say") << QByteArray() << 0 << QByteArray("Belmor") << QByteArray("Zo\xEB!") << QByteArray("0")
-                         << QByteArray("Corvane: Zo\xEB!");
-    QTest::newRow("esp") << QByteArray() << 2 << QByteArray("Bob") << QByteArray("hi") << QByteArray("0")
-                         << QByteArray("ESP to Bob: hi");
-    QTest::newRow("esp to nobody") << QByteArray() << 2 << QByteArray(" ") << QByteArray("hi") << QByteArray("-1")
-                                   << QByteArray();
-    QTest::newRow("unknown mode") << QByteArray() << 1 << QByteArray("Bob") << QByteArray("hi") << QByteArray("-1")
-                                  << QByteArray();
-    QTest::newRow("line break") << QByteArray() << 0 << QByteArray() << QByteArray("a\r\nb") << QByteArray("0")
-                                << QByteArray("Corvane: a  b");
-    QTest::newRow("busy") << QByteArray("6") << 0 << QByteArray() << QByteArray("hi") << QByteArray("6")
-                          << QByteArray();
-    QTest::newRow("not registered") << QByteArray("10") << 0 << QByteArray() << QByteArray("hi")
-                                    << QByteArray("10") << QByteArray();
-    QTest::newRow("empty status carries out") << QByteArray("\"\"") << 0 << QByteArray() << QByteArray("hi")
-                                              << QByteArray("") << QByteArray("Corvane: hi");
-    QTest::newRow("injected done carries out") << QByteArray("0") << 2 << QByteArray("Bob") << QByteArray("hi")
-                                               << QByteArray("0") << QByteArray("ESP to Bob: hi");
-    QTest::newRow("refusal wins over injected done") << QByteArray("0") << 7 << QByteArray("Bob")
-                                                     << QByteArray("hi") << QByteArray("-1") << QByteArray();
+    QTest::newRow("say") << ""_ba << 0 << "Belmor"_ba << "Zo\xEB!"_ba << "0"_ba << "Corvane: Zo\xEB!"_ba;
+    QTest::newRow("esp to nobody") << ""_ba << 2 << " "_ba << "hi"_ba << "-1"_ba << ""_ba;
+    QTest::newRow("busy") << "6"_ba << 0 << ""_ba << "hi"_ba << "6"_ba << ""_ba;
+    QTest::newRow("empty status carries out") << "\"\""_ba << 0 << ""_ba << "hi"_ba << ""_ba << "Corvane: hi"_ba;
+    QTest::newRow("refusal wins over injected done") << "0"_ba << 7 << "Bob"_ba << "hi"_ba << "-1"_ba << ""_ba;
 }
 
 void ChatroomTest::answersCalls()
@@ -153,49 +136,33 @@ void ChatroomTest::answersCalls()
     QTemporaryDir dir;
     CallLog log;
     QString error;
-    QVERIFY(log.open(dir.filePath(QStringLiteral("calls.log")), &error));
+    QVERIFY(log.open(dir.filePath(u"calls.log"_s), &error));
     RoomTranscript room;
     RoomService service(room, "Corvane", &log);
     if (!injected.isEmpty())
         service.injectStatus(injected == "\"\"" ? QByteArray() : injected, 1);
-    QSignalSpy lines(&room, &RoomTranscript::lineAppended);
 
-    RoomProtocol::Message call;
-    call.kind = RoomProtocol::Kind::Communicate;
-    call.app = "raffler";
-    call.mode = static_cast<qint16>(mode);
-    call.target = target;
-    call.text = text;
-    const auto reply = service.answer(call);
-    QVERIFY(reply);
-    QCOMPARE(reply->status, status);
+    RoomProtocol::Message call{.kind = RoomProtocol::Kind::Communicate, .flags = 0, .id = 1, .mode = qint16(mode),
+                               .app = "raffler"_ba, .target = target, .text = text, .status = {}};
+    QCOMPARE(service.answer(call).value().status, status);
     QCOMPARE(room.text(), appended);
-    QCOMPARE(lines.size(), appended.isEmpty() ? 0 : 1);
     QVERIFY(service.injectedStatuses().isEmpty());
+    // A call without a text reads the transcript and logs nulls, not empty texts.
+    call.kind = RoomProtocol::Kind::GetAllText;
+    QCOMPARE(service.answer(call).value().text.value_or("<none>"_ba), appended);
 
-    // The log holds exactly the keys promised, texts decoded from the code page.
-    QFile file(dir.filePath(QStringLiteral("calls.log")));
+    // One JSON object a line, texts decoded from the code page.
+    QFile file(dir.filePath(u"calls.log"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> entries = file.readAll().split('\n');
-    QCOMPARE(entries.size(), 2); // one line and its line feed
-    const QJsonObject entry = QJsonDocument::fromJson(entries[0]).object();
-    QCOMPARE(entry.keys(), (QStringList{QStringLiteral("app"), QStringLiteral("call"), QStringLiteral("mode"),
-                                        QStringLiteral("status"), QStringLiteral("target"), QStringLiteral("text")}));
-    QCOMPARE(entry.value(u"call").toString(), QStringLiteral("DapiCommunicate"));
-    QCOMPARE(entry.value(u"app").toString(), QStringLiteral("raffler"));
-    QCOMPARE(entry.value(u"mode").toInt(), mode);
-    QCOMPARE(entry.value(u"text").toString(), QString::fromLatin1(text));
-    QCOMPARE(entry.value(u"status").toString(), QString::fromLatin1(status));
-
-    // Calls without a text log nulls, not empty texts.
-    call.kind = RoomProtocol::Kind::GetAllText;
-    const auto textReply = service.answer(call);
-    QVERIFY(textReply && textReply->text);
-    QCOMPARE(*textReply->text, appended);
-    file.seek(0);
-    const QJsonObject read = QJsonDocument::fromJson(file.readAll().split('\n').value(1)).object();
-    QCOMPARE(read.value(u"call").toString(), QStringLiteral("DapiGetAllText"));
-    QVERIFY(read.value(u"mode").isNull() && read.value(u"target").isNull() && read.value(u"text").isNull());
+    QCOMPARE(entries.size(), 3); // two lines and the last line feed
+    QCOMPARE(QJsonDocument::fromJson(entries[0]).object(),
+             (QJsonObject{{u"call"_s, u"DapiCommunicate"_s}, {u"app"_s, u"raffler"_s}, {u"mode"_s, mode},
+                          {u"target"_s, QString::fromLatin1(target)}, {u"text"_s, QString::fromLatin1(text)},
+                          {u"status"_s, QString::fromLatin1(status)}}));
+    QCOMPARE(QJsonDocument::fromJson(entries[1]).object(),
+             (QJsonObject{{u"call"_s, u"DapiGetAllText"_s}, {u"app"_s, u"raffler"_s}, {u"mode"_s, QJsonValue()},
+                          {u"target"_s, QJsonValue()}, {u"text"_s, QJsonValue()}, {u"status"_s, u"0"_s}}));
 }
 
 void ChatroomTest::hearsTheInvitation_data()
@@ -203,21 +170,14 @@ void ChatroomTest::hearsTheInvitation_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("symbol");
 
-    QTest::newRow("default symbol") << QByteArray("Corvane: Please send me Corvane a $ to get on the list")
-                                    << QByteArray("$");
-    QTest::newRow("longer symbol") << QByteArray("Corvane: Please send me Corvane a #go to get on the list")
-                                   << QByteArray("#go");
-    QTest::newRow("empty host name") << QByteArray("Corvane: Please send me  a $ to get on the list")
-                                     << QByteArray("$");
-    QTest::newRow("host name holding ' a '")
-        << QByteArray("Corvane: Please send me Anna a Bell a $ to get on the list") << QByteArray("$");
-    QTest::newRow("said by a player") << QByteArray("Bob: Please send me Corvane a $ to get on the list")
-                                      << QByteArray();
-    QTest::newRow("an ESP") << QByteArray("ESP from Corvane: Please send me Corvane a $ to get on the list")
-                            << QByteArray();
-    QTest::newRow("something else") << QByteArray("Corvane: Please send me money") << QByteArray();
-    QTest::newRow("no symbol") << QByteArray("Corvane: Please send me Corvane a  to get on the list")
-                               << QByteArray();
+    QTest::newRow("default symbol") << "Corvane: Please send me Corvane a $ to get on the list"_ba << "$"_ba;
+    QTest::newRow("longer symbol") << "Corvane: Please send me Corvane a #go to get on the list"_ba << "#go"_ba;
+    QTest::newRow("empty host name") << "Corvane: Please send me  a $ to get on the list"_ba << "$"_ba;
+    QTest::newRow("host name holding ' a '") << "Corvane: Please send me Anna a Bell a $ to get on the list"_ba
+                                              << "$"_ba;
+    QTest::newRow("said by a player") << "Bob: Please send me Corvane a $ to get on the list"_ba << ""_ba;
+    QTest::newRow("an ESP") << "ESP from Corvane: Please send me Corvane a $ to get on the list"_ba << ""_ba;
+    QTest::newRow("no symbol") << "Corvane: Please send me Corvane a  to get on the list"_ba << ""_ba;
 }
 
 void ChatroomTest::hearsTheInvitation()

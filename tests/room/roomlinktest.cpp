@@ -4,11 +4,9 @@
 #include "chat/clock.h"
 #include "roomprocess.h"
 
-#include <QElapsedTimer>
-#include <QJsonObject>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTest>
 
@@ -18,14 +16,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The link of one program session with the room, closed at the end.
-struct Session
+// A room and the link of one program session with it, closed at the end.
+struct Live
 {
+    RoomProcess room;
     SystemClock clock;
     ChatLink link{clock};
 
-    explicit Session(const RoomProcess &room) { qputenv("WADAPI_ROOM", room.socketName().toUtf8()); }
-    ~Session() { link.KillDDE(); }
+    ~Live() { link.KillDDE(); }
+    bool start(const QStringList &options = {}, const QByteArray &commands = {})
+    {
+        if (!room.start(options) || (!commands.isEmpty() && !room.command(commands)))
+            return false;
+        qputenv("WADAPI_ROOM", room.socketName().toUtf8());
+        return link.InitDDE() == 0;
+    }
 };
 
 QStringList statusesOf(const QList<QJsonObject> &entries)
@@ -38,195 +43,108 @@ QStringList statusesOf(const QList<QJsonObject> &entries)
 
 } // namespace
 
-void RoomLinkTest::carriesLinesBothWays_data()
-{
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("line");
-
-    QTest::newRow("say") << QStringLiteral("Host") << 0 << QStringLiteral("Belmor") << QStringLiteral("hello")
-                         << QStringLiteral("Host: hello");
-    QTest::newRow("say in the code page")
-        << QString::fromUtf8("Corvane") << 0 << QStringLiteral("Belmor") << QString::fromUtf8("Zoë € wins")
-        << QString::fromUtf8("Corvane: Zoë € wins");
-    QTest::newRow("esp") << QStringLiteral("Host") << 2 << QString::fromUtf8("Zoë") << QStringLiteral("Your Registration Has Been recived")
-                         << QString::fromUtf8("ESP to Zoë: Your Registration Has Been recived");
-    QTest::newRow("line breaks stay in one line")
-        << QStringLiteral("Host") << 0 << QString() << QStringLiteral("one\r\ntwo") << QStringLiteral("Host: one  two");
-}
-
 void RoomLinkTest::carriesLinesBothWays()
 {
-    QFETCH(QString, host);
-    QFETCH(int, mode);
-    QFETCH(QString, target);
-    QFETCH(QString, text);
-    QFETCH(QString, line);
-
-    RoomProcess room;
-    QVERIFY(room.start({QStringLiteral("--host"), host}));
-    QVERIFY(room.command("say Bob: hi\nesp Zoë: $\nline <system>: Welcome to Zoë's €5 room"));
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    session.link.Communicate(mode, target, text);
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
-    QVERIFY(session.link.fetchTranscript(5000));
-    QCOMPARE(session.link.Transcript(),
-             QString::fromUtf8("Bob: hi\r\nESP from Zoë: $\r\n<system>: Welcome to Zoë's €5 room\r\n") + line);
-
-    const auto calls = room.log(QStringLiteral("DapiCommunicate"));
-    QCOMPARE(calls.size(), 1);
-    QCOMPARE(calls[0].value(u"app").toString(), QStringLiteral("test_room"));
-    QCOMPARE(calls[0].value(u"mode").toInt(), mode);
-    QCOMPARE(calls[0].value(u"target").toString(), target);
-    QCOMPARE(calls[0].value(u"text").toString(), text);
-    QCOMPARE(calls[0].value(u"status").toString(), QStringLiteral("0"));
-    QCOMPARE(room.log(QStringLiteral("InitDDE")).size(), 1);
-    QCOMPARE(room.errors(), QByteArray());
-    // The room ends cleanly (and, in a sanitized build, without leaks).
-    QVERIFY(room.quit());
-}
-
-void RoomLinkTest::answersWithInjectedStatuses_data()
-{
-    QTest::addColumn<QByteArray>("commands");
-    QTest::addColumn<QStringList>("statuses");
-    QTest::addColumn<int>("registrations");
-    QTest::addColumn<bool>("said");
-
-    QTest::newRow("busy twice, then done") << QByteArray("status 6 2\nstatus 0")
-                                           << QStringList{u"6"_s, u"6"_s, u"0"_s} << 0 << true;
-    QTest::newRow("not registered") << QByteArray("status 10") << QStringList{u"10"_s, u"0"_s} << 1 << true;
-    QTest::newRow("failed") << QByteArray("status -1") << QStringList{u"-1"_s} << 0 << false;
-    QTest::newRow("empty status is done") << QByteArray("status \"\"") << QStringList{QString()} << 0 << true;
-    QTest::newRow("unknown status is retried") << QByteArray("status 42") << QStringList{u"42"_s, u"0"_s} << 0 << true;
-    QTest::newRow("busy beyond the link's patience")
-        << QByteArray("status 6 60") << QStringList(ChatLink::kMaxAttempts, QStringLiteral("6")) << 0 << false;
+    // A start-up transcript and a command line, both in the room's code
+    // page, then the program's own say and ESP.
+    Live live;
+    QFile file(live.room.filePath(u"start.txt"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<system>: Welcome\nZo\xEB: hi \x80\r\n");
+    file.close();
+    QVERIFY(live.start({u"--host"_s, u"Corvane"_s, u"--transcript"_s, file.fileName()}, "esp Zoë: $"));
+    live.link.SayText(u"Zoë € wins"_s);
+    live.link.EspText(u"Zoë"_s, u"one\r\ntwo"_s);
+    QCOMPARE(live.link.LinkStatus(), u"0"_s);
+    QVERIFY(live.link.fetchTranscript(5000));
+    QCOMPARE(live.link.Transcript(), u"<system>: Welcome\r\nZoë: hi €\r\nESP from Zoë: $\r\n"
+                                     u"Corvane: Zoë € wins\r\nESP to Zoë: one  two"_s);
+    QCOMPARE(live.room.log(u"DapiCommunicate"_s).last().value(u"app").toString(), u"test_room"_s);
+    QCOMPARE(live.room.errors(), QByteArray());
+    QVERIFY(live.room.quit()); // cleanly, and in a sanitized build without leaks
 }
 
 void RoomLinkTest::answersWithInjectedStatuses()
 {
-    QFETCH(QByteArray, commands);
-    QFETCH(QStringList, statuses);
-    QFETCH(int, registrations);
-    QFETCH(bool, said);
+    // A say meets busy twice and "not registered", then goes through; a
+    // failure drops the next one. A read is retried past busy, a failure
+    // ends it without a text, and the next read works.
+    Live live;
+    QVERIFY(live.start({}, "status 6 2\nstatus 10"));
+    live.link.SayText(u"said"_s);
+    QVERIFY(live.room.command("status -1\nstatus \"\""));
+    live.link.SayText(u"lost"_s);
+    live.link.SayText(u"empty is done"_s);
+    QCOMPARE(statusesOf(live.room.log(u"DapiCommunicate"_s)),
+             (QStringList{u"6"_s, u"6"_s, u"10"_s, u"0"_s, u"-1"_s, QString()}));
+    QCOMPARE(live.room.log(u"DapiRegister"_s).size(), 1);
 
-    RoomProcess room;
-    QVERIFY(room.start());
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    QVERIFY(room.command(commands));
-    session.link.SayText(QStringLiteral("round one"));
-
-    const auto calls = room.log(QStringLiteral("DapiCommunicate"));
-    QCOMPARE(statusesOf(calls), statuses);
-    for (const QJsonObject &call : calls)
-        QCOMPARE(call.value(u"text").toString(), QStringLiteral("round one"));
-    QCOMPARE(room.log(QStringLiteral("DapiRegister")).size(), registrations);
-    QVERIFY(session.link.fetchTranscript(5000) || !said);
-    QCOMPARE(session.link.Transcript(), said ? QStringLiteral("Host: round one") : QString());
-}
-
-void RoomLinkTest::injectedStatusHoldsBackTheTranscript()
-{
-    RoomProcess room;
-    QVERIFY(room.start());
-    QVERIFY(room.command("say Bob: hi\nstatus 6\nstatus -1"));
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    // Busy is retried; the failure ends the read without a text.
-    QVERIFY(!session.link.fetchTranscript(300));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("-1"));
-    QCOMPARE(statusesOf(room.log(QStringLiteral("DapiGetAllText"))), (QStringList{u"6"_s, u"-1"_s}));
-    QVERIFY(session.link.fetchTranscript(5000));
-    QCOMPARE(session.link.Transcript(), QStringLiteral("Bob: hi"));
+    QVERIFY(live.room.command("status 6\nstatus -1"));
+    QVERIFY(!live.link.fetchTranscript(300));
+    QCOMPARE(live.link.LinkStatus(), u"-1"_s);
+    QCOMPARE(statusesOf(live.room.log(u"DapiGetAllText"_s)), (QStringList{u"6"_s, u"-1"_s}));
+    QVERIFY(live.link.fetchTranscript(5000));
+    QCOMPARE(live.link.Transcript(), u"Host: said\r\nHost: empty is done"_s);
 }
 
 void RoomLinkTest::deliversALateTranscriptFromTheEventLoop_data()
 {
     QTest::addColumn<QByteArray>("late");
-    QTest::newRow("right after the answer") << QByteArray("late 0");
-    QTest::newRow("300 ms after") << QByteArray("late 300");
+    QTest::newRow("right after the answer") << "late 0"_ba;
+    QTest::newRow("300 ms after") << "late 300"_ba;
 }
 
 void RoomLinkTest::deliversALateTranscriptFromTheEventLoop()
 {
     QFETCH(QByteArray, late);
-    RoomProcess room;
-    QVERIFY(room.start());
-    QVERIFY(room.command("say Bob: hi\n" + late));
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-
-    session.link.setTranscript({});
-    session.link.ReadTranscript();
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
-    QCOMPARE(session.link.Transcript(), QString()); // not inside the call
-    QTRY_COMPARE_WITH_TIMEOUT(session.link.Transcript(), QStringLiteral("Bob: hi"), 5000);
-
-    // Only the next transcript was late; the one after comes inside the call.
-    session.link.setTranscript({});
-    session.link.ReadTranscript();
-    QCOMPARE(session.link.Transcript(), QStringLiteral("Bob: hi"));
-
-    QVERIFY(room.command("late 200\nsay Ann: late too"));
-    QVERIFY(session.link.fetchTranscript(5000));
-    QCOMPARE(session.link.Transcript(), QStringLiteral("Bob: hi\r\nAnn: late too"));
+    Live live;
+    QVERIFY(live.start({}, "say Bob: hi\n" + late));
+    live.link.ReadTranscript();
+    QCOMPARE(live.link.LinkStatus(), u"0"_s);
+    QCOMPARE(live.link.Transcript(), QString()); // not inside the call
+    QTRY_COMPARE_WITH_TIMEOUT(live.link.Transcript(), u"Bob: hi"_s, 5000);
+    // Only that transcript was late; the next one comes inside the call.
+    live.link.setTranscript({});
+    live.link.ReadTranscript();
+    QCOMPARE(live.link.Transcript(), u"Bob: hi"_s);
 }
 
-void RoomLinkTest::failsQuietlyWhenTheRoomDies()
+void RoomLinkTest::failsQuietlyWhenTheRoomDiesOrHangs_data()
 {
-    const QString name = RoomProcess::uniqueSocketName();
-    auto room = std::make_unique<RoomProcess>();
-    QVERIFY(room->start({}, name));
-    Session session(*room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    session.link.SayText(QStringLiteral("before"));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
-
-    // Killed outright: its socket file stays behind.
-    room->process().kill();
-    QVERIFY(room->process().waitForFinished(5000));
-    QElapsedTimer elapsed;
-    elapsed.start();
-    session.link.SayText(QStringLiteral("into the void"));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("-1"));
-    session.link.setTranscript(QStringLiteral("old"));
-    session.link.ReadTranscript();
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("-1"));
-    QCOMPARE(session.link.Transcript(), QStringLiteral("old"));
-    QVERIFY2(elapsed.elapsed() < 2000, "calls to a dead room must fail at once");
-
-    // A new room on the same name takes over the stale socket and serves again.
-    room = std::make_unique<RoomProcess>();
-    QVERIFY(room->start({}, name));
-    session.link.SayText(QStringLiteral("back again"));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
-    QVERIFY(session.link.fetchTranscript(5000));
-    QCOMPARE(session.link.Transcript(), QStringLiteral("Host: back again"));
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<qint64>("boundMs");
+    // Killed outright, the room leaves its socket file behind; stopped, it
+    // keeps the connection open without a word.
+    QTest::newRow("killed") << int(SIGKILL) << qint64(2000);
+    QTest::newRow("stuck") << int(SIGSTOP) << qint64(10000);
 }
 
-void RoomLinkTest::failsWhenTheRoomIsStuck()
+void RoomLinkTest::failsQuietlyWhenTheRoomDiesOrHangs()
 {
-    RoomProcess room;
-    QVERIFY(room.start());
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    const auto pid = static_cast<pid_t>(room.process().processId());
-    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    QFETCH(int, signal);
+    QFETCH(qint64, boundMs);
+    Live live;
+    QVERIFY(live.start());
+    const auto pid = static_cast<pid_t>(live.room.process().processId());
+    QCOMPARE(::kill(pid, signal), 0);
+    QVERIFY(signal != SIGKILL || live.room.process().waitForFinished(5000));
+
     QElapsedTimer elapsed;
     elapsed.start();
-    session.link.SayText(QStringLiteral("nobody listens"));
+    live.link.SayText(u"into the void"_s);
+    QCOMPARE(live.link.LinkStatus(), u"-1"_s);
+    live.link.setTranscript(u"old"_s);
+    live.link.ReadTranscript();
     const qint64 waited = elapsed.elapsed();
-    ::kill(pid, SIGCONT);
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("-1"));
-    QVERIFY2(waited < 10000, "a stuck room must not hold the program");
+    QCOMPARE(live.link.LinkStatus(), u"-1"_s);
+    QCOMPARE(live.link.Transcript(), u"old"_s);
+    QVERIFY2(waited < boundMs, "a dead or stuck room must not hold the program");
 
-    // The room wakes up: the next call works on a fresh connection.
-    session.link.SayText(QStringLiteral("awake"));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
+    // The room wakes up, or a new one takes over the stale socket: calls work again.
+    RoomProcess again;
+    QVERIFY(signal == SIGKILL ? again.start({}, live.room.socketName()) : ::kill(pid, SIGCONT) == 0);
+    live.link.SayText(u"back again"_s);
+    QCOMPARE(live.link.LinkStatus(), u"0"_s);
 }
 
 void RoomLinkTest::refusesToStartWithoutARoom()
@@ -235,89 +153,32 @@ void RoomLinkTest::refusesToStartWithoutARoom()
     ChatLink link(clock);
     qputenv("WADAPI_ROOM", RoomProcess::uniqueSocketName().toUtf8());
     QVERIFY(link.InitDDE() != 0);
-    QCOMPARE(link.LinkStatus(), QStringLiteral("-1"));
-
-    // Something listens there but never answers the hello.
-    QLocalServer silent;
-    QVERIFY(silent.listen(RoomProcess::uniqueSocketName()));
-    qputenv("WADAPI_ROOM", silent.serverName().toUtf8());
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QVERIFY(link.InitDDE() != 0);
-    QVERIFY2(elapsed.elapsed() < 10000, "the hello must be bounded");
-}
-
-void RoomLinkTest::botsAnswerTheInvitation()
-{
-    RoomProcess room;
-    QVERIFY(room.start({QStringLiteral("--bots"), QStringLiteral("2"), QStringLiteral("--host"),
-                        QStringLiteral("Corvane")}));
-    QVERIFY(room.command("bots 4"));
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    session.link.SayText(QStringLiteral("Please send me Corvane a # to get on the list"));
-
-    QStringList registrations;
-    const auto readRegistrations = [&] {
-        registrations.clear();
-        if (session.link.fetchTranscript(1000)) {
-            for (const QString &line : session.link.Transcript().split(QStringLiteral("\r\n"))) {
-                if (line.startsWith(u"ESP from "))
-                    registrations.append(line);
-            }
-        }
-        return registrations.size();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(readRegistrations() >= 4, 10000);
-    QCOMPARE(registrations.size(), 4);
-    registrations.removeDuplicates();
-    QCOMPARE(registrations.size(), 4);
-    for (const QString &line : registrations)
-        QVERIFY2(line.endsWith(u": #"), qPrintable(line));
+    QCOMPARE(link.LinkStatus(), u"-1"_s);
 }
 
 void RoomLinkTest::secondRoomLeavesTheLiveOneAlone()
 {
-    RoomProcess first;
-    QVERIFY(first.start());
+    Live live;
+    QVERIFY(live.start());
     RoomProcess second;
-    QVERIFY(!second.start({}, first.socketName()));
-    QVERIFY(second.process().state() == QProcess::NotRunning || second.process().waitForFinished(5000));
+    QVERIFY(!second.start({}, live.room.socketName()));
+    QVERIFY(second.process().waitForFinished(5000) || second.process().state() == QProcess::NotRunning);
     QCOMPARE(second.process().exitCode(), 1);
     QVERIFY(second.errors().contains("already listens"));
-
-    Session session(first);
-    QCOMPARE(session.link.InitDDE(), 0);
-    session.link.SayText(QStringLiteral("still here"));
-    QCOMPARE(session.link.LinkStatus(), QStringLiteral("0"));
-}
-
-void RoomLinkTest::startsWithATranscriptFile()
-{
-    RoomProcess room;
-    QFile file(room.filePath(QStringLiteral("start.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<system>: Welcome\nZo\xEB: hi \x80\r\nESP from Bob: $\n");
-    file.close();
-    QVERIFY(room.start({QStringLiteral("--transcript"), file.fileName()}));
-    Session session(room);
-    QCOMPARE(session.link.InitDDE(), 0);
-    QVERIFY(session.link.fetchTranscript(5000));
-    QCOMPARE(session.link.Transcript(), QString::fromUtf8("<system>: Welcome\r\nZoë: hi €\r\nESP from Bob: $"));
+    live.link.SayText(u"still here"_s);
+    QCOMPARE(live.link.LinkStatus(), u"0"_s);
 }
 
 void RoomLinkTest::refusesBadOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
-
     QTest::newRow("bots not a number") << QStringList{u"--bots"_s, u"many"_s};
     QTest::newRow("too many bots") << QStringList{u"--bots"_s, u"101"_s};
     QTest::newRow("empty host") << QStringList{u"--host"_s, QString()};
     QTest::newRow("host with a colon") << QStringList{u"--host"_s, u"A: B"_s};
-    QTest::newRow("host outside the code page") << QStringList{u"--host"_s, QString::fromUtf8("日本")};
+    QTest::newRow("host outside the code page") << QStringList{u"--host"_s, u"日本"_s};
     QTest::newRow("missing transcript") << QStringList{u"--transcript"_s, u"/no/such/file.txt"_s};
     QTest::newRow("log that cannot be written") << QStringList{u"--log"_s, u"/no/such/dir/calls.log"_s};
-    QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s};
     QTest::newRow("stray argument") << QStringList{u"extra"_s};
 }
 
@@ -326,11 +187,10 @@ void RoomLinkTest::refusesBadOptions()
     QFETCH(QStringList, arguments);
     RoomProcess room;
     QVERIFY(!room.start(arguments));
-    QVERIFY(room.process().state() == QProcess::NotRunning || room.process().waitForFinished(5000));
+    QVERIFY(room.process().waitForFinished(5000) || room.process().state() == QProcess::NotRunning);
     QCOMPARE(room.process().exitCode(), 2);
     const QByteArray errors = room.errors();
-    QCOMPARE(errors.count('\n'), 1);
-    QVERIFY2(errors.startsWith("chatroom: "), errors.constData());
+    QVERIFY2(errors.startsWith("chatroom: ") && errors.count('\n') == 1, errors.constData());
 }
 
 void RoomLinkTest::headlessRoomEndsWithItsInput()

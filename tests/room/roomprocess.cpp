@@ -5,16 +5,7 @@
 #include <QFile>
 #include <QJsonDocument>
 
-namespace {
-
-constexpr int kStartMs = 15000;
-
-} // namespace
-
-RoomProcess::RoomProcess()
-{
-    m_process.setProgram(QStringLiteral(CHATROOM_PATH));
-}
+using namespace Qt::StringLiterals;
 
 RoomProcess::~RoomProcess()
 {
@@ -24,38 +15,27 @@ RoomProcess::~RoomProcess()
     }
 }
 
-bool RoomProcess::quit()
-{
-    m_process.write("quit\n");
-    return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit
-           && m_process.exitCode() == 0;
-}
-
 QString RoomProcess::uniqueSocketName()
 {
     static int counter = 0;
-    return QStringLiteral("wadapi-room-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+    return u"wadapi-room-test-%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(++counter);
 }
 
 bool RoomProcess::start(const QStringList &extraArguments, const QString &socketName)
 {
     m_socketName = socketName;
-    m_process.setArguments(QStringList{QStringLiteral("--headless"), QStringLiteral("--socket"), m_socketName,
-                                       QStringLiteral("--log"), logPath()}
-                           + extraArguments);
-    m_process.setReadChannel(QProcess::StandardOutput);
+    m_process.setArguments(
+        QStringList{u"--headless"_s, u"--socket"_s, m_socketName, u"--log"_s, filePath(u"calls.log"_s)}
+        + extraArguments);
     m_process.start();
-    if (!m_process.waitForStarted(kStartMs))
-        return false;
-    const QDeadlineTimer deadline(kStartMs);
-    QByteArray out;
-    while (!out.contains("ready\n")) {
-        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
-            return false;
-        m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        out += m_process.readAllStandardOutput();
-    }
-    return true;
+    return readUntil(QProcess::StandardOutput, m_stdout, "ready\n");
+}
+
+bool RoomProcess::quit()
+{
+    m_process.write("quit\n");
+    return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit
+           && m_process.exitCode() == 0;
 }
 
 bool RoomProcess::command(const QByteArray &lines)
@@ -64,15 +44,17 @@ bool RoomProcess::command(const QByteArray &lines)
     // unique one marks the point where every line before it was carried out.
     const QByteArray mark = "mark-" + QByteArray::number(++m_marks);
     m_process.write(lines + '\n' + mark + '\n');
-    m_process.setReadChannel(QProcess::StandardError);
-    const QDeadlineTimer deadline(kStartMs);
-    while (!m_stderr.contains("\"" + mark + "\"")) {
-        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+    return readUntil(QProcess::StandardError, m_stderr, '"' + mark + '"');
+}
+
+bool RoomProcess::readUntil(QProcess::ProcessChannel channel, QByteArray &seen, const QByteArray &wanted)
+{
+    m_process.setReadChannel(channel);
+    const QDeadlineTimer deadline(15000);
+    while (!(seen += m_process.readAll()).contains(wanted)) {
+        if (!m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
             return false;
-        m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        m_stderr += m_process.readAllStandardError();
     }
-    m_process.setReadChannel(QProcess::StandardOutput);
     return true;
 }
 
@@ -87,24 +69,15 @@ QByteArray RoomProcess::errors()
     return real;
 }
 
-QList<QJsonObject> RoomProcess::log() const
-{
-    QList<QJsonObject> entries;
-    QFile file(logPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.isEmpty())
-            entries.append(QJsonDocument::fromJson(line).object());
-    }
-    return entries;
-}
-
 QList<QJsonObject> RoomProcess::log(const QString &call) const
 {
     QList<QJsonObject> entries;
-    for (const QJsonObject &entry : log()) {
-        if (entry.value(u"call").toString() == call)
+    QFile file(filePath(u"calls.log"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        if (!line.isEmpty() && (call.isEmpty() || entry.value(u"call").toString() == call))
             entries.append(entry);
     }
     return entries;

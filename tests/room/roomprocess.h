@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QJsonObject>
 #include <QList>
 #include <QProcess>
@@ -12,10 +11,8 @@
 class RoomProcess
 {
 public:
-    RoomProcess();
+    RoomProcess() { m_process.setProgram(QStringLiteral(CHATROOM_PATH)); }
     ~RoomProcess();
-    RoomProcess(const RoomProcess &) = delete;
-    RoomProcess &operator=(const RoomProcess &) = delete;
 
     static QString uniqueSocketName();
 
@@ -27,18 +24,20 @@ public:
     bool command(const QByteArray &lines);
 
     const QString &socketName() const { return m_socketName; }
-    QString logPath() const { return m_dir.filePath(QStringLiteral("calls.log")); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    QList<QJsonObject> log() const;
-    // The log's entries for one call, e.g. "DapiCommunicate".
-    QList<QJsonObject> log(const QString &call) const;
+    // The call log's entries: all of them, or those of one call, e.g. "DapiCommunicate".
+    QList<QJsonObject> log(const QString &call = {}) const;
+    // What the room said on standard error, without the marks of command().
     QByteArray errors();
     QProcess &process() { return m_process; }
 
 private:
+    bool readUntil(QProcess::ProcessChannel channel, QByteArray &seen, const QByteArray &wanted);
+
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_socketName;
+    QByteArray m_stdout;
     QByteArray m_stderr;
     int m_marks = 0;
 };

@@ -6,30 +6,16 @@
 #include <QTest>
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
 using RoomProtocol::Kind;
 using RoomProtocol::Message;
 
-Q_DECLARE_METATYPE(RoomProtocol::Message)
-
 namespace {
 
-QByteArray everyByteButNul()
+Message message(Kind kind, quint32 id, const QByteArray &text = {}, quint8 flags = 0)
 {
-    QByteArray bytes;
-    for (int b = 1; b < 256; ++b)
-        bytes.append(static_cast<char>(b));
-    return bytes;
-}
-
-Message message(Kind kind, quint32 id, const QByteArray &text = {}, const QByteArray &status = {})
-{
-    Message m;
-    m.kind = kind;
-    m.id = id;
-    m.app = "raffler";
-    m.text = text;
-    m.status = status;
-    return m;
+    return Message{.kind = kind, .flags = flags, .id = id, .mode = 0, .app = "raffler"_ba, .target = {}, .text = text,
+                   .status = {}};
 }
 
 QByteArray u32(quint32 value)
@@ -43,10 +29,9 @@ QByteArray u32(quint32 value)
 QByteArray frame(quint8 version, quint8 kind, quint8 flags, const QList<QByteArray> &fields,
                  const QByteArray &trailer = {})
 {
-    QByteArray payload;
-    payload.append(static_cast<char>(version));
-    payload.append(static_cast<char>(kind));
-    payload.append(static_cast<char>(flags));
+    QByteArray payload(1, char(version));
+    payload += char(kind);
+    payload += char(flags);
     payload += u32(7) + QByteArray(2, '\0');
     for (const QByteArray &field : fields)
         payload += u32(static_cast<quint32>(field.size())) + field;
@@ -56,55 +41,29 @@ QByteArray frame(quint8 version, quint8 kind, quint8 flags, const QList<QByteArr
 
 } // namespace
 
-void RoomProtocolTest::roundTrips_data()
-{
-    QTest::addColumn<Message>("sent");
-
-    Message communicate = message(Kind::Communicate, 1, "Zo\xEB wins 5\x80");
-    communicate.mode = -2;
-    communicate.target = "Bob";
-    QTest::newRow("communicate") << communicate;
-    QTest::newRow("hello") << message(Kind::Hello, 0xFFFFFFFFu);
-    Message answer = message(Kind::Answer, 9, everyByteButNul(), "0");
-    answer.flags = RoomProtocol::HasText;
-    QTest::newRow("answer with every byte") << answer;
-    QTest::newRow("answer with an empty text") << [] {
-        Message m = message(Kind::Answer, 3, {}, "");
-        m.flags = RoomProtocol::HasText;
-        return m;
-    }();
-    QTest::newRow("late text") << message(Kind::LateText, 4, QByteArray(100000, 'x'));
-}
-
-void RoomProtocolTest::roundTrips()
-{
-    QFETCH(Message, sent);
-    const auto bytes = RoomProtocol::encode(sent);
-    QVERIFY(bytes);
-    FrameDecoder decoder;
-    decoder.feed(*bytes);
-    const auto received = decoder.next();
-    QVERIFY(received);
-    QVERIFY(*received == sent);
-    QVERIFY(!decoder.next());
-    QCOMPARE(decoder.pending(), 0);
-}
-
-void RoomProtocolTest::decodesInAnySlicing_data()
+void RoomProtocolTest::decodesWhatWasEncodedInAnySlicing_data()
 {
     QTest::addColumn<int>("piece");
-    for (const int piece : {1, 2, 3, 5, 7, 13, 64, 100000})
+    for (const int piece : {1, 3, 7, 64, 1 << 20})
         QTest::addRow("pieces of %d", piece) << piece;
 }
 
-void RoomProtocolTest::decodesInAnySlicing()
+void RoomProtocolTest::decodesWhatWasEncodedInAnySlicing()
 {
     QFETCH(int, piece);
-    const QList<Message> sent = {message(Kind::Hello, 1), message(Kind::GetAllText, 2),
-                                 message(Kind::LateText, 3, everyByteButNul()), message(Kind::Bye, 4)};
+    QByteArray everyByteButNul;
+    for (int b = 1; b < 256; ++b)
+        everyByteButNul += char(b);
+    Message communicate = message(Kind::Communicate, 0xFFFFFFFFu, "Zo\xEB wins 5\x80"_ba);
+    communicate.mode = -2;
+    communicate.target = "Bob"_ba;
+    Message answer = message(Kind::Answer, 9, everyByteButNul, RoomProtocol::HasText);
+    answer.status = "0"_ba;
+    const QList<Message> sent = {communicate, answer, message(Kind::Answer, 3, {}, RoomProtocol::HasText),
+                                 message(Kind::LateText, 4, QByteArray(100000, 'x')), message(Kind::Bye, 5)};
     QByteArray stream;
     for (const Message &m : sent)
-        stream += *RoomProtocol::encode(m);
+        stream += RoomProtocol::encode(m).value();
 
     FrameDecoder decoder;
     QList<Message> received;
@@ -114,9 +73,8 @@ void RoomProtocolTest::decodesInAnySlicing()
             received.append(*m);
     }
     QVERIFY(!decoder.isBroken());
-    QCOMPARE(received.size(), sent.size());
-    for (qsizetype i = 0; i < sent.size(); ++i)
-        QVERIFY(received[i] == sent[i]);
+    QVERIFY(received == sent);
+    QCOMPARE(decoder.pending(), 0);
 }
 
 void RoomProtocolTest::refusesMalformedFrames_data()
@@ -129,29 +87,25 @@ void RoomProtocolTest::refusesMalformedFrames_data()
     QTest::newRow("largest length") << u32(0xFFFFFFFFu) + QByteArray(64, 'x');
     QTest::newRow("unknown version") << frame(2, 1, 0, fields);
     QTest::newRow("kind zero") << frame(1, 0, 0, fields);
-    QTest::newRow("unknown kind") << frame(1, 99, 0, fields);
+    QTest::newRow("unknown kind") << frame(1, 8, 0, fields);
     QTest::newRow("unknown flag") << frame(1, 6, 0x80, fields);
     QTest::newRow("missing field") << frame(1, 1, 0, {"app", "", "text"});
     QTest::newRow("trailing byte") << frame(1, 1, 0, fields, "!");
-    QTest::newRow("nul inside a text") << frame(1, 4, 0, {"app", "", QByteArray("a\0b", 3), "0"});
-    QTest::newRow("field longer than its frame")
-        << frame(1, 1, 0, {"app", "", "text"}, u32(1000) + "0");
-    QTest::newRow("field length wraps around")
-        << frame(1, 1, 0, {"app", "", "text"}, u32(0xFFFFFFFFu) + "0");
-    QTest::newRow("frame shorter than its header") << u32(3) + QByteArray("\x01\x01\x00", 3);
+    QTest::newRow("nul inside a text") << frame(1, 4, 0, {"app", "", "a\0b"_ba, "0"});
+    QTest::newRow("field longer than its frame") << frame(1, 1, 0, {"app", "", "text"}, u32(1000) + "0");
+    QTest::newRow("field length wraps around") << frame(1, 1, 0, {"app", "", "text"}, u32(0xFFFFFFFFu) + "0");
+    QTest::newRow("frame shorter than its header") << u32(3) + "\x01\x01\x00"_ba;
 }
 
 void RoomProtocolTest::refusesMalformedFrames()
 {
     QFETCH(QByteArray, bytes);
+    // A good frame comes through; the bad one breaks the stream for good.
     FrameDecoder decoder;
-    // A good frame first: it comes through, the bad one breaks the stream.
-    decoder.feed(*RoomProtocol::encode(message(Kind::Hello, 1)));
+    decoder.feed(RoomProtocol::encode(message(Kind::Hello, 1)).value());
     decoder.feed(bytes);
-    decoder.feed(*RoomProtocol::encode(message(Kind::Bye, 2)));
-    const auto first = decoder.next();
-    QVERIFY(first);
-    QCOMPARE(first->kind, Kind::Hello);
+    decoder.feed(RoomProtocol::encode(message(Kind::Bye, 2)).value());
+    QCOMPARE(decoder.next().value().kind, Kind::Hello);
     QVERIFY(!decoder.next());
     QVERIFY(decoder.isBroken());
     QVERIFY(!decoder.next());
@@ -172,8 +126,8 @@ void RoomProtocolTest::waitsForTheRestOfAFrame()
 
 void RoomProtocolTest::refusesToEncodeANul()
 {
-    QVERIFY(!RoomProtocol::encode(message(Kind::Communicate, 1, QByteArray("a\0b", 3))));
+    QVERIFY(!RoomProtocol::encode(message(Kind::Communicate, 1, "a\0b"_ba)));
     Message m = message(Kind::Hello, 1);
-    m.app = QByteArray("x\0", 2);
+    m.app = "x\0"_ba;
     QVERIFY(!RoomProtocol::encode(m));
 }

@@ -9,10 +9,8 @@ class RoomProtocolTest : public QObject
     Q_OBJECT
 
 private slots:
-    void roundTrips_data();
-    void roundTrips();
-    void decodesInAnySlicing_data();
-    void decodesInAnySlicing();
+    void decodesWhatWasEncodedInAnySlicing_data();
+    void decodesWhatWasEncodedInAnySlicing();
     void refusesMalformedFrames_data();
     void refusesMalformedFrames();
     void waitsForTheRestOfAFrame();

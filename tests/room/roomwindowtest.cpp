@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Room
@@ -38,17 +40,13 @@ void RoomWindowTest::speaksAsAnyAvatar_data()
     QTest::addColumn<QString>("avatar");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QByteArray>("transcript");
+    QTest::addColumn<QByteArray>("transcript"); // empty when the line is refused
 
-    QTest::newRow("say") << QStringLiteral("Bob") << QStringLiteral("hello") << QStringLiteral("sayButton")
-                         << QByteArray("Bob: hello");
-    QTest::newRow("esp the host") << QString::fromUtf8(" Zoë ") << QStringLiteral("$") << QStringLiteral("espButton")
-                                  << QByteArray("ESP from Zo\xEB: $");
-    QTest::newRow("no name") << QString() << QStringLiteral("hello") << QStringLiteral("sayButton") << QByteArray();
-    QTest::newRow("name with a colon") << QStringLiteral("A: B") << QStringLiteral("x") << QStringLiteral("sayButton")
-                                       << QByteArray();
-    QTest::newRow("outside the code page") << QStringLiteral("Bob") << QString::fromUtf8("日本")
-                                           << QStringLiteral("espButton") << QByteArray();
+    QTest::newRow("say") << u"Bob"_s << u"hello"_s << u"sayButton"_s << "Bob: hello"_ba;
+    QTest::newRow("esp the host") << u" Zoë "_s << u"$"_s << u"espButton"_s << "ESP from Zo\xEB: $"_ba;
+    QTest::newRow("no name") << QString() << u"hello"_s << u"sayButton"_s << QByteArray();
+    QTest::newRow("name with a colon") << u"A: B"_s << u"x"_s << u"sayButton"_s << QByteArray();
+    QTest::newRow("outside the code page") << u"Bob"_s << u"日本"_s << u"espButton"_s << QByteArray();
 }
 
 void RoomWindowTest::speaksAsAnyAvatar()
@@ -62,7 +60,6 @@ void RoomWindowTest::speaksAsAnyAvatar()
     room.find<QLineEdit>("avatarName")->setText(avatar);
     room.find<QLineEdit>("lineText")->setText(text);
     room.window.findChild<QPushButton *>(button)->click();
-
     QCOMPARE(room.transcript.text(), transcript);
     const bool refused = transcript.isEmpty();
     QCOMPARE(room.find<QLabel>("inputMessage")->text().isEmpty(), !refused);
@@ -74,21 +71,20 @@ void RoomWindowTest::injectsStatusesAndFollowsTheRoom()
 {
     Room room;
     auto *code = room.find<QComboBox>("statusCode");
-    code->setCurrentIndex(code->findData(QByteArray("10")));
+    code->setCurrentIndex(code->findData("10"_ba));
     room.find<QSpinBox>("statusCount")->setValue(3);
     room.find<QPushButton>("injectButton")->click();
     QCOMPARE(room.service.injectedStatuses(), (QList<QByteArray>{"10", "10", "10"}));
-    QVERIFY(room.find<QLabel>("injectedStatuses")->text().contains(QStringLiteral("10, 10, 10")));
-
+    QVERIFY(room.find<QLabel>("injectedStatuses")->text().contains(u"10, 10, 10"_s));
     room.find<QSpinBox>("botCount")->setValue(4);
     QCOMPARE(room.bots.count(), 4);
     room.bots.setCount(2);
     QCOMPARE(room.find<QSpinBox>("botCount")->value(), 2);
 
-    auto *view = room.find<QPlainTextEdit>("transcriptView");
+    // The view follows the transcript line by line and when it is replaced.
     room.transcript.append("Bob: hi");
     room.transcript.append("ESP from Zo\xEB: $");
-    QCOMPARE(view->toPlainText(), QString::fromUtf8("Bob: hi\nESP from Zoë: $"));
+    QCOMPARE(room.find<QPlainTextEdit>("transcriptView")->toPlainText(), u"Bob: hi\nESP from Zoë: $"_s);
     room.transcript.replace("A: one\r\nB: two");
-    QCOMPARE(view->toPlainText(), QStringLiteral("A: one\nB: two"));
+    QCOMPARE(room.find<QPlainTextEdit>("transcriptView")->toPlainText(), u"A: one\nB: two"_s);
 }
