@@ -2,8 +2,11 @@
 
 #include <QObject>
 
-class ControlTreeTest : public QObject
-{
+// The window's controls as the designer laid them out, and what a host who
+// cannot see the window, or does not know it yet, relies on: every control
+// named as its caption says, every button explained, Tab walking the panels
+// in reading order.
+class ControlTreeTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -13,6 +16,8 @@ private slots:
     void arraysAreComplete();
     void menusHoldTheirItems_data();
     void menusHoldTheirItems();
-    void popUpMenusStayOffTheBar();
     void designStates();
+    void everyControlIsNamedAndEveryButtonExplained();
+    void tabWalksEachPanelInReadingOrder_data();
+    void tabWalksEachPanelInReadingOrder();
 };

@@ -1,8 +1,7 @@
-#include "controlguidetest.h"
 #include "controltreetest.h"
 #include "hostiletexttest.h"
 #include "panelswitchertest.h"
 #include "startuptest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, ControlGuideTest, HostileTextTest)
+RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, HostileTextTest)

@@ -2,8 +2,7 @@
 
 #include <QObject>
 
-class PanelSwitcherTest : public QObject
-{
+class PanelSwitcherTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -7,15 +7,11 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void startUpTakesTheFilesOfThePreviousRun_data();
     void startUpTakesTheFilesOfThePreviousRun();
-    void startUpLeavesTheWindowReady();
     void startUpStopsWithoutTheChatClient();
-    void aRestartBringsBackEverySettingAndPrize();
-    void clearedSettingsStayClearedAcrossARestart();
+    void startUpLeavesTheWindowReadyAndTheMenusFollowTheHost();
     void everyWayOutClosesTheChatLinkOnce_data();
     void everyWayOutClosesTheChatLinkOnce();
-    void delayMenuScrollBarAndStayOnTop();
     void anUnwritableFolderKeepsEveryValue();
 };
