@@ -12,11 +12,8 @@ class ControlTreeTest : public QObject {
 private slots:
     void controlsStandWhereTheLayoutPutsThem_data();
     void controlsStandWhereTheLayoutPutsThem();
-    void arraysAreComplete_data();
-    void arraysAreComplete();
     void menusHoldTheirItems_data();
     void menusHoldTheirItems();
-    void designStates();
     void everyControlIsNamedAndEveryButtonExplained();
     void tabWalksEachPanelInReadingOrder_data();
     void tabWalksEachPanelInReadingOrder();

@@ -48,10 +48,9 @@ void StartupTest::startUpTakesTheFilesOfThePreviousRun_data()
     QTest::addColumn<QList<bool>>("checks"); // Check1, Check2, Check3
     QTest::addColumn<QList<bool>>("delay");  // the marks of None, 1, 2 and 3
 
-    const Items allYes{{14, u"Yes"_s}, {15, u"Yes"_s}, {16, u"Yes"_s}};
-    QTest::newRow("all three on, delay 2")
-        << Items{{13, u"2"_s}, {14, u"Yes"_s}, {15, u"Yes"_s}, {16, u"Yes"_s}} << allYes << QList<bool>{true, true, true}
-        << QList<bool>{false, false, true, false};
+    QTest::newRow("all three on, delay 2") << Items{{13, u"2"_s}, {14, u"Yes"_s}, {15, u"Yes"_s}, {16, u"Yes"_s}}
+                                           << Items{{14, u"Yes"_s}, {15, u"Yes"_s}, {16, u"Yes"_s}}
+                                           << QList<bool>{true, true, true} << QList<bool>{false, false, true, false};
     QTest::newRow("yes in lower case stays off, delay 5 marks nothing new")
         << Items{{14, u"yes"_s}, {13, u"5"_s}} << Items{{14, u"yes"_s}, {13, u"5"_s}}
         << QList<bool>{false, false, false} << QList<bool>{true, false, false, false};
