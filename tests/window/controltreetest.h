@@ -6,7 +6,8 @@
 // cannot see the window, or does not know it yet, relies on: every control
 // named as its caption says, every button explained, Tab walking the panels
 // in reading order.
-class ControlTreeTest : public QObject {
+class ControlTreeTest : public QObject
+{
     Q_OBJECT
 
 private slots:

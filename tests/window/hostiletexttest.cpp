@@ -26,7 +26,7 @@ void checkShownRow(QListView *view, const QString &name)
     const auto *delegate = qobject_cast<QStyledItemDelegate *>(view->itemDelegateForIndex(index));
     QVERIFY2(delegate, "the rows are drawn as plain text");
     QCOMPARE(delegate->displayText(index.data(), view->locale()),
-        QString(ShownText::cut(name)).replace(u'\n', QChar::LineSeparator));
+             QString(ShownText::cut(name)).replace(u'\n', QChar::LineSeparator));
 
     const QPoint at = view->visualRect(index).center();
     QHelpEvent rest(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
@@ -59,22 +59,22 @@ void HostileTextTest::namesGoThroughTheGames()
 
     ui.cmdGetText->click();
     for (PlayerList *list : {&lists.List2, &lists.lstAvatars, &lists.List3})
-        QCOMPARE(list->names(), QStringList {name});
+        QCOMPARE(list->names(), QStringList{name});
     checkShownRow(ui.lstAvatars, name);
     checkShownRow(ui.List3, name);
 
     f.program->settings().setChecked(HostSettings::Check3, true); // winners go to List1 with their prize
     ui.Command3->click(); // Draw
-    QCOMPARE(lists.List1.names(), QStringList {name});
+    QCOMPARE(lists.List1.names(), QStringList{name});
     checkShownRow(ui.List1, name);
 
     f.clear();
     ui.Command7->click(); // Call Next
-    QCOMPARE(lists.List4.names(), QStringList {name});
+    QCOMPARE(lists.List4.names(), QStringList{name});
     checkShownRow(ui.List4, name);
     // The room hears the whole name.
-    QCOMPARE(f.esps(), QStringList {name + u": Please come down you are next"_s});
-    QCOMPARE(f.said(), QStringList {name + u" Please come down you are next"_s});
+    QCOMPARE(f.esps(), QStringList{name + u": Please come down you are next"_s});
+    QCOMPARE(f.said(), QStringList{name + u" Please come down you are next"_s});
 
     lists.List1.setSelected(0);
     ui.mnuRed->trigger();
@@ -90,7 +90,7 @@ void HostileTextTest::namesGoThroughTheGames()
     for (PlayerList *list : lists.all())
         back << list->names();
     // lstAvatars and List3 are not kept in the file.
-    QCOMPARE(back, (QList<QStringList> {{}, {name}, {name}, {}, {name}}));
+    QCOMPARE(back, (QList<QStringList>{{}, {name}, {name}, {}, {name}}));
     checkShownRow(ui.List1, name);
 }
 
@@ -113,7 +113,7 @@ void HostileTextTest::messageBoxesShowTextAsItStands()
             prompts.showError(u"Title"_s, name);
         else
             prompts.showMessage(u"Title"_s, name);
-        QCOMPARE(formats, (QList<Qt::TextFormat> {Qt::PlainText, Qt::PlainText}));
-        QCOMPARE(texts, (QStringList {name, name}));
+        QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
+        QCOMPARE(texts, (QStringList{name, name}));
     }
 }

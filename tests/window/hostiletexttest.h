@@ -6,7 +6,8 @@
 // long, taken in from the transcript by the real program: every list box,
 // tooltip, holder box and message box shows them as they stand, and
 // Recover.bak brings them back whole.
-class HostileTextTest : public QObject {
+class HostileTextTest : public QObject
+{
     Q_OBJECT
 
 private slots:

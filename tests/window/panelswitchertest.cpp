@@ -49,8 +49,8 @@ void PanelSwitcherTest::panelsAndSizesFollowTheHostsChoices_data()
     row("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
     row("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
         "mnuLister");
-    row("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings", kCompact,
-        "mnuLister");
+    row("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings",
+        kCompact, "mnuLister");
 }
 
 void PanelSwitcherTest::panelsAndSizesFollowTheHostsChoices()
@@ -71,8 +71,8 @@ void PanelSwitcherTest::panelsAndSizesFollowTheHostsChoices()
 
     for (const char *panel : {"Frame2", "Frame3", "Frame22", "Frame4", "Frame5", "Frame9", "Frame6", "Frame10"})
         QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(panel))->isVisibleTo(&window)
-                == shown.contains(QString::fromLatin1(panel)),
-            panel);
+                     == shown.contains(QString::fromLatin1(panel)),
+                 panel);
     QCOMPARE(f.program->layout().outerSize(), size);
     QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
     QCOMPARE(f.ui().mnuRaffler->isChecked(), marked == u"mnuRaffler");
@@ -89,8 +89,8 @@ void PanelSwitcherTest::clientAreaFitsEverySize()
         QSize outer;
         const char *lastShown; // the lowest or rightmost area that must fit
     };
-    for (const Case &c : {Case {kCompact, "Frame1"}, Case {kSettings, "Command17"}, Case {kSettings, "Frame9"},
-             Case {kEditing, "Command6"}}) {
+    for (const Case &c : {Case{kCompact, "Frame1"}, Case{kSettings, "Command17"}, Case{kSettings, "Frame9"},
+                          Case{kEditing, "Command6"}}) {
         const QSize client = Draw::clientSizeFor(c.outer);
         const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(c.lastShown));
         const QRect place(widget->mapTo(window.centralWidget(), QPoint(0, 0)), widget->size());

@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class PanelSwitcherTest : public QObject {
+class PanelSwitcherTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -81,10 +81,10 @@ void StartupTest::startUpStopsWithoutTheChatClient()
 
     QVERIFY(!f.program->Draw_Load());
     QCOMPARE(f.prompts.messages.size(), 1);
-    QVERIFY(f.prompts.messages[0].error);
-    QVERIFY(f.prompts.messages[0].text.contains(u"10001"_s));
-    QVERIFY(f.prompts.messages[0].text.contains(u"Failed to initialize DDE layer"_s));
-    QCOMPARE(f.prompts.messages[0].title, u"test_window"_s);
+    const auto &error = f.prompts.messages[0];
+    QVERIFY2(error.error && error.title == u"test_window"
+                 && error.text.startsWith(u"Error 10001: Failed to initialize DDE layer"_s),
+             qPrintable(error.title + u": "_s + error.text));
     // Neither file was read.
     QCOMPARE(f.program->settings().item(0), u"$"_s);
     QCOMPARE(f.program->prizes().prize(0), QString());
@@ -180,7 +180,7 @@ void StartupTest::everyWayOutClosesTheChatLinkOnce()
     QVERIFY(!QFile::exists(f.dir.filePath(u"Settings.txt"_s))); // nothing is saved at shutdown
 }
 
-void StartupTest::anUnwritableFolderKeepsEveryValue()
+void StartupTest::anUnwritableFolderIsToldAsItStands()
 {
     // An installed program cannot write its own folder: here one whose name
     // looks like markup, below a plain file so that nobody can make it.

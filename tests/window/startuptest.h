@@ -13,5 +13,5 @@ private slots:
     void startUpLeavesTheWindowReadyAndTheMenusFollowTheHost();
     void everyWayOutClosesTheChatLinkOnce_data();
     void everyWayOutClosesTheChatLinkOnce();
-    void anUnwritableFolderKeepsEveryValue();
+    void anUnwritableFolderIsToldAsItStands();
 };
