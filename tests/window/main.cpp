@@ -1,7 +1,6 @@
 #include "controltreetest.h"
 #include "hostiletexttest.h"
-#include "panelswitchertest.h"
 #include "startuptest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, PanelSwitcherTest, StartupTest, HostileTextTest)
+RAFFLER_TEST_MAIN(ControlTreeTest, StartupTest, HostileTextTest)
