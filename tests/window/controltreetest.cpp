@@ -2,6 +2,7 @@
 
 #include "about/frmabout.h"
 #include "support/programfixture.h"
+#include "window/appearance.h"
 #include "window/helpmenu.h"
 
 #include <QAccessible>
@@ -12,7 +13,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QCheckBox>
+#include <QMainWindow>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
+
+#include <climits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -184,6 +194,103 @@ QStringList captionsNear(const QWidget *widget)
     return near;
 }
 
+// Where a control may draw its caption (room) and where the caption's text
+// actually goes; nothing for a control that draws no caption of its own.
+struct TextBox
+{
+    QRect room;
+    QRect text;
+};
+
+std::optional<TextBox> textBoxOf(QWidget *widget)
+{
+    const QString caption = captionOf(widget);
+    if (caption.isEmpty() || qobject_cast<QMenu *>(widget))
+        return std::nullopt;
+    const QFontMetrics metrics(widget->font());
+    const QSize oneLine = metrics.size(Qt::TextShowMnemonic, caption);
+    QStyle *style = widget->style();
+    const auto placed = [widget](Qt::Alignment alignment, QSize size, QRect room) {
+        return TextBox{room, QStyle::alignedRect(widget->layoutDirection(), alignment, size, room)};
+    };
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = caption;
+        if (button->autoDefault() || button->isDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        return placed(Qt::AlignCenter, oneLine, style->subElementRect(QStyle::SE_PushButtonContents, &option, button));
+    }
+    if (qobject_cast<QCheckBox *>(widget) || qobject_cast<QRadioButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        option.text = caption;
+        const auto element = qobject_cast<QCheckBox *>(widget) ? QStyle::SE_CheckBoxContents
+                                                                : QStyle::SE_RadioButtonContents;
+        return placed(Qt::AlignLeft | Qt::AlignVCenter, oneLine, style->subElementRect(element, &option, widget));
+    }
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        const QRect room = label->contentsRect();
+        if (!label->wordWrap())
+            return placed(label->alignment(), oneLine, room);
+        // Wrapped: the widest word and all the lines.
+        int widest = 0;
+        for (const QString &word : caption.split(u' '))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        const QRect lines = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX),
+                                                 Qt::TextWordWrap | label->alignment(), caption);
+        return placed(label->alignment(), QSize(widest, lines.height()), room);
+    }
+    if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = caption;
+        option.lineWidth = 1;
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect label = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        return TextBox{box->rect(), QRect(label.topLeft(), QSize(oneLine.width(), label.height()))};
+    }
+    return std::nullopt;
+}
+
+// The first frame or panel around the control that cuts the text off. The
+// main window's own size is left out: it shows some panels only at some sizes.
+QString clippedBy(const QWidget *control, const QRect &text)
+{
+    const bool main = qobject_cast<const QMainWindow *>(control->window()) != nullptr;
+    for (const QWidget *up = control->parentWidget(); up && !control->isWindow(); up = up->parentWidget()) {
+        if (main && (up->isWindow() || up->parentWidget()->isWindow()))
+            break;
+        if (!up->rect().contains(QRect(control->mapTo(up, text.topLeft()), text.size())))
+            return up->objectName();
+        if (up->isWindow())
+            break;
+    }
+    return {};
+}
+
+// The controls that stand over a frame's title: its own children and its
+// neighbours, except the panels that take turns at the same place.
+QStringList coveringTitle(const QGroupBox *box, const QRect &title)
+{
+    QStringList covering;
+    const QRect inParent = title.translated(box->pos());
+    for (const QObject *object : box->children()) {
+        const auto *child = qobject_cast<const QWidget *>(object);
+        if (child && !child->isWindow() && child->geometry().intersects(title))
+            covering << child->objectName();
+    }
+    for (const QObject *object : box->parentWidget()->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(object);
+        if (!sibling || sibling == box || sibling->isWindow() || sibling->pos() == box->pos())
+            continue;
+        if (sibling->geometry().intersects(inParent))
+            covering << sibling->objectName();
+    }
+    return covering;
+}
+
 QRect inWindow(const QWidget *widget)
 {
     return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
@@ -350,6 +457,46 @@ void ControlTreeTest::everyControlIsNamedAndEveryButtonExplained()
                 QVERIFY2(!control->toolTip().isEmpty(), qPrintable(id + u": no tooltip"_s));
         }
     }
+}
+
+void ControlTreeTest::captionsFitTheirControls()
+{
+    // Measured in the look the program starts with; the other tests keep Qt's.
+    const QFont font = QApplication::font();
+    const QString style = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(font);
+        QApplication::setStyle(style);
+    });
+    applyAppearance(*qApp);
+
+    ProgramFixture f;
+    f.ui().mnuAbout1->trigger();
+    frmAbout *about = f.program->helpMenu().aboutBox();
+    QVERIFY(about);
+
+    QStringList faults;
+    int measured = 0;
+    for (QWidget *window : {static_cast<QWidget *>(&f.program->window()), static_cast<QWidget *>(about)}) {
+        for (QWidget *control : controlsOf(window)) {
+            const auto text = textBoxOf(control);
+            if (!text)
+                continue;
+            ++measured;
+            const QString id = control->objectName() + u" \""_s + captionOf(control) + u"\": "_s;
+            const auto size = [](QSize s) { return QString::number(s.width()) + u'x' + QString::number(s.height()); };
+            if (!text->room.contains(text->text))
+                faults << id + u"needs "_s + size(text->text.size()) + u", has "_s + size(text->room.size());
+            else if (const QString by = clippedBy(control, text->text); !by.isEmpty())
+                faults << id + u"cut off by "_s + by;
+            if (const auto *box = qobject_cast<QGroupBox *>(control)) {
+                if (const QStringList over = coveringTitle(box, text->text); !over.isEmpty())
+                    faults << id + u"title covered by "_s + over.join(u", "_s);
+            }
+        }
+    }
+    QVERIFY(measured > 100);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void ControlTreeTest::tabWalksEachPanelInReadingOrder_data()

@@ -16,6 +16,7 @@ private slots:
     void menusHoldTheirItems_data();
     void menusHoldTheirItems();
     void everyControlIsNamedAndEveryButtonExplained();
+    void captionsFitTheirControls();
     void tabWalksEachPanelInReadingOrder_data();
     void tabWalksEachPanelInReadingOrder();
     void panelsAndSizesFollowTheHostsChoices_data();
