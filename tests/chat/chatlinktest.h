@@ -14,13 +14,7 @@ private slots:
     void trimsTheTranscript_data();
     void trimsTheTranscript();
     void speaksTheClientsCodePage();
-    void saysNumbersAsDecimalText();
-    void pausesOnVirtualTime_data();
-    void pausesOnVirtualTime();
-    void pacingPauseReadsTheDelaySetting_data();
-    void pacingPauseReadsTheDelaySetting();
-    void pauseKeepsTheEventLoopRunning();
-    void waitsForALateTranscriptWithinItsBound_data();
-    void waitsForALateTranscriptWithinItsBound();
-    void closingTheLinkEndsPausesAndCalls();
+    void pausesForTheDelaySetting_data();
+    void pausesForTheDelaySetting();
+    void pausesOnTheRealClockUntilTheLinkCloses();
 };
