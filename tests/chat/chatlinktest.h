@@ -10,7 +10,6 @@ private slots:
     void init();
     void retriesUntilAnOutcome_data();
     void retriesUntilAnOutcome();
-    void givesUpAfterTheTimeBound();
     void trimsTheTranscript_data();
     void trimsTheTranscript();
     void speaksTheClientsCodePage();

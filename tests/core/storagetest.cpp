@@ -99,8 +99,9 @@ void StorageTest::writesTheExactFormatAndReadsItBack()
     lists.List3.add(QString());
     lists.List4.add(u"Zoë € \"q\" <b>a\rb\nc</b>"_s);
     QVERIFY(recovery.WriteRecovery());
-    QCOMPARE(readFile(dir), QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
-                                       "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
+    QCOMPARE(readFile(dir),
+        QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
+                   "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
 
     PlayerLists restored;
     restored.List3.add(u"stale"_s);
@@ -123,8 +124,8 @@ void StorageTest::readsOddFiles_data()
         << QByteArray("list1\r\nCy\r\nList1\r\nDee\r\n") << QList<QStringList>{{}, {u"Dee"_s}, {}, {}, {}};
     QTest::newRow("a tag on the last line ends the file")
         << QByteArray("List1\r\nCy\r\nList2") << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
-    QTest::newRow("the last line without its line end") << QByteArray("List2\r\nHost")
-                                                         << QList<QStringList>{{}, {}, {u"Host"_s}, {}, {}};
+    QTest::newRow("the last line without its line end")
+        << QByteArray("List2\r\nHost") << QList<QStringList>{{}, {}, {u"Host"_s}, {}, {}};
     QTest::newRow("blanks before a tag") << QByteArray("  List1\r\nCy\r\n")
                                          << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
     QTest::newRow("empty file") << QByteArray() << QList<QStringList>{{}, {}, {}, {}, {}};

@@ -135,8 +135,8 @@ void TextTest::readsQuotedLinesAsTheyWereAlwaysWritten_data()
     QTest::newRow("unquoted ends at a comma") << QByteArray("a,b\r\nc\r\n") << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("a single quote inside ends the field")
         << QByteArray("\"a\"b\"\r\n\"c\"\r\n") << QStringList{u"a"_s, u"c"_s};
-    QTest::newRow("blank line is an empty field") << QByteArray("\"a\"\r\n\r\n\"b\"\r\n")
-                                                  << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("blank line is an empty field")
+        << QByteArray("\"a\"\r\n\r\n\"b\"\r\n") << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("bare line feeds") << QByteArray("\"a\"\n\"b\"\n") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("no closing quote runs to the end") << QByteArray("\"a\"\r\n\"b") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("blanks before a field") << QByteArray("\"a\", \"b\"\r\n") << QStringList{u"a"_s, u"b"_s};
@@ -160,8 +160,8 @@ void TextTest::showsTheStartOfALongText_data()
     QTest::newRow("markup stays as it is") << u"<b>x</b> &amp;"_s << u"<b>x</b> &amp;"_s;
     QTest::newRow("at the bound") << QString(max, u'x') << QString(max, u'x');
     QTest::newRow("one past the bound") << QString(max + 1, u'x') << QString(max, u'x') + ellipsis;
-    QTest::newRow("never half a character") << QString(max - 1, u'x') + u"\U0001F600y"_s
-                                            << QString(max - 1, u'x') + ellipsis;
+    QTest::newRow("never half a character")
+        << QString(max - 1, u'x') + u"\U0001F600y"_s << QString(max - 1, u'x') + ellipsis;
 }
 
 void TextTest::showsTheStartOfALongText()
