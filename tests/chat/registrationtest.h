@@ -11,8 +11,6 @@ private slots:
     void init();
     void countsAndCutsLines_data();
     void countsAndCutsLines();
-    void takesEspLinesApart_data();
-    void takesEspLinesApart();
     void tokenizerWalksOneTextAtATime();
     void takesInTheRightPlayers_data();
     void takesInTheRightPlayers();
