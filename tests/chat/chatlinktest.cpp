@@ -16,6 +16,14 @@ using Statuses = QList<std::optional<QByteArray>>;
 
 namespace {
 
+struct Link
+{
+    FakeClock clock;
+    ChatLink link{clock};
+
+    Link() { link.InitDDE(); }
+};
+
 int countCalls(const QString &function)
 {
     int n = 0;
@@ -36,17 +44,20 @@ void ChatLinkTest::retriesUntilAnOutcome_data()
     QTest::addColumn<Statuses>("statuses");
     QTest::addColumn<int>("deliveries");
     QTest::addColumn<int>("registrations");
+    QTest::addColumn<int>("msPerAnswer"); // of the client's time
 
-    QTest::newRow("done") << Statuses{"0"} << 1 << 0;
-    QTest::newRow("busy twice") << Statuses{"6", "6", "0"} << 3 << 0;
-    QTest::newRow("not registered") << Statuses{"10", "0"} << 2 << 1;
-    QTest::newRow("empty status is done") << Statuses{""} << 1 << 0;
-    QTest::newRow("failure stops") << Statuses{"-1", "0"} << 1 << 0;
-    QTest::newRow("unknown status retries") << Statuses{"7", "0"} << 2 << 0;
-    QTest::newRow("no status at all") << Statuses{std::nullopt} << 1 << 0;
-    QTest::newRow("busy forever is bounded") << Statuses(200, QByteArray("6")) << ChatLink::kMaxAttempts << 0;
+    QTest::newRow("done") << Statuses{"0"} << 1 << 0 << 0;
+    QTest::newRow("busy twice") << Statuses{"6", "6", "0"} << 3 << 0 << 0;
+    QTest::newRow("not registered") << Statuses{"10", "0"} << 2 << 1 << 0;
+    QTest::newRow("empty status is done") << Statuses{""} << 1 << 0 << 0;
+    QTest::newRow("failure stops") << Statuses{"-1", "0"} << 1 << 0 << 0;
+    QTest::newRow("unknown status retries") << Statuses{"7", "0"} << 2 << 0 << 0;
+    QTest::newRow("no status at all") << Statuses{std::nullopt} << 1 << 0 << 0;
+    QTest::newRow("busy forever is bounded") << Statuses(200, QByteArray("6")) << ChatLink::kMaxAttempts << 0 << 0;
     QTest::newRow("unregistered forever is bounded")
-        << Statuses(200, QByteArray("10")) << ChatLink::kMaxAttempts << ChatLink::kMaxAttempts;
+        << Statuses(200, QByteArray("10")) << ChatLink::kMaxAttempts << ChatLink::kMaxAttempts << 0;
+    QTest::newRow("busy past the time bound")
+        << Statuses(200, QByteArray("6")) << int(ChatLink::kMaxRetryMs / 1000) << 0 << 1000;
 }
 
 void ChatLinkTest::retriesUntilAnOutcome()
@@ -54,12 +65,15 @@ void ChatLinkTest::retriesUntilAnOutcome()
     QFETCH(Statuses, statuses);
     QFETCH(int, deliveries);
     QFETCH(int, registrations);
+    QFETCH(int, msPerAnswer);
 
-    FakeClock clock;
-    ChatLink link(clock);
-    QCOMPARE(link.InitDDE(), 0);
+    Link s;
+    ScriptedWadapi::setTimeSource([&s, msPerAnswer] {
+        s.clock.advance(msPerAnswer);
+        return s.clock.nowMs();
+    });
     ScriptedWadapi::queueStatuses(statuses);
-    link.EspText(QStringLiteral("Bob"), QStringLiteral("hello"));
+    s.link.EspText(QStringLiteral("Bob"), QStringLiteral("hello"));
 
     QCOMPARE(countCalls(QStringLiteral("DapiCommunicate")), deliveries);
     QCOMPARE(countCalls(QStringLiteral("DapiRegister")), registrations);
@@ -73,30 +87,14 @@ void ChatLinkTest::retriesUntilAnOutcome()
     }
 }
 
-void ChatLinkTest::givesUpAfterTheTimeBound()
-{
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    // Each busy answer takes a second of the client's time.
-    ScriptedWadapi::setTimeSource([&clock] {
-        clock.advance(1000);
-        return clock.nowMs();
-    });
-    ScriptedWadapi::queueStatuses(Statuses(200, QByteArray("6")));
-    link.SayText(QStringLiteral("hello"));
-    QCOMPARE(countCalls(QStringLiteral("DapiCommunicate")), int(ChatLink::kMaxRetryMs / 1000));
-}
-
 void ChatLinkTest::trimsTheTranscript_data()
 {
     QTest::addColumn<QByteArray>("delivered");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("eight letters") << QByteArray("abcdefgh") << QStringLiteral("abcd");
-    QTest::newRow("nul at 3 cuts nothing") << QByteArray("ab") << QStringLiteral("ab");
-    QTest::newRow("nul at 5 cuts nothing") << QByteArray("abcd") << QStringLiteral("abcd");
-    QTest::newRow("nul at 6 keeps one") << QByteArray("abcde") << QStringLiteral("a");
+    // The client ends the text with four bytes of its own, from five bytes on.
+    QTest::newRow("four bytes cut nothing") << QByteArray("abcd") << QStringLiteral("abcd");
+    QTest::newRow("five keep one") << QByteArray("abcde") << QStringLiteral("a");
     QTest::newRow("trailing line ends go, inner stay")
         << QByteArray("one\r\ntwo\r\n\r\nWXYZ") << QStringLiteral("one\r\ntwo");
     QTest::newRow("a lone line feed stays") << QByteArray("one\nWXYZ") << QStringLiteral("one\n");
@@ -108,91 +106,53 @@ void ChatLinkTest::trimsTheTranscript()
     QFETCH(QByteArray, delivered);
     QFETCH(QString, stored);
 
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
+    Link s;
     ScriptedWadapi::setTranscriptBytes(delivered);
-    link.ReadTranscript();
-    QCOMPARE(link.Transcript(), stored);
+    s.link.ReadTranscript();
+    QCOMPARE(s.link.Transcript(), stored);
 }
 
 void ChatLinkTest::speaksTheClientsCodePage()
 {
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    link.SayText(QString::fromUtf8("Zoë wins 5€"));
-    QCOMPARE(ScriptedWadapi::said(ChatLink::kRoom), QList<QByteArray>{"Zo\xEB wins 5\x80"});
+    Link s;
+    s.link.SayText(QString::fromUtf8("Zoë wins 5€"));
+    s.link.SayText(qint64(5));
+    QCOMPARE(ScriptedWadapi::said(ChatLink::kRoom), (QList<QByteArray>{"Zo\xEB wins 5\x80", "5"}));
     QCOMPARE(ScriptedWadapi::calls().last().target, QByteArray("Belmor"));
 }
 
-void ChatLinkTest::saysNumbersAsDecimalText()
+void ChatLinkTest::pausesForTheDelaySetting_data()
 {
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    link.SayText(qint64(5));
-    QCOMPARE(ScriptedWadapi::said(ChatLink::kRoom), QList<QByteArray>{"5"});
-}
-
-void ChatLinkTest::pausesOnVirtualTime_data()
-{
-    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("delay");
     QTest::addColumn<qint64>("waitedMs");
     QTest::addColumn<bool>("eventsRun");
 
-    QTest::newRow("zero returns at once") << 0.0 << qint64(0) << false;
-    QTest::newRow("negative returns at once") << -1.0 << qint64(0) << false;
-    QTest::newRow("two seconds") << 2.0 << qint64(2000) << true;
-    QTest::newRow("a fraction") << 0.25 << qint64(250) << true;
+    QTest::newRow("zero returns at once") << QStringLiteral("0") << qint64(0) << false;
+    QTest::newRow("negative returns at once") << QStringLiteral("-1") << qint64(0) << false;
+    QTest::newRow("not a number") << QStringLiteral("slow") << qint64(0) << false;
+    QTest::newRow("a fraction") << QStringLiteral("0.25") << qint64(250) << true;
+    QTest::newRow("held to a minute") << QStringLiteral("99999") << qint64(60000) << true;
 }
 
-void ChatLinkTest::pausesOnVirtualTime()
+void ChatLinkTest::pausesForTheDelaySetting()
 {
-    QFETCH(double, seconds);
+    QFETCH(QString, delay);
     QFETCH(qint64, waitedMs);
     QFETCH(bool, eventsRun);
 
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
+    Link s;
+    HostSettings settings;
+    settings.setItem(HostSettings::Delay, delay);
     bool ran = false;
-    QTimer::singleShot(0, &link, [&ran] { ran = true; });
-    const qint64 start = clock.nowMs();
-    link.Pause(seconds);
-    QCOMPARE(clock.nowMs() - start, waitedMs);
+    QTimer::singleShot(0, &s.link, [&ran] { ran = true; });
+    const qint64 start = s.clock.nowMs();
+    pacingPause(s.link, settings);
+    QCOMPARE(s.clock.nowMs() - start, waitedMs);
     QCOMPARE(ran, eventsRun);
     QCoreApplication::processEvents();
 }
 
-void ChatLinkTest::pacingPauseReadsTheDelaySetting_data()
-{
-    QTest::addColumn<QString>("delay");
-    QTest::addColumn<qint64>("waitedMs");
-
-    QTest::newRow("default") << QStringLiteral("1") << qint64(1000);
-    QTest::newRow("read at the moment of the pause") << QStringLiteral("3") << qint64(3000);
-    QTest::newRow("not a number") << QStringLiteral("slow") << qint64(0);
-    QTest::newRow("empty") << QString() << qint64(0);
-    QTest::newRow("held to a minute") << QStringLiteral("99999") << qint64(60000);
-}
-
-void ChatLinkTest::pacingPauseReadsTheDelaySetting()
-{
-    QFETCH(QString, delay);
-    QFETCH(qint64, waitedMs);
-
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    HostSettings settings;
-    settings.setItem(HostSettings::Delay, delay);
-    const qint64 start = clock.nowMs();
-    pacingPause(link, settings);
-    QCOMPARE(clock.nowMs() - start, waitedMs);
-}
-
-void ChatLinkTest::pauseKeepsTheEventLoopRunning()
+void ChatLinkTest::pausesOnTheRealClockUntilTheLinkCloses()
 {
     SystemClock clock;
     ChatLink link(clock);
@@ -204,48 +164,11 @@ void ChatLinkTest::pauseKeepsTheEventLoopRunning()
     link.Pause(0.3);
     QVERIFY2(elapsed.elapsed() >= 300, "the pause ended early");
     QVERIFY2(firedAt >= 0 && firedAt < 300, "no event ran during the pause");
-}
 
-void ChatLinkTest::waitsForALateTranscriptWithinItsBound_data()
-{
-    QTest::addColumn<ScriptedWadapi::Delivery>("delivery");
-    QTest::addColumn<bool>("arrived");
-    QTest::addColumn<qint64>("waitedMs");
-
-    QTest::newRow("inside the call") << ScriptedWadapi::Delivery::InsideCall << true << qint64(0);
-    QTest::newRow("later from the event loop") << ScriptedWadapi::Delivery::Later << true << qint64(0);
-    QTest::newRow("never") << ScriptedWadapi::Delivery::Never << false << qint64(5000);
-}
-
-void ChatLinkTest::waitsForALateTranscriptWithinItsBound()
-{
-    QFETCH(ScriptedWadapi::Delivery, delivery);
-    QFETCH(bool, arrived);
-    QFETCH(qint64, waitedMs);
-
-    FakeClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    link.setTranscript(QStringLiteral("stale"));
-    ScriptedWadapi::setTranscript("Host: hello");
-    ScriptedWadapi::setDelivery(delivery);
-    const qint64 start = clock.nowMs();
-    QCOMPARE(link.fetchTranscript(5000), arrived);
-    QCOMPARE(link.Transcript(), arrived ? QStringLiteral("Host: hello") : QString());
-    QCOMPARE(clock.nowMs() - start, waitedMs);
-}
-
-void ChatLinkTest::closingTheLinkEndsPausesAndCalls()
-{
-    SystemClock clock;
-    ChatLink link(clock);
-    link.InitDDE();
-    QElapsedTimer elapsed;
-    elapsed.start();
+    // Closing ends a long pause at once, and every call after it.
     QTimer::singleShot(20, &link, &ChatLink::KillDDE);
     link.Pause(30.0);
     QVERIFY(elapsed.elapsed() < 5000);
-
     link.SayText(QStringLiteral("after the end"));
     link.KillDDE();
     QCOMPARE(countCalls(QStringLiteral("DapiCommunicate")), 0);

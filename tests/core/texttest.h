@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+// The small text rules every file and window path leans on: the chat
+// client's code page, numbers typed into the window, the quoted-line files
+// and how long texts are shown.
+class TextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyByteSurvivesTheCodePage();
+    void encodes_data();
+    void encodes();
+    void readsLeadingNumber_data();
+    void readsLeadingNumber();
+    void roundsHalvesToEven_data();
+    void roundsHalvesToEven();
+    void writesQuotedLines_data();
+    void writesQuotedLines();
+    void readsQuotedLinesAsTheyWereAlwaysWritten_data();
+    void readsQuotedLinesAsTheyWereAlwaysWritten();
+    void showsTheStartOfALongText_data();
+    void showsTheStartOfALongText();
+};
