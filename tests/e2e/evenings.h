@@ -10,9 +10,9 @@ class Evenings : public QObject
 
 private slots:
     // evenings.cpp
-    void registrationsSurviveARestart();
     void aWholeRaffle();
-    void aListerEvening();
+    // A whole evening's work, in a shortened form unless RAFFLER_SOAK is set.
+    void everyListEndsAsTheScriptExpects();
 
     // faults.cpp: the chat client misbehaving. The program never hangs past
     // its bounds, never crashes, keeps its lists and its recovery file, and
@@ -22,8 +22,4 @@ private slots:
     void transcriptsThatDoNotCome_data();
     void transcriptsThatDoNotCome();
     void theRoomDiesInTheMiddleOfADrawAndComesBack();
-
-    // longevening.cpp: a whole evening's work, in a shortened form unless
-    // RAFFLER_SOAK is set.
-    void everyListEndsAsTheScriptExpects();
 };

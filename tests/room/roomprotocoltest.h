@@ -13,6 +13,4 @@ private slots:
     void decodesWhatWasEncodedInAnySlicing();
     void refusesMalformedFrames_data();
     void refusesMalformedFrames();
-    void waitsForTheRestOfAFrame();
-    void refusesToEncodeANul();
 };
