@@ -26,7 +26,41 @@ qint64 residentKb()
     return -1;
 }
 
+QStringList said(const QStringList &names)
+{
+    QStringList lines;
+    for (const QString &name : names)
+        lines << u"say: "_s + name;
+    return lines;
+}
+
 } // namespace
+
+void Evenings::registrationsSurviveARestart()
+{
+    LiveProgram live;
+    QVERIFY(live.start({u"--host"_s, u"Corvane"_s}));
+    live.click("cmdStart");
+    QCOMPARE(live.program->intake().txtHost(), u"Corvane"_s);
+    // Only ESPs holding the symbol register; the symbol said aloud does not.
+    QVERIFY(live.room.command("esp Ann: $\nesp Bob:   $ please\nesp Eve: hello\nsay Zed: $"));
+    live.click("cmdGetText");
+    const QStringList both{u"Ann"_s, u"Bob"_s};
+    QCOMPARE(live.program->lists().lstAvatars.names(), both);
+    QCOMPARE(live.program->lists().List3.names(), both);
+
+    // After a restart the recovery file brings them back, and the room hears of it.
+    QVERIFY(live.restart());
+    QVERIFY(live.program->lists().lstAvatars.isEmpty());
+    live.mark();
+    live.click("Command19");
+    QCOMPARE(live.program->lists().lstAvatars.names(), both);
+    QCOMPARE(live.program->lists().List2.names(), both + QStringList{u"Corvane"_s});
+    QCOMPARE(live.linesSinceMark(),
+             (QStringList{u"say: *** Recovery in progress ***"_s, u"say: *** Recovery complete ***"_s}));
+    live.stop();
+    QCOMPARE(live.room.log(u"KillDDE"_s).size(), 2); // once for each session
+}
 
 void Evenings::aWholeRaffle()
 {
@@ -47,10 +81,7 @@ void Evenings::aWholeRaffle()
     QVERIFY(lines.contains(u"say: Please send me Corvane a $ to get on the list"_s));
     const qsizetype list = lines.indexOf(u"say: There are currenly 5 players on the list"_s);
     QVERIFY(list > 0);
-    QStringList named;
-    for (const QString &player : players)
-        named << u"say: "_s + player;
-    QCOMPARE(lines.mid(list + 1, 5), named);
+    QCOMPARE(lines.mid(list + 1, 5), said(players));
     const QStringList winners = program.lists().List1.names();
     QCOMPARE(winners.size(), 3);
     for (const QString &winner : winners) {
@@ -60,6 +91,51 @@ void Evenings::aWholeRaffle()
     QCOMPARE(program.lists().lstAvatars.count(), 2);
     for (const QJsonObject &call : live.callsSinceMark())
         QCOMPARE(call.value(u"status").toString(), u"0"_s);
+}
+
+void Evenings::aListerEvening()
+{
+    LiveProgram live;
+    QVERIFY(live.start({u"--bots"_s, u"4"_s}));
+    Program &program = *live.program;
+    PlayerLists &lists = program.lists();
+    live.click("mnuLister");
+    // Let the look-up know the room: an earlier read gives the Lister's Start a host.
+    program.link().fetchTranscript(2000);
+    QVERIFY(live.room.command("say Host: Corvane's Hoster"));
+    program.link().fetchTranscript(2000);
+
+    live.mark();
+    live.click("Command8"); // Start
+    QCOMPARE(program.intake().txtHost(), u"Host"_s);
+    QVERIFY(live.takeIn("Command9", 4));
+    const QStringList arrivals = lists.List3.names();
+    live.click("Command11"); // Say List
+    for (int i = 0; i < 3; ++i)
+        live.click("Command7"); // Call Next
+    QCOMPARE(lists.List3.names(), arrivals.mid(3));
+    QStringList called = arrivals.mid(0, 3);
+    called.sort(Qt::CaseInsensitive);
+    QCOMPARE(lists.List4.names(), called);
+
+    const QStringList lines = live.linesSinceMark();
+    QVERIFY(lines.contains(u"say: Please send me Host a $ to get on the list"_s));
+    const qsizetype list = lines.indexOf(u"say: thay are currenly 4 players on the list"_s);
+    QVERIFY(list > 0);
+    QCOMPARE(lines.mid(list + 1, 5), said(arrivals) << u"say: *** End of List ***"_s);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(lines.contains(u"esp %1: Please come down you are next"_s.arg(arrivals[i])));
+
+    // The colours caller: a colour to a called player, then the colours said.
+    live.click("Command21"); // Colors Caller
+    lists.List4.setSelected(0);
+    live.click("mnuRed1");
+    live.mark();
+    live.click("Command22"); // Say colors
+    const QStringList colours = live.linesSinceMark();
+    QCOMPARE(colours.size(), 8);
+    QCOMPARE(colours.first(), u"say: Colors remaning are"_s);
+    QVERIFY(colours.contains(u"say: "_s + called.first() + u" = Red"_s));
 }
 
 void Evenings::everyListEndsAsTheScriptExpects()

@@ -10,7 +10,9 @@ class Evenings : public QObject
 
 private slots:
     // evenings.cpp
+    void registrationsSurviveARestart();
     void aWholeRaffle();
+    void aListerEvening();
     // A whole evening's work, in a shortened form unless RAFFLER_SOAK is set.
     void everyListEndsAsTheScriptExpects();
 

@@ -10,14 +10,27 @@ bool LiveProgram::start(const QStringList &roomOptions)
     if (!room.start(roomOptions))
         return false;
     qputenv("WADAPI_ROOM", room.socketName().toLocal8Bit());
-    program = std::make_unique<Program>(realTime ? static_cast<Clock &>(realClock) : clock,
-                                        Program::Places{dir.path(), dir.path() + QStringLiteral("/user")}, &prompts);
+    return restart();
+}
+
+bool LiveProgram::restart()
+{
+    stop();
+    program = std::make_unique<Program>(realTime ? static_cast<Clock &>(realClock) : clock, Program::Places{dir.path(), dir.path() + QStringLiteral("/user")},
+                                        &prompts);
     if (!program->Draw_Load())
         return false;
     // Lines follow each other without waiting; only the virtual clock moves.
     program->settings().setItem(HostSettings::Delay, QStringLiteral("0"));
     program->window().show();
     return true;
+}
+
+void LiveProgram::stop()
+{
+    if (program)
+        program->window().close();
+    program.reset();
 }
 
 void LiveProgram::click(const char *control)

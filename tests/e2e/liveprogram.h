@@ -27,6 +27,9 @@ struct LiveProgram
 
     // Starts the room with the given options and the program against it.
     bool start(const QStringList &roomOptions = {});
+    // Starts the program again in the same folder, as after a restart.
+    bool restart();
+    void stop();
 
     void click(const char *control);
     // Presses a "Get Reg" button until the queue holds `count` players.

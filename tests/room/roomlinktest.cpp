@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
@@ -81,7 +82,10 @@ void RoomLinkTest::carriesLinesAndStatusesBothWays()
     QVERIFY(live.link.fetchTranscript(5000));
     QCOMPARE(live.link.Transcript(), u"<system>: Welcome\r\nZoë: hi €\r\nESP from Zoë: $\r\n"
                                      u"Corvane: Zoë € wins\r\nESP to Zoë: one  two"_s);
-    QCOMPARE(live.room.log(u"DapiCommunicate"_s).last().value(u"app").toString(), u"test_room"_s);
+    // The call log's layout, which hosts and scripts read.
+    const QJsonObject esp{{u"call"_s, u"DapiCommunicate"_s}, {u"app"_s, u"test_room"_s}, {u"mode"_s, 2},
+                          {u"target"_s, u"Zoë"_s},           {u"text"_s, u"one\r\ntwo"_s}, {u"status"_s, u"0"_s}};
+    QCOMPARE(live.room.log(u"DapiCommunicate"_s).last(), esp);
     QCOMPARE(live.room.errors(), QByteArray());
     QVERIFY(live.room.quit()); // cleanly, and in a sanitized build without leaks
 }

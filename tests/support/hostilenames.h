@@ -37,28 +37,6 @@ inline QList<HostileName> hostileNames()
     };
 }
 
-// Names with characters the code page lacks. The chat client never sends
-// them, but a list may get them another way; the files then cut them.
-struct CutName
-{
-    const char *tag;
-    QString name;
-    QString saved; // what Recover.bak keeps and gives back
-};
-
-inline QList<CutName> namesOutsideTheCodePage()
-{
-    using namespace Qt::StringLiterals;
-    return {
-        {"right-to-left override", u"\u202Eevil"_s, u"?evil"_s},
-        {"right-to-left mark", u"a\u200Fb"_s, u"a?b"_s},
-        {"isolates", u"\u2067x\u2069y"_s, u"?x?y"_s},
-        {"an emoji, one character of two halves", u"Ann \U0001F600"_s, u"Ann ?"_s},
-        {"CJK", u"\u65E5\u672C"_s, u"??"_s},
-        {"code page letters stay", u"Zo\u00EB \u20AC5 \u201Cq\u201D"_s, u"Zo\u00EB \u20AC5 \u201Cq\u201D"_s},
-    };
-}
-
 // What a tooltip shows, read the way Qt decides between markup and plain text.
 inline QString toolTipShows(const QString &toolTip)
 {
