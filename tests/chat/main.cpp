@@ -1,5 +1,4 @@
-#include "chatlinktest.h"
-#include "registrationtest.h"
+#include "chattest.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(ChatLinkTest, RegistrationTest)
+RAFFLER_TEST_MAIN(ChatTest)
