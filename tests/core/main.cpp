@@ -1,6 +1,5 @@
-#include "playerlisttest.h"
 #include "storagetest.h"
 #include "support/testmain.h"
 #include "texttest.h"
 
-RAFFLER_TEST_MAIN(TextTest, PlayerListTest, StorageTest)
+RAFFLER_TEST_MAIN(TextTest, StorageTest)

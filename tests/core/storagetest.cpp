@@ -1,6 +1,7 @@
 #include "storagetest.h"
 
 #include "core/filestore.h"
+#include "core/playerlist.h"
 #include "core/playerlists.h"
 #include "core/recovery.h"
 
@@ -31,7 +32,7 @@ QList<QStringList> contents(const PlayerLists &lists)
 
 } // namespace
 
-void StorageTest::writesWholeFilesIntoTheProgramDirectory()
+void StorageTest::writesWholeFilesOrFallsBack()
 {
     QTemporaryDir scratch;
     const QString program = scratch.filePath(u"program"_s);
@@ -63,23 +64,15 @@ void StorageTest::writesWholeFilesIntoTheProgramDirectory()
     QVERIFY(huge.resize(FileStore::kMaxReadBytes + 4096));
     huge.close();
     QCOMPARE(store.read(u"Settings.txt"_s)->size(), FileStore::kMaxReadBytes);
-}
 
-void StorageTest::fallsBackWhenTheProgramDirectoryCannotBeWritten()
-{
     // A directory below a plain file can be created by nobody, root included.
-    QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(u"file"_s));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
     const QString fallback = scratch.filePath(u"user/data"_s);
-
-    FileStore store(scratch.filePath(u"file/program"_s), fallback);
-    QVERIFY(store.usesFallback());
-    QVERIFY(store.notice().contains(QDir::toNativeSeparators(fallback)));
-    QVERIFY(store.write(u"Settings.txt"_s, "\"$\"\r\n"));
+    FileStore fallingBack(huge.fileName() + u"/program"_s, fallback);
+    QVERIFY(fallingBack.usesFallback());
+    QVERIFY(fallingBack.notice().contains(QDir::toNativeSeparators(fallback)));
+    QVERIFY(fallingBack.write(u"Settings.txt"_s, "\"$\"\r\n"));
     QVERIFY(QFile::exists(fallback + u"/Settings.txt"_s));
-    QCOMPARE(store.read(u"Settings.txt"_s).value(), QByteArray("\"$\"\r\n"));
+    QCOMPARE(fallingBack.read(u"Settings.txt"_s).value(), QByteArray("\"$\"\r\n"));
 }
 
 void StorageTest::writesTheExactFormatAndReadsItBack()
@@ -109,6 +102,16 @@ void StorageTest::writesTheExactFormatAndReadsItBack()
     lists.List2.removeAt(0);
     lists.List2.add(u"Ann ?"_s);
     QCOMPARE(contents(restored), contents(lists));
+
+    // A missing file, or a directory in its place that can be neither read nor
+    // replaced, leaves the lists as they are.
+    QVERIFY(QFile::remove(dir.filePath(u"Recover.bak"_s)));
+    QVERIFY(!Recovery(restored, store).ReadRecovery());
+    QVERIFY(QDir(dir.path()).mkdir(u"Recover.bak"_s));
+    QVERIFY(!Recovery(restored, store).ReadRecovery());
+    QVERIFY(!Recovery(restored, store).WriteRecovery());
+    QVERIFY(store.notice().contains(u"Recover.bak"_s));
+    QCOMPARE(contents(restored), contents(lists));
 }
 
 void StorageTest::readsOddFiles_data()
@@ -120,14 +123,12 @@ void StorageTest::readsOddFiles_data()
         << QByteArray("List4\r\nZed\r\nlstAvatars\r\nbo\r\nList4\r\nAmy\r\nlstAvatars\r\nAl\r\nList3\r\nZed\r\n"
                       "List3\r\nAmy\r\nList1\r\nb\r\nList1\r\na\r\n")
         << QList<QStringList>{{u"Al"_s, u"bo"_s}, {u"b"_s, u"a"_s}, {}, {u"Zed"_s, u"Amy"_s}, {u"Amy"_s, u"Zed"_s}};
-    QTest::newRow("a tag in other letters is passed over, and so is its entry")
-        << QByteArray("list1\r\nCy\r\nList1\r\nDee\r\n") << QList<QStringList>{{}, {u"Dee"_s}, {}, {}, {}};
+    QTest::newRow("a tag in other letters is passed over with its entry, blanks before a tag are not")
+        << QByteArray("list1\r\nCy\r\n  List1\r\nDee\r\n") << QList<QStringList>{{}, {u"Dee"_s}, {}, {}, {}};
     QTest::newRow("a tag on the last line ends the file")
         << QByteArray("List1\r\nCy\r\nList2") << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
     QTest::newRow("the last line without its line end")
         << QByteArray("List2\r\nHost") << QList<QStringList>{{}, {}, {u"Host"_s}, {}, {}};
-    QTest::newRow("blanks before a tag") << QByteArray("  List1\r\nCy\r\n")
-                                         << QList<QStringList>{{}, {u"Cy"_s}, {}, {}, {}};
     QTest::newRow("empty file") << QByteArray() << QList<QStringList>{{}, {}, {}, {}, {}};
     QTest::newRow("binary bytes") << QByteArray("List1\r\n\x01\xFF\x80\r\n\xFE\xFE\r\n")
                                   << QList<QStringList>{{}, {u"\x01ÿ€"_s}, {}, {}, {}};
@@ -145,24 +146,6 @@ void StorageTest::readsOddFiles()
     restored.lstAvatars.add(u"stale"_s);
     QVERIFY(Recovery(restored, store).ReadRecovery());
     QCOMPARE(contents(restored), lists);
-}
-
-void StorageTest::aMissingOrUnreadableFileLeavesTheLists()
-{
-    QTemporaryDir dir;
-    FileStore store(dir.path(), dir.path());
-    PlayerLists lists;
-    lists.List3.add(u"Ann"_s);
-    Recovery recovery(lists, store);
-    QVERIFY(!recovery.ReadRecovery());
-    QCOMPARE(lists.List3.names(), QStringList{u"Ann"_s});
-
-    // A directory where the file should be can be neither read nor replaced.
-    QVERIFY(QDir(dir.path()).mkdir(u"Recover.bak"_s));
-    QVERIFY(!recovery.ReadRecovery());
-    QVERIFY(!recovery.WriteRecovery());
-    QVERIFY(store.notice().contains(u"Recover.bak"_s));
-    QCOMPARE(lists.List3.names(), QStringList{u"Ann"_s});
 }
 
 void StorageTest::aSaveDuringARestoreWaitsForIt()
@@ -193,5 +176,44 @@ void StorageTest::aSaveDuringARestoreWaitsForIt()
     QCOMPARE(duringRestore, before); // untouched while the restore ran
     QCOMPARE(lists.List3.names(), (QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}));
     QCOMPARE(readFile(dir), Recovery::format(lists)); // the waiting save came right after
-    QVERIFY(readFile(dir).contains("List1\r\nWon\r\n"));
+}
+
+void StorageTest::addsAtTheRightPlace_data()
+{
+    // Lists in order of addition are proven by the recovery file rows.
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("sorted, ignoring case")
+        << QStringList{u"bob"_s, u"Ann"_s, u"Cy"_s, u"al"_s} << QStringList{u"al"_s, u"Ann"_s, u"bob"_s, u"Cy"_s};
+    QTest::newRow("equal names keep their order, duplicates stand twice")
+        << QStringList{u"bob"_s, u"Bob"_s, u"a"_s, u"bob"_s} << QStringList{u"a"_s, u"bob"_s, u"Bob"_s, u"bob"_s};
+}
+
+void StorageTest::addsAtTheRightPlace()
+{
+    QFETCH(QStringList, added);
+    QFETCH(QStringList, shown);
+
+    PlayerList list(u"List"_s, PlayerList::Order::Sorted);
+    for (const QString &name : added)
+        list.add(name);
+    QCOMPARE(list.names(), shown);
+    QCOMPARE(list.data(list.index(shown.size() - 1), Qt::DisplayRole).toString(), shown.last());
+}
+
+void StorageTest::selectionStaysOnItsEntry()
+{
+    PlayerList list(u"lstAvatars"_s, PlayerList::Order::Sorted);
+    list.add(u"Bo"_s);
+    list.add(u"Dee"_s);
+    list.setSelected(1);
+    list.add(u"Al"_s); // lands before the selected entry
+    QCOMPARE(list.selectedName(), u"Dee"_s);
+    list.removeAt(0);
+    QCOMPARE(list.selectedName(), u"Dee"_s);
+    list.removeAt(list.selected());
+    QCOMPARE(list.selected(), -1);
+    list.setSelected(5); // past the end selects nothing
+    QCOMPARE(list.selected(), -1);
 }

@@ -2,17 +2,18 @@
 
 #include <QObject>
 
-// The program's own files, and Recover.bak above all.
+// The player lists and the program's own files, Recover.bak above all.
 class StorageTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void writesWholeFilesIntoTheProgramDirectory();
-    void fallsBackWhenTheProgramDirectoryCannotBeWritten();
+    void writesWholeFilesOrFallsBack();
     void writesTheExactFormatAndReadsItBack();
     void readsOddFiles_data();
     void readsOddFiles();
-    void aMissingOrUnreadableFileLeavesTheLists();
     void aSaveDuringARestoreWaitsForIt();
+    void addsAtTheRightPlace_data();
+    void addsAtTheRightPlace();
+    void selectionStaysOnItsEntry();
 };

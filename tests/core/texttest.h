@@ -11,16 +11,10 @@ class TextTest : public QObject
 
 private slots:
     void everyByteSurvivesTheCodePage();
-    void encodes_data();
-    void encodes();
     void readsLeadingNumber_data();
     void readsLeadingNumber();
-    void roundsHalvesToEven_data();
-    void roundsHalvesToEven();
-    void writesQuotedLines_data();
-    void writesQuotedLines();
-    void readsQuotedLinesAsTheyWereAlwaysWritten_data();
-    void readsQuotedLinesAsTheyWereAlwaysWritten();
+    void readsAndWritesQuotedLines_data();
+    void readsAndWritesQuotedLines();
     void showsTheStartOfALongText_data();
     void showsTheStartOfALongText();
 };
