@@ -1,4 +1,4 @@
-#include "controltreetest.h"
+#include "windowtests.h"
 
 #include "about/frmabout.h"
 #include "support/programfixture.h"
@@ -317,15 +317,6 @@ QStringList sortedNames(const QList<QWidget *> &widgets)
     return names;
 }
 
-// Clicks a button or triggers a menu item, as the host would.
-void use(const Draw &window, const QString &control)
-{
-    if (auto *button = window.findChild<QAbstractButton *>(control))
-        button->click();
-    else
-        window.findChild<QAction *>(control)->trigger();
-}
-
 const QSize kCompact(3855, 5475), kSettings(7980, 5475), kEditing(3855, 7935);
 
 // A row from space-separated names: the controls used in turn, the panels
@@ -341,7 +332,7 @@ void panelRow(const char *tag, const char *steps, const char *shown, QSize size,
 
 } // namespace
 
-void ControlTreeTest::controlsStandWhereTheLayoutPutsThem_data()
+void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
 {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("caption");
@@ -368,7 +359,7 @@ void ControlTreeTest::controlsStandWhereTheLayoutPutsThem_data()
     }
 }
 
-void ControlTreeTest::controlsStandWhereTheLayoutPutsThem()
+void WindowTest::controlsStandWhereTheLayoutPutsThem()
 {
     QFETCH(QString, parent);
     QFETCH(QString, caption);
@@ -387,7 +378,7 @@ void ControlTreeTest::controlsStandWhereTheLayoutPutsThem()
     QCOMPARE(widget->height(), Draw::pixels(twips.height()));
 }
 
-void ControlTreeTest::menusHoldTheirItems_data()
+void WindowTest::menusHoldTheirItems_data()
 {
     QTest::addColumn<QStringList>("items"); // objectName=caption, in order; a submenu has no name
 
@@ -410,7 +401,7 @@ void ControlTreeTest::menusHoldTheirItems_data()
                                               u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s, u"mnuGold1=Gold"_s};
 }
 
-void ControlTreeTest::menusHoldTheirItems()
+void WindowTest::menusHoldTheirItems()
 {
     QFETCH(QStringList, items);
 
@@ -426,14 +417,27 @@ void ControlTreeTest::menusHoldTheirItems()
     QCOMPARE(found, items);
 }
 
-void ControlTreeTest::everyControlIsNamedAndEveryButtonExplained()
+// Every control is named as its caption says, or after a caption near it,
+// every button explained, and every caption fits, measured in the look the
+// program starts with; the other tests keep Qt's.
+void WindowTest::everyControlIsNamedExplainedAndFitsItsCaption()
 {
+    const QFont font = QApplication::font();
+    const QString style = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(font);
+        QApplication::setStyle(style);
+    });
+    applyAppearance(*qApp);
+
     ProgramFixture f;
     f.program->window().show();
     f.ui().mnuAbout1->trigger();
     frmAbout *about = f.program->helpMenu().aboutBox();
     QVERIFY(about);
 
+    QStringList faults;
+    int measured = 0;
     for (QWidget *window : {static_cast<QWidget *>(&f.program->window()), static_cast<QWidget *>(about)}) {
         const QList<QWidget *> controls = controlsOf(window);
         QVERIFY(controls.size() > (window == about ? 4 : 150));
@@ -455,43 +459,20 @@ void ControlTreeTest::everyControlIsNamedAndEveryButtonExplained()
                          qPrintable(id + u": "_s + name + u", near "_s + captionsNear(control).join(u", ")));
             if (qobject_cast<const QPushButton *>(control) && !id.startsWith(u"cmdCommunicate_"_s))
                 QVERIFY2(!control->toolTip().isEmpty(), qPrintable(id + u": no tooltip"_s));
-        }
-    }
-}
 
-void ControlTreeTest::captionsFitTheirControls()
-{
-    // Measured in the look the program starts with; the other tests keep Qt's.
-    const QFont font = QApplication::font();
-    const QString style = QApplication::style()->name();
-    const auto restore = qScopeGuard([&] {
-        QApplication::setFont(font);
-        QApplication::setStyle(style);
-    });
-    applyAppearance(*qApp);
-
-    ProgramFixture f;
-    f.ui().mnuAbout1->trigger();
-    frmAbout *about = f.program->helpMenu().aboutBox();
-    QVERIFY(about);
-
-    QStringList faults;
-    int measured = 0;
-    for (QWidget *window : {static_cast<QWidget *>(&f.program->window()), static_cast<QWidget *>(about)}) {
-        for (QWidget *control : controlsOf(window)) {
             const auto text = textBoxOf(control);
             if (!text)
                 continue;
             ++measured;
-            const QString id = control->objectName() + u" \""_s + captionOf(control) + u"\": "_s;
+            const QString shown = id + u" \""_s + captionOf(control) + u"\": "_s;
             const auto size = [](QSize s) { return QString::number(s.width()) + u'x' + QString::number(s.height()); };
             if (!text->room.contains(text->text))
-                faults << id + u"needs "_s + size(text->text.size()) + u", has "_s + size(text->room.size());
+                faults << shown + u"needs "_s + size(text->text.size()) + u", has "_s + size(text->room.size());
             else if (const QString by = clippedBy(control, text->text); !by.isEmpty())
-                faults << id + u"cut off by "_s + by;
+                faults << shown + u"cut off by "_s + by;
             if (const auto *box = qobject_cast<QGroupBox *>(control)) {
                 if (const QStringList over = coveringTitle(box, text->text); !over.isEmpty())
-                    faults << id + u"title covered by "_s + over.join(u", "_s);
+                    faults << shown + u"title covered by "_s + over.join(u", "_s);
             }
         }
     }
@@ -499,29 +480,65 @@ void ControlTreeTest::captionsFitTheirControls()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void ControlTreeTest::tabWalksEachPanelInReadingOrder_data()
+void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices_data()
 {
-    QTest::addColumn<QString>("opener"); // the control that brings the panels up
-    QTest::newRow("raffle, as started") << QString();
-    QTest::newRow("Lister") << u"mnuLister"_s;
-    QTest::newRow("colour caller") << u"Command21"_s;
-    QTest::newRow("main settings") << u"Command16"_s;
-    QTest::newRow("raffler settings") << u"Command15"_s;
-    QTest::newRow("Lister settings") << u"Command14"_s;
-    QTest::newRow("macro editor") << u"mnuEdit"_s;
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("marked");
+
+    panelRow("after start-up", "", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Lister mode", "mnuLister", "Frame3 Frame5 settings", kCompact, "mnuLister");
+    panelRow("Raffler mode again", "mnuLister mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Raffler chosen while marked", "mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Main Settings", "Command16", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Main", "mnuMain", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
+    panelRow("Lister Settings twice", "Command14 Command14", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Lister", "mnuSetLister", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Raffler in Lister mode also shows the raffle buttons", "mnuLister mnuSetDraw",
+             "Frame3 Frame4 Frame5 Frame6", kSettings, "mnuLister");
+    panelRow("settings Ok keeps the panel, out of view", "Command15 Command17", "Frame2 Frame4 Frame6", kCompact,
+             "mnuRaffler");
+    panelRow("macro editor", "mnuEdit", "Frame2 Frame4 settings", kEditing, "mnuRaffler");
+    panelRow("Main Settings at the macro editing size", "mnuEdit Command16", "Frame2 Frame4 Frame9", kSettings,
+             "mnuRaffler");
+    panelRow("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
+             "mnuLister");
+    panelRow("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings",
+             kCompact, "mnuLister");
 }
 
-void ControlTreeTest::tabWalksEachPanelInReadingOrder()
+void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices()
 {
-    QFETCH(QString, opener);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(QSize, size);
+    QFETCH(QString, marked);
+
     ProgramFixture f;
     Draw &window = f.program->window();
-    if (!opener.isEmpty())
-        use(window, opener);
+    for (const QString &step : std::as_const(steps))
+        use(window, step);
+
+    for (const char *panel : {"Frame2", "Frame3", "Frame22", "Frame4", "Frame5", "Frame9", "Frame6", "Frame10"})
+        QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(panel))->isVisibleTo(&window)
+                     == shown.contains(QString::fromLatin1(panel)),
+                 panel);
+    QCOMPARE(f.program->layout().outerSize(), size);
+    QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
+    // No control in view is cut off by the window's edge; a frame's own border may be.
+    const QRect client(QPoint(0, 0), Draw::clientSizeFor(size));
+    for (const QWidget *control : f.ui().client->findChildren<QWidget *>()) {
+        const QRect place(control->mapTo(f.ui().client, QPoint(0, 0)), control->size());
+        if (control->isVisibleTo(&window) && !qobject_cast<const QGroupBox *>(control)
+            && client.contains(place.topLeft()))
+            QVERIFY2(client.contains(place), qPrintable(control->objectName()));
+    }
+
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-
     QList<QWidget *> expected;
     for (QWidget *control : f.ui().client->findChildren<QWidget *>()) {
         if (tabReaches(control, &window))
@@ -562,75 +579,6 @@ void ControlTreeTest::tabWalksEachPanelInReadingOrder()
     if (panels.size() > 1 && panels.constFirst() == panels.constLast())
         panels.removeLast();
     QCOMPARE(panels.removeDuplicates(), 0);
-}
-
-void ControlTreeTest::panelsAndSizesFollowTheHostsChoices_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("marked");
-
-    panelRow("after start-up", "", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Lister mode", "mnuLister", "Frame3 Frame5 settings", kCompact, "mnuLister");
-    panelRow("Raffler mode again", "mnuLister mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Raffler chosen while marked", "mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Main Settings", "Command16", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Main", "mnuMain", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("Lister Settings twice", "Command14 Command14", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Lister", "mnuSetLister", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Raffler in Lister mode also shows the raffle buttons", "mnuLister mnuSetDraw",
-             "Frame3 Frame4 Frame5 Frame6", kSettings, "mnuLister");
-    panelRow("settings Ok keeps the panel, out of view", "Command15 Command17", "Frame2 Frame4 Frame6", kCompact,
-             "mnuRaffler");
-    panelRow("macro editor", "mnuEdit", "Frame2 Frame4 settings", kEditing, "mnuRaffler");
-    panelRow("Main Settings at the macro editing size", "mnuEdit Command16", "Frame2 Frame4 Frame9", kSettings,
-             "mnuRaffler");
-    panelRow("macro Ok keeps the width", "Command16 Command6", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
-             "mnuLister");
-    panelRow("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings",
-             kCompact, "mnuLister");
-}
-
-void ControlTreeTest::panelsAndSizesFollowTheHostsChoices()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, shown);
-    QFETCH(QSize, size);
-    QFETCH(QString, marked);
-
-    ProgramFixture f;
-    Draw &window = f.program->window();
-    for (const QString &step : std::as_const(steps))
-        use(window, step);
-
-    for (const char *panel : {"Frame2", "Frame3", "Frame22", "Frame4", "Frame5", "Frame9", "Frame6", "Frame10"})
-        QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(panel))->isVisibleTo(&window)
-                     == shown.contains(QString::fromLatin1(panel)),
-                 panel);
-    QCOMPARE(f.program->layout().outerSize(), size);
-    QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
     QCOMPARE(f.ui().mnuRaffler->isChecked(), marked == u"mnuRaffler");
     QCOMPARE(f.ui().mnuLister->isChecked(), marked == u"mnuLister");
-}
-
-void ControlTreeTest::clientAreaFitsEverySize()
-{
-    // Each size shows the areas it is meant to show, with nothing cut off.
-    WindowLayout layout;
-    Draw window(layout);
-    struct Case
-    {
-        QSize outer;
-        const char *lastShown; // the lowest or rightmost area that must fit
-    };
-    for (const Case &c : {Case{kCompact, "Frame1"}, Case{kSettings, "Command17"}, Case{kSettings, "Frame9"},
-                          Case{kEditing, "Command6"}}) {
-        const QSize client = Draw::clientSizeFor(c.outer);
-        const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(c.lastShown));
-        const QRect place(widget->mapTo(window.centralWidget(), QPoint(0, 0)), widget->size());
-        QVERIFY2(place.right() < client.width() && place.bottom() < client.height(), c.lastShown);
-    }
 }

@@ -1,12 +1,23 @@
 #pragma once
 
+#include "window/draw.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QObject>
 
-// The window's controls as the designer laid them out, the panels its
-// buttons and menus bring up, and what a host who cannot see the window, or
-// does not know it yet, relies on: every control named as its caption says,
-// every button explained, Tab walking the panels in reading order.
-class ControlTreeTest : public QObject
+// Clicks a button or triggers a menu item, as the host would.
+inline void use(const Draw &window, const QString &control)
+{
+    if (auto *button = window.findChild<QAbstractButton *>(control))
+        button->click();
+    else
+        window.findChild<QAction *>(control)->trigger();
+}
+
+// The window as laid out and as a host who cannot see it relies on, its
+// start-up and ways out, and hostile player names taken through it.
+class WindowTest : public QObject
 {
     Q_OBJECT
 
@@ -15,11 +26,17 @@ private slots:
     void controlsStandWhereTheLayoutPutsThem();
     void menusHoldTheirItems_data();
     void menusHoldTheirItems();
-    void everyControlIsNamedAndEveryButtonExplained();
-    void captionsFitTheirControls();
-    void tabWalksEachPanelInReadingOrder_data();
-    void tabWalksEachPanelInReadingOrder();
-    void panelsAndSizesFollowTheHostsChoices_data();
-    void panelsAndSizesFollowTheHostsChoices();
-    void clientAreaFitsEverySize();
+    void everyControlIsNamedExplainedAndFitsItsCaption();
+    void panelsSizesAndTabOrderFollowTheHostsChoices_data();
+    void panelsSizesAndTabOrderFollowTheHostsChoices();
+
+    void startUpTakesThePreviousFilesAndReadiesTheWindow_data();
+    void startUpTakesThePreviousFilesAndReadiesTheWindow();
+    void startUpStopsWithoutTheChatClient();
+    void everyWayOutClosesTheChatLinkOnce_data();
+    void everyWayOutClosesTheChatLinkOnce();
+    void anUnwritableFolderIsToldAsItStands();
+
+    void hostileNamesGoThroughTheGamesAndMessageBoxes_data();
+    void hostileNamesGoThroughTheGamesAndMessageBoxes();
 };
