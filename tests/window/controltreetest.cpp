@@ -332,13 +332,14 @@ void panelRow(const char *tag, const char *steps, const char *shown, QSize size,
 
 } // namespace
 
-void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
+void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
 {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("twips");      // null for a menu
+    QTest::addColumn<QStringList>("items"); // a menu's, objectName=caption, in order; a submenu has no name
     const auto row = [](const QString &name, const char *parent, const QString &caption, QRect twips) {
-        QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips;
+        QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips << QStringList();
     };
     for (const Control &c : kControls)
         row(QString::fromLatin1(c.name), c.parent, c.caption ? QString::fromLatin1(c.caption) : QString(),
@@ -357,18 +358,50 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
             row(u"txtcolor_"_s + n, "Frame22", QString(), QRect(960, 240 + 360 * i, 1215, 285));
         }
     }
+
+    const auto menu = [](const char *name, const QStringList &items) {
+        QTest::newRow(name) << QString() << QString() << QRect() << items;
+    };
+    menu("menubar", {u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s});
+    menu("mnuFile", {u"mnuExit=Exit"_s});
+    menu("mnuSettings",
+        {u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s, u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s});
+    menu("mnuDelay", {u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s});
+    menu("mnuHoater", {u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s});
+    menu("mnuMacros", {u"mnuEdit=Edit"_s, u"mnuSpace=(line)"_s, u"mnuLoad=Load"_s, u"mnuSave=Save"_s});
+    menu("mnuHelp", {u"mnuAbout1=About"_s});
+    menu("mnuAvi", {u"mnuAviRemove=Remove PLayer"_s});
+    menu("mnuLstLister", {u"mnuRemoveLister=Remove PLayer"_s});
+    menu("mnuColor", {u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s});
+    menu("mnuColors",
+        {u"mnuRed=Red"_s, u"mnuBlue=Blue"_s, u"mnuGreen=Green"_s, u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s,
+            u"mnuGold=Gold"_s});
+    menu("mnuColor1", {u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s});
+    menu("mnuColor8",
+        {u"mnuRed1=Red"_s, u"mnuBlue1=Blue"_s, u"mnuGreen1=Green"_s, u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s,
+            u"mnuGold1=Gold"_s});
 }
 
-void WindowTest::controlsStandWhereTheLayoutPutsThem()
+void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()
 {
     QFETCH(QString, parent);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
+    QFETCH(QStringList, items);
 
     WindowLayout layout;
     Draw window(layout);
     const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget);
+    if (twips.isNull()) {
+        QStringList found;
+        for (const QAction *action : widget->actions()) {
+            found << (action->menu() ? QString() : action->objectName()) + u'='
+                    + (action->isSeparator() ? u"(line)"_s : action->text());
+        }
+        QCOMPARE(found, items);
+        return;
+    }
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     if (!caption.isNull())
         QCOMPARE(captionOf(widget), caption);
@@ -376,45 +409,6 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem()
     if (twips.width() >= 0)
         QCOMPARE(widget->width(), Draw::pixels(twips.width()));
     QCOMPARE(widget->height(), Draw::pixels(twips.height()));
-}
-
-void WindowTest::menusHoldTheirItems_data()
-{
-    QTest::addColumn<QStringList>("items"); // objectName=caption, in order; a submenu has no name
-
-    QTest::newRow("menubar") << QStringList{u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s};
-    QTest::newRow("mnuFile") << QStringList{u"mnuExit=Exit"_s};
-    QTest::newRow("mnuSettings") << QStringList{u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s,
-                                                u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s};
-    QTest::newRow("mnuDelay") << QStringList{u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s};
-    QTest::newRow("mnuHoater") << QStringList{u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s};
-    QTest::newRow("mnuMacros") << QStringList{u"mnuEdit=Edit"_s, u"mnuSpace=(line)"_s, u"mnuLoad=Load"_s,
-                                              u"mnuSave=Save"_s};
-    QTest::newRow("mnuHelp") << QStringList{u"mnuAbout1=About"_s};
-    QTest::newRow("mnuAvi") << QStringList{u"mnuAviRemove=Remove PLayer"_s};
-    QTest::newRow("mnuLstLister") << QStringList{u"mnuRemoveLister=Remove PLayer"_s};
-    QTest::newRow("mnuColor") << QStringList{u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s};
-    QTest::newRow("mnuColors") << QStringList{u"mnuRed=Red"_s,       u"mnuBlue=Blue"_s,   u"mnuGreen=Green"_s,
-                                              u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s, u"mnuGold=Gold"_s};
-    QTest::newRow("mnuColor1") << QStringList{u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s};
-    QTest::newRow("mnuColor8") << QStringList{u"mnuRed1=Red"_s,       u"mnuBlue1=Blue"_s,   u"mnuGreen1=Green"_s,
-                                              u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s, u"mnuGold1=Gold"_s};
-}
-
-void WindowTest::menusHoldTheirItems()
-{
-    QFETCH(QStringList, items);
-
-    WindowLayout layout;
-    Draw window(layout);
-    const auto *menu = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(menu);
-    QStringList found;
-    for (const QAction *action : menu->actions()) {
-        found << (action->menu() ? QString() : action->objectName()) + u'='
-                + (action->isSeparator() ? u"(line)"_s : action->text());
-    }
-    QCOMPARE(found, items);
 }
 
 // Every control is named as its caption says, or after a caption near it,

@@ -22,10 +22,8 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsStandWhereTheLayoutPutsThem_data();
-    void controlsStandWhereTheLayoutPutsThem();
-    void menusHoldTheirItems_data();
-    void menusHoldTheirItems();
+    void controlsAndMenusStandWhereTheLayoutPutsThem_data();
+    void controlsAndMenusStandWhereTheLayoutPutsThem();
     void everyControlIsNamedExplainedAndFitsItsCaption();
     void panelsSizesAndTabOrderFollowTheHostsChoices_data();
     void panelsSizesAndTabOrderFollowTheHostsChoices();
