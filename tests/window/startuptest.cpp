@@ -130,7 +130,6 @@ void WindowTest::startUpStopsWithoutTheChatClient()
     QVERIFY(!f.program->window().isVisible());
 }
 
-
 void WindowTest::everyWayOutClosesTheChatLinkOnce_data()
 {
     QTest::addColumn<QString>("control");
