@@ -11,7 +11,5 @@ class AboutTest : public QObject
 private slots:
     void theMainWindowWaitsUntilTheBoxCloses_data();
     void theMainWindowWaitsUntilTheBoxCloses();
-    void systemInfoStartsTheFirstToolFound_data();
     void systemInfoStartsTheFirstToolFound();
-    void systemInfoReallyStartsTheTool();
 };

@@ -11,9 +11,7 @@ class SettingsTest : public QObject
 private slots:
     void everyChangeResetsThePlaceCounterAndFollowsRounds_data();
     void everyChangeResetsThePlaceCounterAndFollowsRounds();
-    void togglesLookOnlyAtTheItemsText_data();
     void togglesLookOnlyAtTheItemsText();
     void clearAndRestore();
-    void prizesAreSavedWhenTheScrollBarMoves();
-    void loadingReadsEachPrizeOnOneLine();
+    void prizesAreReadWholeAndSavedWhenTheScrollBarMoves();
 };

@@ -1,4 +1,4 @@
-#include "controltreetest.h"
+#include "windowtests.h"
 
 #include "about/frmabout.h"
 #include "support/programfixture.h"
@@ -317,15 +317,6 @@ QStringList sortedNames(const QList<QWidget *> &widgets)
     return names;
 }
 
-// Clicks a button or triggers a menu item, as the host would.
-void use(const Draw &window, const QString &control)
-{
-    if (auto *button = window.findChild<QAbstractButton *>(control))
-        button->click();
-    else
-        window.findChild<QAction *>(control)->trigger();
-}
-
 const QSize kCompact(3855, 5475), kSettings(7980, 5475), kEditing(3855, 7935);
 
 // A row from space-separated names: the controls used in turn, the panels
@@ -341,13 +332,14 @@ void panelRow(const char *tag, const char *steps, const char *shown, QSize size,
 
 } // namespace
 
-void ControlTreeTest::controlsStandWhereTheLayoutPutsThem_data()
+void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
 {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("twips");      // null for a menu
+    QTest::addColumn<QStringList>("items"); // a menu's, objectName=caption, in order; a submenu has no name
     const auto row = [](const QString &name, const char *parent, const QString &caption, QRect twips) {
-        QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips;
+        QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips << QStringList();
     };
     for (const Control &c : kControls)
         row(QString::fromLatin1(c.name), c.parent, c.caption ? QString::fromLatin1(c.caption) : QString(),
@@ -366,18 +358,50 @@ void ControlTreeTest::controlsStandWhereTheLayoutPutsThem_data()
             row(u"txtcolor_"_s + n, "Frame22", QString(), QRect(960, 240 + 360 * i, 1215, 285));
         }
     }
+
+    const auto menu = [](const char *name, const QStringList &items) {
+        QTest::newRow(name) << QString() << QString() << QRect() << items;
+    };
+    menu("menubar", {u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s});
+    menu("mnuFile", {u"mnuExit=Exit"_s});
+    menu("mnuSettings",
+        {u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s, u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s});
+    menu("mnuDelay", {u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s});
+    menu("mnuHoater", {u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s});
+    menu("mnuMacros", {u"mnuEdit=Edit"_s, u"mnuSpace=(line)"_s, u"mnuLoad=Load"_s, u"mnuSave=Save"_s});
+    menu("mnuHelp", {u"mnuAbout1=About"_s});
+    menu("mnuAvi", {u"mnuAviRemove=Remove PLayer"_s});
+    menu("mnuLstLister", {u"mnuRemoveLister=Remove PLayer"_s});
+    menu("mnuColor", {u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s});
+    menu("mnuColors",
+        {u"mnuRed=Red"_s, u"mnuBlue=Blue"_s, u"mnuGreen=Green"_s, u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s,
+            u"mnuGold=Gold"_s});
+    menu("mnuColor1", {u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s});
+    menu("mnuColor8",
+        {u"mnuRed1=Red"_s, u"mnuBlue1=Blue"_s, u"mnuGreen1=Green"_s, u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s,
+            u"mnuGold1=Gold"_s});
 }
 
-void ControlTreeTest::controlsStandWhereTheLayoutPutsThem()
+void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()
 {
     QFETCH(QString, parent);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
+    QFETCH(QStringList, items);
 
     WindowLayout layout;
     Draw window(layout);
     const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget);
+    if (twips.isNull()) {
+        QStringList found;
+        for (const QAction *action : widget->actions()) {
+            found << (action->menu() ? QString() : action->objectName()) + u'='
+                    + (action->isSeparator() ? u"(line)"_s : action->text());
+        }
+        QCOMPARE(found, items);
+        return;
+    }
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     if (!caption.isNull())
         QCOMPARE(captionOf(widget), caption);
@@ -387,53 +411,27 @@ void ControlTreeTest::controlsStandWhereTheLayoutPutsThem()
     QCOMPARE(widget->height(), Draw::pixels(twips.height()));
 }
 
-void ControlTreeTest::menusHoldTheirItems_data()
+// Every control is named as its caption says, or after a caption near it,
+// every button explained, and every caption fits, measured in the look the
+// program starts with; the other tests keep Qt's.
+void WindowTest::everyControlIsNamedExplainedAndFitsItsCaption()
 {
-    QTest::addColumn<QStringList>("items"); // objectName=caption, in order; a submenu has no name
+    const QFont font = QApplication::font();
+    const QString style = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setFont(font);
+        QApplication::setStyle(style);
+    });
+    applyAppearance(*qApp);
 
-    QTest::newRow("menubar") << QStringList{u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s};
-    QTest::newRow("mnuFile") << QStringList{u"mnuExit=Exit"_s};
-    QTest::newRow("mnuSettings") << QStringList{u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s,
-                                                u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s};
-    QTest::newRow("mnuDelay") << QStringList{u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s};
-    QTest::newRow("mnuHoater") << QStringList{u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s};
-    QTest::newRow("mnuMacros") << QStringList{u"mnuEdit=Edit"_s, u"mnuSpace=(line)"_s, u"mnuLoad=Load"_s,
-                                              u"mnuSave=Save"_s};
-    QTest::newRow("mnuHelp") << QStringList{u"mnuAbout1=About"_s};
-    QTest::newRow("mnuAvi") << QStringList{u"mnuAviRemove=Remove PLayer"_s};
-    QTest::newRow("mnuLstLister") << QStringList{u"mnuRemoveLister=Remove PLayer"_s};
-    QTest::newRow("mnuColor") << QStringList{u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s};
-    QTest::newRow("mnuColors") << QStringList{u"mnuRed=Red"_s,       u"mnuBlue=Blue"_s,   u"mnuGreen=Green"_s,
-                                              u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s, u"mnuGold=Gold"_s};
-    QTest::newRow("mnuColor1") << QStringList{u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s};
-    QTest::newRow("mnuColor8") << QStringList{u"mnuRed1=Red"_s,       u"mnuBlue1=Blue"_s,   u"mnuGreen1=Green"_s,
-                                              u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s, u"mnuGold1=Gold"_s};
-}
-
-void ControlTreeTest::menusHoldTheirItems()
-{
-    QFETCH(QStringList, items);
-
-    WindowLayout layout;
-    Draw window(layout);
-    const auto *menu = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(menu);
-    QStringList found;
-    for (const QAction *action : menu->actions()) {
-        found << (action->menu() ? QString() : action->objectName()) + u'='
-                + (action->isSeparator() ? u"(line)"_s : action->text());
-    }
-    QCOMPARE(found, items);
-}
-
-void ControlTreeTest::everyControlIsNamedAndEveryButtonExplained()
-{
     ProgramFixture f;
     f.program->window().show();
     f.ui().mnuAbout1->trigger();
     frmAbout *about = f.program->helpMenu().aboutBox();
     QVERIFY(about);
 
+    QStringList faults;
+    int measured = 0;
     for (QWidget *window : {static_cast<QWidget *>(&f.program->window()), static_cast<QWidget *>(about)}) {
         const QList<QWidget *> controls = controlsOf(window);
         QVERIFY(controls.size() > (window == about ? 4 : 150));
@@ -455,43 +453,20 @@ void ControlTreeTest::everyControlIsNamedAndEveryButtonExplained()
                          qPrintable(id + u": "_s + name + u", near "_s + captionsNear(control).join(u", ")));
             if (qobject_cast<const QPushButton *>(control) && !id.startsWith(u"cmdCommunicate_"_s))
                 QVERIFY2(!control->toolTip().isEmpty(), qPrintable(id + u": no tooltip"_s));
-        }
-    }
-}
 
-void ControlTreeTest::captionsFitTheirControls()
-{
-    // Measured in the look the program starts with; the other tests keep Qt's.
-    const QFont font = QApplication::font();
-    const QString style = QApplication::style()->name();
-    const auto restore = qScopeGuard([&] {
-        QApplication::setFont(font);
-        QApplication::setStyle(style);
-    });
-    applyAppearance(*qApp);
-
-    ProgramFixture f;
-    f.ui().mnuAbout1->trigger();
-    frmAbout *about = f.program->helpMenu().aboutBox();
-    QVERIFY(about);
-
-    QStringList faults;
-    int measured = 0;
-    for (QWidget *window : {static_cast<QWidget *>(&f.program->window()), static_cast<QWidget *>(about)}) {
-        for (QWidget *control : controlsOf(window)) {
             const auto text = textBoxOf(control);
             if (!text)
                 continue;
             ++measured;
-            const QString id = control->objectName() + u" \""_s + captionOf(control) + u"\": "_s;
+            const QString shown = id + u" \""_s + captionOf(control) + u"\": "_s;
             const auto size = [](QSize s) { return QString::number(s.width()) + u'x' + QString::number(s.height()); };
             if (!text->room.contains(text->text))
-                faults << id + u"needs "_s + size(text->text.size()) + u", has "_s + size(text->room.size());
+                faults << shown + u"needs "_s + size(text->text.size()) + u", has "_s + size(text->room.size());
             else if (const QString by = clippedBy(control, text->text); !by.isEmpty())
-                faults << id + u"cut off by "_s + by;
+                faults << shown + u"cut off by "_s + by;
             if (const auto *box = qobject_cast<QGroupBox *>(control)) {
                 if (const QStringList over = coveringTitle(box, text->text); !over.isEmpty())
-                    faults << id + u"title covered by "_s + over.join(u", "_s);
+                    faults << shown + u"title covered by "_s + over.join(u", "_s);
             }
         }
     }
@@ -499,29 +474,65 @@ void ControlTreeTest::captionsFitTheirControls()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
-void ControlTreeTest::tabWalksEachPanelInReadingOrder_data()
+void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices_data()
 {
-    QTest::addColumn<QString>("opener"); // the control that brings the panels up
-    QTest::newRow("raffle, as started") << QString();
-    QTest::newRow("Lister") << u"mnuLister"_s;
-    QTest::newRow("colour caller") << u"Command21"_s;
-    QTest::newRow("main settings") << u"Command16"_s;
-    QTest::newRow("raffler settings") << u"Command15"_s;
-    QTest::newRow("Lister settings") << u"Command14"_s;
-    QTest::newRow("macro editor") << u"mnuEdit"_s;
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("marked");
+
+    panelRow("after start-up", "", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Lister mode", "mnuLister", "Frame3 Frame5 settings", kCompact, "mnuLister");
+    panelRow("Raffler mode again", "mnuLister mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Raffler chosen while marked", "mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Main Settings", "Command16", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Main", "mnuMain", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
+    panelRow("Lister Settings twice", "Command14 Command14", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Lister", "mnuSetLister", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
+    panelRow("Hoster Settings > Raffler in Lister mode also shows the raffle buttons", "mnuLister mnuSetDraw",
+             "Frame3 Frame4 Frame5 Frame6", kSettings, "mnuLister");
+    panelRow("settings Ok keeps the panel, out of view", "Command15 Command17", "Frame2 Frame4 Frame6", kCompact,
+             "mnuRaffler");
+    panelRow("macro editor", "mnuEdit", "Frame2 Frame4 settings", kEditing, "mnuRaffler");
+    panelRow("Main Settings at the macro editing size", "mnuEdit Command16", "Frame2 Frame4 Frame9", kSettings,
+             "mnuRaffler");
+    panelRow("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
+             "mnuLister");
+    panelRow("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings",
+             kCompact, "mnuLister");
 }
 
-void ControlTreeTest::tabWalksEachPanelInReadingOrder()
+void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices()
 {
-    QFETCH(QString, opener);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(QSize, size);
+    QFETCH(QString, marked);
+
     ProgramFixture f;
     Draw &window = f.program->window();
-    if (!opener.isEmpty())
-        use(window, opener);
+    for (const QString &step : std::as_const(steps))
+        use(window, step);
+
+    for (const char *panel : {"Frame2", "Frame3", "Frame22", "Frame4", "Frame5", "Frame9", "Frame6", "Frame10"})
+        QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(panel))->isVisibleTo(&window)
+                     == shown.contains(QString::fromLatin1(panel)),
+                 panel);
+    QCOMPARE(f.program->layout().outerSize(), size);
+    QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
+    // No control in view is cut off by the window's edge; a frame's own border may be.
+    const QRect client(QPoint(0, 0), Draw::clientSizeFor(size));
+    for (const QWidget *control : f.ui().client->findChildren<QWidget *>()) {
+        const QRect place(control->mapTo(f.ui().client, QPoint(0, 0)), control->size());
+        if (control->isVisibleTo(&window) && !qobject_cast<const QGroupBox *>(control)
+            && client.contains(place.topLeft()))
+            QVERIFY2(client.contains(place), qPrintable(control->objectName()));
+    }
+
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-
     QList<QWidget *> expected;
     for (QWidget *control : f.ui().client->findChildren<QWidget *>()) {
         if (tabReaches(control, &window))
@@ -562,75 +573,6 @@ void ControlTreeTest::tabWalksEachPanelInReadingOrder()
     if (panels.size() > 1 && panels.constFirst() == panels.constLast())
         panels.removeLast();
     QCOMPARE(panels.removeDuplicates(), 0);
-}
-
-void ControlTreeTest::panelsAndSizesFollowTheHostsChoices_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("marked");
-
-    panelRow("after start-up", "", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Lister mode", "mnuLister", "Frame3 Frame5 settings", kCompact, "mnuLister");
-    panelRow("Raffler mode again", "mnuLister mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Raffler chosen while marked", "mnuRaffler", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Main Settings", "Command16", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Main", "mnuMain", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("Lister Settings twice", "Command14 Command14", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Lister", "mnuSetLister", "Frame2 Frame4 Frame10", kSettings, "mnuRaffler");
-    panelRow("Hoster Settings > Raffler in Lister mode also shows the raffle buttons", "mnuLister mnuSetDraw",
-             "Frame3 Frame4 Frame5 Frame6", kSettings, "mnuLister");
-    panelRow("settings Ok keeps the panel, out of view", "Command15 Command17", "Frame2 Frame4 Frame6", kCompact,
-             "mnuRaffler");
-    panelRow("macro editor", "mnuEdit", "Frame2 Frame4 settings", kEditing, "mnuRaffler");
-    panelRow("Main Settings at the macro editing size", "mnuEdit Command16", "Frame2 Frame4 Frame9", kSettings,
-             "mnuRaffler");
-    panelRow("macro Ok keeps the width", "Command16 Command6", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
-    panelRow("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
-    panelRow("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
-             "mnuLister");
-    panelRow("colour caller Ok brings the Lister back", "Command21 mnuLister Command24", "Frame3 Frame5 settings",
-             kCompact, "mnuLister");
-}
-
-void ControlTreeTest::panelsAndSizesFollowTheHostsChoices()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, shown);
-    QFETCH(QSize, size);
-    QFETCH(QString, marked);
-
-    ProgramFixture f;
-    Draw &window = f.program->window();
-    for (const QString &step : std::as_const(steps))
-        use(window, step);
-
-    for (const char *panel : {"Frame2", "Frame3", "Frame22", "Frame4", "Frame5", "Frame9", "Frame6", "Frame10"})
-        QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(panel))->isVisibleTo(&window)
-                     == shown.contains(QString::fromLatin1(panel)),
-                 panel);
-    QCOMPARE(f.program->layout().outerSize(), size);
-    QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
     QCOMPARE(f.ui().mnuRaffler->isChecked(), marked == u"mnuRaffler");
     QCOMPARE(f.ui().mnuLister->isChecked(), marked == u"mnuLister");
-}
-
-void ControlTreeTest::clientAreaFitsEverySize()
-{
-    // Each size shows the areas it is meant to show, with nothing cut off.
-    WindowLayout layout;
-    Draw window(layout);
-    struct Case
-    {
-        QSize outer;
-        const char *lastShown; // the lowest or rightmost area that must fit
-    };
-    for (const Case &c : {Case{kCompact, "Frame1"}, Case{kSettings, "Command17"}, Case{kSettings, "Frame9"},
-                          Case{kEditing, "Command6"}}) {
-        const QSize client = Draw::clientSizeFor(c.outer);
-        const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(c.lastShown));
-        const QRect place(widget->mapTo(window.centralWidget(), QPoint(0, 0)), widget->size());
-        QVERIFY2(place.right() < client.width() && place.bottom() < client.height(), c.lastShown);
-    }
 }

@@ -1,4 +1,4 @@
-#include "hostiletexttest.h"
+#include "windowtests.h"
 
 #include "core/ansi.h"
 #include "core/showntext.h"
@@ -38,14 +38,17 @@ void checkShownRow(QListView *view, const QString &name)
 
 } // namespace
 
-void HostileTextTest::namesGoThroughTheGames_data()
+// Names that look like markup, hold control characters or are very long, taken
+// in from the transcript: every list box, tooltip, holder box and message box
+// shows them as they stand, and Recover.bak brings them back whole.
+void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes_data()
 {
     QTest::addColumn<QString>("name");
     for (const HostileName &row : hostileNames())
         QTest::newRow(row.tag) << row.name;
 }
 
-void HostileTextTest::namesGoThroughTheGames()
+void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
 {
     QFETCH(QString, name);
 
@@ -92,14 +95,9 @@ void HostileTextTest::namesGoThroughTheGames()
     // lstAvatars and List3 are not kept in the file.
     QCOMPARE(back, (QList<QStringList>{{}, {name}, {name}, {}, {name}}));
     checkShownRow(ui.List1, name);
-}
 
-void HostileTextTest::messageBoxesShowTextAsItStands()
-{
-    QFETCH(QString, name);
-
-    QWidget window;
-    WidgetPrompts prompts(&window);
+    // Message boxes show the text as it stands too.
+    WidgetPrompts prompts(&f.program->window());
     for (const bool error : {false, true}) {
         QList<Qt::TextFormat> formats;
         QStringList texts;

@@ -1,6 +1,4 @@
-#include "controltreetest.h"
-#include "hostiletexttest.h"
-#include "startuptest.h"
 #include "support/testmain.h"
+#include "windowtests.h"
 
-RAFFLER_TEST_MAIN(ControlTreeTest, StartupTest, HostileTextTest)
+RAFFLER_TEST_MAIN(WindowTest)

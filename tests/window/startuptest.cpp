@@ -1,4 +1,4 @@
-#include "startuptest.h"
+#include "windowtests.h"
 
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
@@ -41,7 +41,7 @@ QList<bool> delayMarks(const Ui::Draw &ui)
 
 } // namespace
 
-void StartupTest::startUpTakesTheFilesOfThePreviousRun_data()
+void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow_data()
 {
     QTest::addColumn<Items>("file");         // items that differ from the restored values, kept as they are
     QTest::addColumn<QList<bool>>("checks"); // Check1, Check2, Check3
@@ -55,48 +55,25 @@ void StartupTest::startUpTakesTheFilesOfThePreviousRun_data()
         << QList<bool>{true, false, false, false};
 }
 
-void StartupTest::startUpTakesTheFilesOfThePreviousRun()
+void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()
 {
     QFETCH(Items, file);
     QFETCH(QList<bool>, checks);
     QFETCH(QList<bool>, delay);
 
     ProgramFixture f(false);
+    Draw &window = f.program->window();
+    Ui::Draw &ui = f.ui();
+    HostSettings &settings = f.program->settings();
     writeSettings(f, file);
     QVERIFY(f.program->Draw_Load());
 
     for (auto it = file.cbegin(); it != file.cend(); ++it)
-        QCOMPARE(f.program->settings().item(it.key()), it.value());
-    QCOMPARE((QList<bool>{f.ui().Check1->isChecked(), f.ui().Check2->isChecked(), f.ui().Check3->isChecked()}),
-             checks);
-    QCOMPARE(delayMarks(f.ui()), delay);
-}
+        QCOMPARE(settings.item(it.key()), it.value());
+    QCOMPARE((QList<bool>{ui.Check1->isChecked(), ui.Check2->isChecked(), ui.Check3->isChecked()}), checks);
+    QCOMPARE(delayMarks(ui), delay);
 
-void StartupTest::startUpStopsWithoutTheChatClient()
-{
-    ProgramFixture f(false);
-    writeSettings(f, {{0, u"#"_s}});
-    writeFile(f.dir.filePath(u"Prizes.txt"_s), "\"Gold\"\r\n");
-    ScriptedWadapi::setInitResult(1);
-
-    QVERIFY(!f.program->Draw_Load());
-    QCOMPARE(f.prompts.messages.size(), 1);
-    const auto &error = f.prompts.messages[0];
-    QVERIFY2(error.error && error.title == u"test_window"
-                 && error.text.startsWith(u"Error 10001: Failed to initialize DDE layer"_s),
-             qPrintable(error.title + u": "_s + error.text));
-    // Neither file was read.
-    QCOMPARE(f.program->settings().item(0), u"$"_s);
-    QCOMPARE(f.program->prizes().prize(0), QString());
-    QVERIFY(!f.program->window().isVisible());
-}
-
-void StartupTest::startUpLeavesTheWindowReadyAndTheMenusFollowTheHost()
-{
-    ProgramFixture f;
-    Draw &window = f.program->window();
-    Ui::Draw &ui = f.ui();
-
+    // The window is ready for the first game and its menus follow the host.
     QVERIFY(ui.Option1->isChecked());
     for (int i = 0; i < 20; ++i)
         QCOMPARE(ui.fra1->findChild<QWidget *>(u"txtText_"_s + QString::number(i))->isHidden(), i != 0);
@@ -120,7 +97,6 @@ void StartupTest::startUpLeavesTheWindowReadyAndTheMenusFollowTheHost()
     }
 
     // The Delay menu, its scroll bar and item 13 follow one another.
-    HostSettings &settings = f.program->settings();
     ui.mnu2->trigger();
     QCOMPARE(settings.item(13), u"2"_s);
     QCOMPARE(ui.VScroll2->value(), 1);
@@ -135,7 +111,26 @@ void StartupTest::startUpLeavesTheWindowReadyAndTheMenusFollowTheHost()
     QCOMPARE(ui.VScroll2->value(), 0);
 }
 
-void StartupTest::everyWayOutClosesTheChatLinkOnce_data()
+void WindowTest::startUpStopsWithoutTheChatClient()
+{
+    ProgramFixture f(false);
+    writeSettings(f, {{0, u"#"_s}});
+    writeFile(f.dir.filePath(u"Prizes.txt"_s), "\"Gold\"\r\n");
+    ScriptedWadapi::setInitResult(1);
+
+    QVERIFY(!f.program->Draw_Load());
+    QCOMPARE(f.prompts.messages.size(), 1);
+    const auto &error = f.prompts.messages[0];
+    QVERIFY2(error.error && error.title == u"test_window"
+                 && error.text.startsWith(u"Error 10001: Failed to initialize DDE layer"_s),
+             qPrintable(error.title + u": "_s + error.text));
+    // Neither file was read.
+    QCOMPARE(f.program->settings().item(0), u"$"_s);
+    QCOMPARE(f.program->prizes().prize(0), QString());
+    QVERIFY(!f.program->window().isVisible());
+}
+
+void WindowTest::everyWayOutClosesTheChatLinkOnce_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("lister");
@@ -147,7 +142,7 @@ void StartupTest::everyWayOutClosesTheChatLinkOnce_data()
     QTest::newRow("Alt+E on the Lister buttons") << u"Alt+E"_s << true;
 }
 
-void StartupTest::everyWayOutClosesTheChatLinkOnce()
+void WindowTest::everyWayOutClosesTheChatLinkOnce()
 {
     QFETCH(QString, control);
     QFETCH(bool, lister);
@@ -164,10 +159,8 @@ void StartupTest::everyWayOutClosesTheChatLinkOnce()
         window.close();
     else if (control == u"Alt+E")
         QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    else if (auto *button = window.findChild<QAbstractButton *>(control))
-        button->click();
     else
-        window.findChild<QAction *>(control)->trigger();
+        use(window, control);
     QTRY_COMPARE(ended.count(), 1);
     QVERIFY(!window.isVisible());
     window.close(); // a second close changes nothing
@@ -180,7 +173,7 @@ void StartupTest::everyWayOutClosesTheChatLinkOnce()
     QVERIFY(!QFile::exists(f.dir.filePath(u"Settings.txt"_s))); // nothing is saved at shutdown
 }
 
-void StartupTest::anUnwritableFolderIsToldAsItStands()
+void WindowTest::anUnwritableFolderIsToldAsItStands()
 {
     // An installed program cannot write its own folder: here one whose name
     // looks like markup, below a plain file so that nobody can make it.

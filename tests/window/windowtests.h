@@ -1,0 +1,40 @@
+#pragma once
+
+#include "window/draw.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QObject>
+
+// Clicks a button or triggers a menu item, as the host would.
+inline void use(const Draw &window, const QString &control)
+{
+    if (auto *button = window.findChild<QAbstractButton *>(control))
+        button->click();
+    else
+        window.findChild<QAction *>(control)->trigger();
+}
+
+// The window as laid out and as a host who cannot see it relies on, its
+// start-up and ways out, and hostile player names taken through it.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsAndMenusStandWhereTheLayoutPutsThem_data();
+    void controlsAndMenusStandWhereTheLayoutPutsThem();
+    void everyControlIsNamedExplainedAndFitsItsCaption();
+    void panelsSizesAndTabOrderFollowTheHostsChoices_data();
+    void panelsSizesAndTabOrderFollowTheHostsChoices();
+
+    void startUpTakesThePreviousFilesAndReadiesTheWindow_data();
+    void startUpTakesThePreviousFilesAndReadiesTheWindow();
+    void startUpStopsWithoutTheChatClient();
+    void everyWayOutClosesTheChatLinkOnce_data();
+    void everyWayOutClosesTheChatLinkOnce();
+    void anUnwritableFolderIsToldAsItStands();
+
+    void hostileNamesGoThroughTheGamesAndMessageBoxes_data();
+    void hostileNamesGoThroughTheGamesAndMessageBoxes();
+};
