@@ -1,13 +1,12 @@
 #include "macrostests.h"
 
+#include "support/hostilenames.h"
 #include "support/programfixture.h"
-#include "window/windowlayout.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
-#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -46,16 +45,6 @@ void type(QTextEdit *box, const QString &text)
         typed.setCommitString(lines[i]);
         QApplication::sendEvent(box, &typed);
     }
-}
-
-// What a tooltip shows, read the way Qt decides between markup and plain text.
-QString shownText(const QString &toolTip)
-{
-    if (!Qt::mightBeRichText(toolTip))
-        return toolTip;
-    QTextDocument document;
-    document.setHtml(toolTip);
-    return document.toPlainText();
 }
 
 } // namespace
@@ -155,21 +144,8 @@ void MacroPanelTest::clearEmptiesThePageAndOkShowsTheTooltipsAsTyped()
 
     QCOMPARE(s.program->macros().texts().mid(0, 2), (QStringList{typed, QString()}));
     QCOMPARE(s.box(1)->toPlainText(), QString());
-    QCOMPARE(shownText(s.button(1)->toolTip()), u"second"_s);
+    QCOMPARE(toolTipShows(s.button(1)->toolTip()), u"second"_s);
     s.ui().Command6->click();
     QCOMPARE(s.button(1)->toolTip(), QString());
-    QCOMPARE(shownText(s.button(0)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
-}
-
-// "Edit" opens the editor at the compact width; "Ok" closes it and keeps the width.
-void MacroPanelTest::editAndOkSizeTheWindow()
-{
-    Shown s;
-    WindowLayout &layout = s.program->layout();
-    layout.showSettingsPanel(WindowLayout::Frame9);
-    s.ui().mnuEdit->trigger();
-    QCOMPARE(layout.outerSize(), QSize(3855, 7935));
-    layout.setOuterWidth(WindowLayout::kSettingsWidth);
-    s.ui().Command6->click();
-    QCOMPARE(layout.outerSize(), QSize(7980, 5475));
+    QCOMPARE(toolTipShows(s.button(0)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
 }

@@ -13,7 +13,6 @@ private slots:
     void theRightButtonOffersTheMenuAndSaysNothing();
     void eachPageEditsItsOwnMacro();
     void clearEmptiesThePageAndOkShowsTheTooltipsAsTyped();
-    void editAndOkSizeTheWindow();
 };
 
 // Macro files: the bytes written, what a load takes, and dialogs or files
@@ -24,10 +23,8 @@ class MacroFilesTest : public QObject
 
 private slots:
     void aSavedBankIsTwentyRecordsAndLoadsBackWhole();
-    void aShortFileChangesOnlyTheMacrosItHolds();
-    void theDialogsAskForMacroFilesAndCancellingChangesNothing();
-    void aFailedLoadOrSaveChangesNothing_data();
-    void aFailedLoadOrSaveChangesNothing();
+    void aFailedOrCancelledLoadOrSaveChangesNothing_data();
+    void aFailedOrCancelledLoadOrSaveChangesNothing();
 };
 
 // The window's own file dialogs and message boxes.
@@ -36,6 +33,5 @@ class WidgetPromptsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void theSaveDialogAsksAsRequestedAndBeforeOverwriting();
-    void dialogsOverADisabledWindowTakeInput();
+    void dialogsAskAsRequestedOverADisabledWindow();
 };
