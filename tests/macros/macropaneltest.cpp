@@ -109,7 +109,9 @@ void MacroPanelTest::theRightButtonOffersTheMenuAndSaysNothing()
 }
 
 // The scroll bar shows one box at a time; typing reaches that box's macro,
-// Enter as CR LF, and a macro's lines reach its box.
+// Enter as CR LF, and a macro's lines reach its box. "Clear" empties only the
+// page shown; the tooltips change only with "Ok", and show the macro's
+// characters and lines as typed, never as markup.
 void MacroPanelTest::eachPageEditsItsOwnMacro()
 {
     Shown s;
@@ -118,34 +120,26 @@ void MacroPanelTest::eachPageEditsItsOwnMacro()
     s.ui().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(s.shownBoxes(), QList<int>{18});
     type(s.box(18), u"Hello\n\nWelcome, Zoë"_s);
-    s.program->macros().setText(3, u"A\r\nB"_s);
+    const QString typed = u"<b>x</b> &amp; 5 < 6\r\ntwo   lines"_s;
+    s.program->macros().setText(3, typed);
 
     QStringList expected(MacroBank::kCount);
-    expected[3] = u"A\r\nB"_s;
+    expected[3] = typed;
     expected[18] = u"Hello\r\n\r\nWelcome, Zoë"_s;
     QCOMPARE(s.program->macros().texts(), expected);
     QCOMPARE(s.box(3)->document()->blockCount(), 2);
     s.ui().HScroll1->setValue(0);
     QCOMPARE(s.shownBoxes(), QList<int>{0});
     QCOMPARE(s.box(18)->toPlainText(), u"Hello\n\nWelcome, Zoë"_s);
-}
 
-// "Clear" empties only the page shown; the tooltips change only with "Ok",
-// and show the macro's characters and lines as typed, never as markup.
-void MacroPanelTest::clearEmptiesThePageAndOkShowsTheTooltipsAsTyped()
-{
-    Shown s;
-    const QString typed = u"<b>x</b> &amp; 5 < 6\r\ntwo   lines"_s;
-    s.program->macros().setText(0, typed);
-    s.ui().HScroll1->setValue(1);
-    type(s.box(1), u"second"_s);
+    type(s.box(0), u"first"_s);
     s.ui().Command6->click(); // Ok
     s.ui().Command26->click(); // Clear
-
-    QCOMPARE(s.program->macros().texts().mid(0, 2), (QStringList{typed, QString()}));
-    QCOMPARE(s.box(1)->toPlainText(), QString());
-    QCOMPARE(toolTipShows(s.button(1)->toolTip()), u"second"_s);
+    expected[0] = QString();
+    QCOMPARE(s.program->macros().texts(), expected);
+    QCOMPARE(s.box(0)->toPlainText(), QString());
+    QCOMPARE(toolTipShows(s.button(0)->toolTip()), u"first"_s);
     s.ui().Command6->click();
-    QCOMPARE(s.button(1)->toolTip(), QString());
-    QCOMPARE(toolTipShows(s.button(0)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
+    QCOMPARE(s.button(0)->toolTip(), QString());
+    QCOMPARE(toolTipShows(s.button(3)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
 }

@@ -12,7 +12,6 @@ private slots:
     void aButtonSaysTheLinesOfItsMacro();
     void theRightButtonOffersTheMenuAndSaysNothing();
     void eachPageEditsItsOwnMacro();
-    void clearEmptiesThePageAndOkShowsTheTooltipsAsTyped();
 };
 
 // Macro files: the bytes written, what a load takes, and dialogs or files
