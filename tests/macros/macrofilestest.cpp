@@ -33,10 +33,12 @@ QStringList numbered()
     return texts;
 }
 
-// Presses a "Save" or "Load" button or menu item; the host picks `name`.
+// Presses a "Save" or "Load" button or menu item; the host picks `name`, or
+// cancels when it is empty.
 void press(ProgramFixture &f, const QString &control, const QString &name)
 {
-    f.prompts.answers << f.dir.filePath(name);
+    if (!name.isEmpty())
+        f.prompts.answers << f.dir.filePath(name);
     if (auto *button = f.program->window().findChild<QPushButton *>(control))
         button->click();
     else
@@ -47,7 +49,7 @@ void press(ProgramFixture &f, const QString &control, const QString &name)
 
 // A bank is saved as twenty quoted records in the code page and loads back
 // whole; a short file changes only the macros it holds.
-void MacroFilesTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
+void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
 {
     ProgramFixture f;
     QStringList texts(MacroBank::kCount);
@@ -76,7 +78,7 @@ void MacroFilesTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
 // typed without extension gets ".mac". A cancelled dialog, or a file that
 // cannot be read or written, changes no macro and no file; a failed file is
 // named to the host.
-void MacroFilesTest::aFailedOrCancelledLoadOrSaveChangesNothing_data()
+void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name"); // empty: cancelled
@@ -88,7 +90,7 @@ void MacroFilesTest::aFailedOrCancelledLoadOrSaveChangesNothing_data()
     QTest::newRow("saving below a plain file") << u"mnuSave"_s << u"plain/inside.mac"_s;
 }
 
-void MacroFilesTest::aFailedOrCancelledLoadOrSaveChangesNothing()
+void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
@@ -99,10 +101,7 @@ void MacroFilesTest::aFailedOrCancelledLoadOrSaveChangesNothing()
     const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     f.program->macros().setTexts(numbered());
     QSignalSpy changes(&f.program->macros(), &MacroBank::textChanged);
-    if (name.isEmpty())
-        f.program->window().findChild<QPushButton *>(control)->click();
-    else
-        press(f, control, name);
+    press(f, control, name);
 
     QCOMPARE(f.prompts.requests.size(), 1);
     const Prompts::FileRequest &asked = f.prompts.requests[0];

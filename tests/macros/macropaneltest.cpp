@@ -50,7 +50,7 @@ void type(QTextEdit *box, const QString &text)
 } // namespace
 
 // A button says its own macro, line by line and at once.
-void MacroPanelTest::aButtonSaysTheLinesOfItsMacro_data()
+void MacroTest::aButtonSaysTheLinesOfItsMacro_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("said");
@@ -65,7 +65,7 @@ void MacroPanelTest::aButtonSaysTheLinesOfItsMacro_data()
     QTest::newRow("blanks make a line") << u"A\r\n \r\nB"_s << QStringList{u"A"_s, u" "_s, u"B"_s};
 }
 
-void MacroPanelTest::aButtonSaysTheLinesOfItsMacro()
+void MacroTest::aButtonSaysTheLinesOfItsMacro()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, said);
@@ -93,7 +93,7 @@ void MacroPanelTest::aButtonSaysTheLinesOfItsMacro()
 
 // The right button's release offers the Macros menu at the mouse and never
 // says the macro.
-void MacroPanelTest::theRightButtonOffersTheMenuAndSaysNothing()
+void MacroTest::theRightButtonOffersTheMenuAndSaysNothing()
 {
     Shown s;
     s.program->macros().setText(3, u"not said"_s);
@@ -112,7 +112,7 @@ void MacroPanelTest::theRightButtonOffersTheMenuAndSaysNothing()
 // Enter as CR LF, and a macro's lines reach its box. "Clear" empties only the
 // page shown; the tooltips change only with "Ok", and show the macro's
 // characters and lines as typed, never as markup.
-void MacroPanelTest::eachPageEditsItsOwnMacro()
+void MacroTest::eachPageEditsItsOwnMacro()
 {
     Shown s;
     s.ui().HScroll1->setValue(19);

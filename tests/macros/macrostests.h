@@ -2,8 +2,9 @@
 
 #include <QObject>
 
-// The macro buttons and the editor: saying a macro, typing, paging, tooltips.
-class MacroPanelTest : public QObject
+// The macro buttons and the editor, macro files, and the window's own file
+// dialogs and message boxes.
+class MacroTest : public QObject
 {
     Q_OBJECT
 
@@ -12,25 +13,8 @@ private slots:
     void aButtonSaysTheLinesOfItsMacro();
     void theRightButtonOffersTheMenuAndSaysNothing();
     void eachPageEditsItsOwnMacro();
-};
-
-// Macro files: the bytes written, what a load takes, and dialogs or files
-// that fail or are cancelled without changing anything.
-class MacroFilesTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
     void aSavedBankIsTwentyRecordsAndLoadsBackWhole();
     void aFailedOrCancelledLoadOrSaveChangesNothing_data();
     void aFailedOrCancelledLoadOrSaveChangesNothing();
-};
-
-// The window's own file dialogs and message boxes.
-class WidgetPromptsTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
     void dialogsAskAsRequestedOverADisabledWindow();
 };

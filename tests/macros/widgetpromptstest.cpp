@@ -34,7 +34,7 @@ void choose(QFileDialog *dialog, const QString &name)
 // input. The save dialog opens as asked, in detail; a name typed without
 // extension gets the suffix, and an existing file is overwritten only after a
 // "Yes". The open dialog takes only a file that exists.
-void WidgetPromptsTest::dialogsAskAsRequestedOverADisabledWindow()
+void MacroTest::dialogsAskAsRequestedOverADisabledWindow()
 {
     QTemporaryDir dir;
     QFile existing(dir.filePath(u"friday.mac"_s));
