@@ -42,5 +42,4 @@ private slots:
     void coloursFollowTheHost();
     void editsFromAListsMenuActOnThatList_data();
     void editsFromAListsMenuActOnThatList();
-    void getRegQueuesInArrivalOrderWithoutTheRemoved();
 };

@@ -169,20 +169,3 @@ void GameTest::editsFromAListsMenuActOnThatList()
     QCOMPARE(listsOf(f.program->lists()), lists);
     QCOMPARE(f.recoveryFile(), QByteArray("<none>")); // hand edits are saved by the next game action
 }
-
-// Get Reg queues players in the order they registered, not sorted. The
-// removal line stays in the room; the next Get Reg must not take the removed
-// player in again from the ESP before it.
-void GameTest::getRegQueuesInArrivalOrderWithoutTheRemoved()
-{
-    ProgramFixture f;
-    PlayerLists &lists = f.program->lists();
-    f.program->intake().setTxtHost(u"Host"_s);
-    lists.List3.add(u"Bob"_s);
-    lists.List3.setSelected(0);
-    f.program->window().findChild<QAction *>(u"mnuRemoveLister"_s)->trigger();
-    ScriptedWadapi::setTranscript("Host: Corvane's Hoster\r\nESP from Zoe: $\r\nESP from Bob: $\r\nESP from Adam: $\r\n"
-                                  "Host: *** Bob has been removed ***\r\nESP from Mia: $");
-    f.ui().Command9->click();
-    QCOMPARE(lists.List3.names(), (QStringList{u"Zoe"_s, u"Adam"_s, u"Mia"_s}));
-}

@@ -96,6 +96,12 @@ void GameTest::eachButtonSpeaksOnTime_data()
                                                  << QStringList{} << noQueue << 6000 << u"4"_s << false << true
                                                  << false;
 
+    // Get Reg queues players in the order they registered, not sorted, and
+    // never one whose ESP came before the host removed them.
+    QTest::newRow("Lister Get Reg")
+        << u"Command9"_s << QString() << evening << QStringList{} << QList<qint64>{} << QStringList{}
+        << u"Adam,C,Mia,Zoe|B,A|A,Adam,B,C,Corvane,Mia,Zoe|Dave,Zoe,Adam,Mia|Alice,Bob"_s << 0 << u"4"_s << false << true
+        << false;
     QTest::newRow("raffle Colors Caller") << u"Command21"_s << QString() << evening << QStringList{}
                                           << QList<qint64>{} << QStringList{} << evening << 0 << u"4"_s << false
                                           << false << false;
@@ -135,7 +141,9 @@ void GameTest::eachButtonSpeaksOnTime()
         settings.setChecked(HostSettings::Check2, true);
     else if (!ticked.isEmpty())
         f.program->window().findChild<QRadioButton *>(ticked)->setChecked(true);
-    ScriptedWadapi::setTranscript("Ann: hi\r\nCorvane: Corvane's Hoster\r\nCorvane: Welcome");
+    ScriptedWadapi::setTranscript("Ann: hi\r\nCorvane: Corvane's Hoster\r\nCorvane: Welcome\r\nESP from Zoe: $\r\n"
+                                  "ESP from Bob: $\r\nESP from Adam: $\r\nCorvane: *** Bob has been removed ***\r\n"
+                                  "ESP from Mia: $");
     f.clear();
     QList<bool> enabled;
     connect(&f.program->input(), &WindowInput::enabledChanged, this, [&enabled](bool on) { enabled << on; });
