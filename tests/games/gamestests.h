@@ -35,7 +35,6 @@ private slots:
     void drawsWinners_data();
     void drawsWinners();
     void everyNameHasTheSameChance();
-    void aClickDuringAPauseKeepsListsAndFileWhole();
     void saysThePrizes_data();
     void saysThePrizes();
     void coloursFollowTheHost_data();

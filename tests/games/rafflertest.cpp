@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 #include <array>
 
@@ -147,37 +146,4 @@ void GameTest::saysThePrizes()
     }
     QCOMPARE(f.said(), expected);
     QCOMPARE(settings.Text6(), u"1"_s);
-}
-
-void GameTest::aClickDuringAPauseKeepsListsAndFileWhole()
-{
-    ProgramFixture f;
-    PlayerLists &lists = f.program->lists();
-    ProgramFixture::fill(lists.lstAvatars, {u"Ann"_s, u"Bo"_s, u"Cy"_s});
-    f.program->settings().setChecked(HostSettings::Check3, true);
-    f.clear();
-
-    // The host presses "Draw" during the countdown's first pause, and tries
-    // "Draw" again while that draw pauses: the window is disabled then.
-    int drawsSeen = 0;
-    QTimer::singleShot(0, f.program.get(), [&] {
-        QTimer::singleShot(0, f.program.get(), [&] {
-            ++drawsSeen;
-            f.ui().Command3->click();
-        });
-        ++drawsSeen;
-        f.ui().Command3->click();
-    });
-    f.ui().Command29->click();
-
-    QCOMPARE(drawsSeen, 2);
-    const QStringList said = f.said();
-    QCOMPARE(said.first(), u"*** Registration is Closing in 10 ***"_s);
-    QCOMPARE(said.at(1), u"Drawing the winner.."_s);
-    QCOMPARE(said.count(u"Drawing the winner.."_s), 1);
-    QCOMPARE(said.last(), u"** Sorry registartion is now closed **"_s);
-    QCOMPARE(lists.lstAvatars.count(), 2);
-    QCOMPARE(lists.List1.count(), 1);
-    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
-    QVERIFY(f.program->input().isEnabled());
 }
