@@ -91,27 +91,11 @@ void MacroTest::aButtonSaysTheLinesOfItsMacro()
     QCOMPARE(s.recoveryFile(), QByteArray("lstAvatars\r\nZo\xEB\r\n"));
 }
 
-// The right button's release offers the Macros menu at the mouse and never
-// says the macro.
-void MacroTest::theRightButtonOffersTheMenuAndSaysNothing()
-{
-    Shown s;
-    s.program->macros().setText(3, u"not said"_s);
-    QMenu *menu = s.ui().mnuMacros;
-    const QPoint at(5, 6);
-    QTest::mousePress(s.button(3), Qt::RightButton, {}, at);
-    QVERIFY(!menu->isVisible());
-    QTest::mouseRelease(s.button(3), Qt::RightButton, {}, at);
-    QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(menu->pos(), s.button(3)->mapToGlobal(at));
-    menu->hide();
-    QCOMPARE(s.said(), QStringList());
-}
-
 // The scroll bar shows one box at a time; typing reaches that box's macro,
 // Enter as CR LF, and a macro's lines reach its box. "Clear" empties only the
 // page shown; the tooltips change only with "Ok", and show the macro's
-// characters and lines as typed, never as markup.
+// characters and lines as typed, never as markup. The right button's release
+// offers the Macros menu at the mouse and never says the macro.
 void MacroTest::eachPageEditsItsOwnMacro()
 {
     Shown s;
@@ -142,4 +126,14 @@ void MacroTest::eachPageEditsItsOwnMacro()
     s.ui().Command6->click();
     QCOMPARE(s.button(0)->toolTip(), QString());
     QCOMPARE(toolTipShows(s.button(3)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
+
+    QMenu *menu = s.ui().mnuMacros;
+    const QPoint at(5, 6);
+    QTest::mousePress(s.button(3), Qt::RightButton, {}, at);
+    QVERIFY(!menu->isVisible());
+    QTest::mouseRelease(s.button(3), Qt::RightButton, {}, at);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), s.button(3)->mapToGlobal(at));
+    menu->hide();
+    QCOMPARE(s.said(), QStringList());
 }

@@ -11,7 +11,6 @@ class MacroTest : public QObject
 private slots:
     void aButtonSaysTheLinesOfItsMacro_data();
     void aButtonSaysTheLinesOfItsMacro();
-    void theRightButtonOffersTheMenuAndSaysNothing();
     void eachPageEditsItsOwnMacro();
     void aSavedBankIsTwentyRecordsAndLoadsBackWhole();
     void aFailedOrCancelledLoadOrSaveChangesNothing_data();
