@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -100,7 +99,6 @@ void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing()
     writeAll(f.dir.filePath(u"plain"_s), "x");
     const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     f.program->macros().setTexts(numbered());
-    QSignalSpy changes(&f.program->macros(), &MacroBank::textChanged);
     press(f, control, name);
 
     QCOMPARE(f.prompts.requests.size(), 1);
@@ -111,7 +109,7 @@ void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing()
     QCOMPARE(asked.patterns, QStringList{u"*.mac"_s});
     QCOMPARE(asked.defaultSuffix, u"mac"_s);
     QVERIFY(asked.detailedView);
-    QCOMPARE(changes.count(), 0);
+    QCOMPARE(f.program->macros().texts(), numbered());
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     QVERIFY(QFileInfo(f.dir.filePath(u"folder.mac"_s)).isDir());
     QCOMPARE(readAll(f.dir.filePath(u"plain"_s)), QByteArray("x"));
