@@ -34,7 +34,6 @@ void GameTest::coloursFollowTheHost_data()
     QTest::addColumn<QStringList>("announced"); // lines said by the steps themselves
     QTest::addColumn<QList<bool>>("offered");   // mnuRed .. mnuGold enabled
 
-    const QList<bool> all(6, true);
     QTest::newRow("several colours to a winner; a typed holder overwritten; the holder wins over the box")
         << QStringList{u"select List1 0"_s, u"give 0 List1"_s, u"give 1 List1"_s, u"check 0"_s, u"type 2 Bob"_s,
                        u"give 2 List1"_s}
@@ -49,7 +48,7 @@ void GameTest::coloursFollowTheHost_data()
                                      << QStringList{u" = Red"_s} << QList<bool>{false, true, true, true, true, true};
     QTest::newRow("reset returns to the start")
         << QStringList{u"select List1 0"_s, u"give 0 List1"_s, u"uncheck 3"_s, u"type 4 Bob"_s, u"reset"_s}
-        << kStartLines << QStringList{u"Alice = Red"_s} << all;
+        << kStartLines << QStringList{u"Alice = Red"_s} << QList<bool>(6, true);
 }
 
 void GameTest::coloursFollowTheHost()
