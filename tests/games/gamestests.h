@@ -23,37 +23,22 @@ inline void fillLists(PlayerLists &lists, const QString &written)
     }
 }
 
-// Both games as the host plays them from their panels.
+// Both games as the host plays them from their panels, and what the host
+// does by hand: colours for players, and the lists' pop-up menus.
 class GameTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startOpensAGame_data();
-    void startOpensAGame();
+    void eachButtonSpeaksOnTime_data();
+    void eachButtonSpeaksOnTime();
     void drawsWinners_data();
     void drawsWinners();
     void everyNameHasTheSameChance();
-    void aClickDuringAPauseKeepsListsAndFileWhole();
     void saysThePrizes_data();
     void saysThePrizes();
-    void announcementsAreSaidOnTime_data();
-    void announcementsAreSaidOnTime();
-    void warnsAndCallsTheHead_data();
-    void warnsAndCallsTheHead();
-    void theQueueKeepsArrivalOrder();
-    void theColoursPanelComesAndGoes();
-};
-
-// What the host does by hand: colours for players, and the lists' pop-up menus.
-class HandEditsTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
     void coloursFollowTheHost_data();
     void coloursFollowTheHost();
     void editsFromAListsMenuActOnThatList_data();
     void editsFromAListsMenuActOnThatList();
-    void aRemovedPlayerIsNotTakenInAgain();
 };

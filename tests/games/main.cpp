@@ -1,4 +1,4 @@
 #include "gamestests.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(GameTest, HandEditsTest)
+RAFFLER_TEST_MAIN(GameTest)

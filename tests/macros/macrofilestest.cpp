@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -33,10 +32,12 @@ QStringList numbered()
     return texts;
 }
 
-// Presses a "Save" or "Load" button or menu item; the host picks `name`.
+// Presses a "Save" or "Load" button or menu item; the host picks `name`, or
+// cancels when it is empty.
 void press(ProgramFixture &f, const QString &control, const QString &name)
 {
-    f.prompts.answers << f.dir.filePath(name);
+    if (!name.isEmpty())
+        f.prompts.answers << f.dir.filePath(name);
     if (auto *button = f.program->window().findChild<QPushButton *>(control))
         button->click();
     else
@@ -45,7 +46,9 @@ void press(ProgramFixture &f, const QString &control, const QString &name)
 
 } // namespace
 
-void MacroFilesTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
+// A bank is saved as twenty quoted records in the code page and loads back
+// whole; a short file changes only the macros it holds.
+void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
 {
     ProgramFixture f;
     QStringList texts(MacroBank::kCount);
@@ -59,59 +62,34 @@ void MacroFilesTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
     f.program->macros().setTexts(numbered());
     press(f, u"Command28"_s, u"bank.mac"_s);
     QCOMPARE(f.program->macros().texts(), texts);
-    QVERIFY(f.prompts.messages.isEmpty());
-}
 
-void MacroFilesTest::aShortFileChangesOnlyTheMacrosItHolds()
-{
-    ProgramFixture f;
     f.program->macros().setTexts(numbered());
     writeAll(f.dir.filePath(u"short.mac"_s), "\"first\"\r\n\"\"\r\n");
     press(f, u"mnuLoad"_s, u"short.mac"_s);
-
     QStringList expected = numbered();
     expected[0] = u"first"_s;
     expected[1] = QString();
     QCOMPARE(f.program->macros().texts(), expected);
-}
-
-// The dialogs list *.mac files where the program keeps its files, and a name
-// typed without extension gets ".mac". Cancelling writes nothing and changes
-// no macro.
-void MacroFilesTest::theDialogsAskForMacroFilesAndCancellingChangesNothing()
-{
-    ProgramFixture f;
-    f.program->macros().setTexts(numbered());
-    const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    QSignalSpy changes(&f.program->macros(), &MacroBank::textChanged);
-    f.ui().Command27->click();
-    f.ui().Command28->click();
-
-    QCOMPARE(f.prompts.requests.size(), 2);
-    const Prompts::FileRequest &save = f.prompts.requests[0];
-    QCOMPARE(save.directory, f.dir.path());
-    QCOMPARE(save.fileName, u"This File Name"_s);
-    QCOMPARE(save.patterns, QStringList{u"*.mac"_s});
-    QCOMPARE(save.defaultSuffix, u"mac"_s);
-    QVERIFY(save.detailedView);
-    QCOMPARE(changes.count(), 0);
-    QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     QVERIFY(f.prompts.messages.isEmpty());
 }
 
-// A file that cannot be read or written changes no macro and no file, and
-// the host is told which file it was.
-void MacroFilesTest::aFailedLoadOrSaveChangesNothing_data()
+// The dialogs list *.mac files where the program keeps its files, and a name
+// typed without extension gets ".mac". A cancelled dialog, or a file that
+// cannot be read or written, changes no macro and no file; a failed file is
+// named to the host.
+void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name"); // empty: cancelled
+    QTest::newRow("cancelling a save") << u"Command27"_s << QString();
+    QTest::newRow("cancelling a load") << u"Command28"_s << QString();
     QTest::newRow("loading a missing file") << u"Command28"_s << u"gone.mac"_s;
     QTest::newRow("loading a folder") << u"mnuLoad"_s << u"folder.mac"_s;
     QTest::newRow("saving over a folder") << u"Command27"_s << u"folder.mac"_s;
     QTest::newRow("saving below a plain file") << u"mnuSave"_s << u"plain/inside.mac"_s;
 }
 
-void MacroFilesTest::aFailedLoadOrSaveChangesNothing()
+void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
@@ -123,11 +101,21 @@ void MacroFilesTest::aFailedLoadOrSaveChangesNothing()
     f.program->macros().setTexts(numbered());
     press(f, control, name);
 
+    QCOMPARE(f.prompts.requests.size(), 1);
+    const Prompts::FileRequest &asked = f.prompts.requests[0];
+    QCOMPARE(asked.directory, f.dir.path());
+    const bool saving = control == u"Command27" || control == u"mnuSave";
+    QCOMPARE(asked.fileName, saving ? u"This File Name"_s : QString());
+    QCOMPARE(asked.patterns, QStringList{u"*.mac"_s});
+    QCOMPARE(asked.defaultSuffix, u"mac"_s);
+    QVERIFY(asked.detailedView);
     QCOMPARE(f.program->macros().texts(), numbered());
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     QVERIFY(QFileInfo(f.dir.filePath(u"folder.mac"_s)).isDir());
     QCOMPARE(readAll(f.dir.filePath(u"plain"_s)), QByteArray("x"));
-    QCOMPARE(f.prompts.messages.size(), 1);
-    QVERIFY(f.prompts.messages[0].error);
-    QVERIFY(f.prompts.messages[0].text.contains(name.section(u'/', -1)));
+    QCOMPARE(f.prompts.messages.size(), name.isEmpty() ? 0 : 1);
+    if (!name.isEmpty()) {
+        QVERIFY(f.prompts.messages[0].error);
+        QVERIFY(f.prompts.messages[0].text.contains(name.section(u'/', -1)));
+    }
 }

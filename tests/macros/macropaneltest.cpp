@@ -1,13 +1,12 @@
 #include "macrostests.h"
 
+#include "support/hostilenames.h"
 #include "support/programfixture.h"
-#include "window/windowlayout.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
-#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -48,20 +47,10 @@ void type(QTextEdit *box, const QString &text)
     }
 }
 
-// What a tooltip shows, read the way Qt decides between markup and plain text.
-QString shownText(const QString &toolTip)
-{
-    if (!Qt::mightBeRichText(toolTip))
-        return toolTip;
-    QTextDocument document;
-    document.setHtml(toolTip);
-    return document.toPlainText();
-}
-
 } // namespace
 
 // A button says its own macro, line by line and at once.
-void MacroPanelTest::aButtonSaysTheLinesOfItsMacro_data()
+void MacroTest::aButtonSaysTheLinesOfItsMacro_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("said");
@@ -76,7 +65,7 @@ void MacroPanelTest::aButtonSaysTheLinesOfItsMacro_data()
     QTest::newRow("blanks make a line") << u"A\r\n \r\nB"_s << QStringList{u"A"_s, u" "_s, u"B"_s};
 }
 
-void MacroPanelTest::aButtonSaysTheLinesOfItsMacro()
+void MacroTest::aButtonSaysTheLinesOfItsMacro()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, said);
@@ -102,12 +91,42 @@ void MacroPanelTest::aButtonSaysTheLinesOfItsMacro()
     QCOMPARE(s.recoveryFile(), QByteArray("lstAvatars\r\nZo\xEB\r\n"));
 }
 
-// The right button's release offers the Macros menu at the mouse and never
-// says the macro.
-void MacroPanelTest::theRightButtonOffersTheMenuAndSaysNothing()
+// The scroll bar shows one box at a time; typing reaches that box's macro,
+// Enter as CR LF, and a macro's lines reach its box. "Clear" empties only the
+// page shown; the tooltips change only with "Ok", and show the macro's
+// characters and lines as typed, never as markup. The right button's release
+// offers the Macros menu at the mouse and never says the macro.
+void MacroTest::eachPageEditsItsOwnMacro()
 {
     Shown s;
-    s.program->macros().setText(3, u"not said"_s);
+    s.ui().HScroll1->setValue(19);
+    QCOMPARE(s.shownBoxes(), QList<int>{19});
+    s.ui().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(s.shownBoxes(), QList<int>{18});
+    type(s.box(18), u"Hello\n\nWelcome, Zoë"_s);
+    const QString typed = u"<b>x</b> &amp; 5 < 6\r\ntwo   lines"_s;
+    s.program->macros().setText(3, typed);
+
+    QStringList expected(MacroBank::kCount);
+    expected[3] = typed;
+    expected[18] = u"Hello\r\n\r\nWelcome, Zoë"_s;
+    QCOMPARE(s.program->macros().texts(), expected);
+    QCOMPARE(s.box(3)->document()->blockCount(), 2);
+    s.ui().HScroll1->setValue(0);
+    QCOMPARE(s.shownBoxes(), QList<int>{0});
+    QCOMPARE(s.box(18)->toPlainText(), u"Hello\n\nWelcome, Zoë"_s);
+
+    type(s.box(0), u"first"_s);
+    s.ui().Command6->click(); // Ok
+    s.ui().Command26->click(); // Clear
+    expected[0] = QString();
+    QCOMPARE(s.program->macros().texts(), expected);
+    QCOMPARE(s.box(0)->toPlainText(), QString());
+    QCOMPARE(toolTipShows(s.button(0)->toolTip()), u"first"_s);
+    s.ui().Command6->click();
+    QCOMPARE(s.button(0)->toolTip(), QString());
+    QCOMPARE(toolTipShows(s.button(3)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
+
     QMenu *menu = s.ui().mnuMacros;
     const QPoint at(5, 6);
     QTest::mousePress(s.button(3), Qt::RightButton, {}, at);
@@ -117,59 +136,4 @@ void MacroPanelTest::theRightButtonOffersTheMenuAndSaysNothing()
     QCOMPARE(menu->pos(), s.button(3)->mapToGlobal(at));
     menu->hide();
     QCOMPARE(s.said(), QStringList());
-}
-
-// The scroll bar shows one box at a time; typing reaches that box's macro,
-// Enter as CR LF, and a macro's lines reach its box.
-void MacroPanelTest::eachPageEditsItsOwnMacro()
-{
-    Shown s;
-    s.ui().HScroll1->setValue(19);
-    QCOMPARE(s.shownBoxes(), QList<int>{19});
-    s.ui().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(s.shownBoxes(), QList<int>{18});
-    type(s.box(18), u"Hello\n\nWelcome, Zoë"_s);
-    s.program->macros().setText(3, u"A\r\nB"_s);
-
-    QStringList expected(MacroBank::kCount);
-    expected[3] = u"A\r\nB"_s;
-    expected[18] = u"Hello\r\n\r\nWelcome, Zoë"_s;
-    QCOMPARE(s.program->macros().texts(), expected);
-    QCOMPARE(s.box(3)->document()->blockCount(), 2);
-    s.ui().HScroll1->setValue(0);
-    QCOMPARE(s.shownBoxes(), QList<int>{0});
-    QCOMPARE(s.box(18)->toPlainText(), u"Hello\n\nWelcome, Zoë"_s);
-}
-
-// "Clear" empties only the page shown; the tooltips change only with "Ok",
-// and show the macro's characters and lines as typed, never as markup.
-void MacroPanelTest::clearEmptiesThePageAndOkShowsTheTooltipsAsTyped()
-{
-    Shown s;
-    const QString typed = u"<b>x</b> &amp; 5 < 6\r\ntwo   lines"_s;
-    s.program->macros().setText(0, typed);
-    s.ui().HScroll1->setValue(1);
-    type(s.box(1), u"second"_s);
-    s.ui().Command6->click(); // Ok
-    s.ui().Command26->click(); // Clear
-
-    QCOMPARE(s.program->macros().texts().mid(0, 2), (QStringList{typed, QString()}));
-    QCOMPARE(s.box(1)->toPlainText(), QString());
-    QCOMPARE(shownText(s.button(1)->toolTip()), u"second"_s);
-    s.ui().Command6->click();
-    QCOMPARE(s.button(1)->toolTip(), QString());
-    QCOMPARE(shownText(s.button(0)->toolTip()), u"<b>x</b> &amp; 5 < 6\ntwo   lines"_s);
-}
-
-// "Edit" opens the editor at the compact width; "Ok" closes it and keeps the width.
-void MacroPanelTest::editAndOkSizeTheWindow()
-{
-    Shown s;
-    WindowLayout &layout = s.program->layout();
-    layout.showSettingsPanel(WindowLayout::Frame9);
-    s.ui().mnuEdit->trigger();
-    QCOMPARE(layout.outerSize(), QSize(3855, 7935));
-    layout.setOuterWidth(WindowLayout::kSettingsWidth);
-    s.ui().Command6->click();
-    QCOMPARE(layout.outerSize(), QSize(7980, 5475));
 }

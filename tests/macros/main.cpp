@@ -1,4 +1,4 @@
 #include "macrostests.h"
 #include "support/testmain.h"
 
-RAFFLER_TEST_MAIN(MacroPanelTest, MacroFilesTest, WidgetPromptsTest)
+RAFFLER_TEST_MAIN(MacroTest)

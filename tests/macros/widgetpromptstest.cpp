@@ -30,15 +30,27 @@ void choose(QFileDialog *dialog, const QString &name)
 
 } // namespace
 
-// The save dialog opens as asked, in detail; a name typed without extension
-// gets the suffix, and an existing file is overwritten only after a "Yes".
-void WidgetPromptsTest::theSaveDialogAsksAsRequestedAndBeforeOverwriting()
+// The window waits while the program speaks; its dialogs must still take
+// input. The save dialog opens as asked, in detail; a name typed without
+// extension gets the suffix, and an existing file is overwritten only after a
+// "Yes". The open dialog takes only a file that exists.
+void MacroTest::dialogsAskAsRequestedOverADisabledWindow()
 {
     QTemporaryDir dir;
     QFile existing(dir.filePath(u"friday.mac"_s));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     QWidget window;
+    window.show();
+    window.setEnabled(false);
     WidgetPrompts prompts(&window);
+
+    bool messageEnabled = false;
+    whenDialogOpens<QMessageBox>(&window, [&messageEnabled](QMessageBox *box) {
+        messageEnabled = box->isEnabled();
+        box->done(QMessageBox::Ok); // answered even when the host could not
+    });
+    prompts.showMessage(u"Title"_s, u"Text"_s);
+    QVERIFY(messageEnabled);
 
     QStringList asked; // what the dialog shows, then the questions it puts
     bool stayedOpen = false;
@@ -46,7 +58,8 @@ void WidgetPromptsTest::theSaveDialogAsksAsRequestedAndBeforeOverwriting()
         asked << dialog->windowTitle() << dialog->directory().path()
               << dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text()
               << dialog->findChild<QComboBox *>(u"fileTypeCombo"_s)->currentText()
-              << (dialog->viewMode() == QFileDialog::Detail ? u"detail"_s : u"list"_s);
+              << (dialog->viewMode() == QFileDialog::Detail ? u"detail"_s : u"list"_s)
+              << (dialog->isEnabled() ? u"enabled"_s : u"disabled"_s);
         const auto answer = [&asked](QMessageBox::StandardButton button) {
             return [&asked, button](QMessageBox *box) {
                 asked << box->text().section(u' ', 0, 0);
@@ -63,41 +76,17 @@ void WidgetPromptsTest::theSaveDialogAsksAsRequestedAndBeforeOverwriting()
         prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path(), u"This File Name"_s));
 
     QCOMPARE(asked, (QStringList{u"Save File As..."_s, QDir(dir.path()).canonicalPath(), u"This File Name"_s,
-                                 u"Macro Files (.mac)"_s, u"detail"_s, u"friday.mac"_s, u"friday.mac"_s}));
+                                 u"Macro Files (.mac)"_s, u"detail"_s, u"enabled"_s, u"friday.mac"_s,
+                                 u"friday.mac"_s}));
     QVERIFY(stayedOpen); // "No" goes back to the dialog
-    QCOMPARE(QFileInfo(chosen).fileName(), u"friday.mac"_s);
-    QCOMPARE(QFileInfo(chosen).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
-}
+    QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(existing).canonicalFilePath());
 
-// The window waits while the program speaks; its dialogs must still take
-// input. The open dialog takes only a file that exists.
-void WidgetPromptsTest::dialogsOverADisabledWindowTakeInput()
-{
-    QTemporaryDir dir;
-    QFile here(dir.filePath(u"here.mac"_s));
-    QVERIFY(here.open(QIODevice::WriteOnly));
-    QWidget window;
-    window.show();
-    window.setEnabled(false);
-    WidgetPrompts prompts(&window);
-
-    bool messageEnabled = false;
-    whenDialogOpens<QMessageBox>(&window, [&messageEnabled](QMessageBox *box) {
-        messageEnabled = box->isEnabled();
-        box->done(QMessageBox::Ok); // answered even when the host could not
-    });
-    prompts.showMessage(u"Title"_s, u"Text"_s);
-    QVERIFY(messageEnabled);
-
-    bool dialogEnabled = false;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    whenDialogOpens<QFileDialog>(&window, [&](QFileDialog *dialog) {
-        dialogEnabled = dialog->isEnabled();
+    whenDialogOpens<QFileDialog>(&window, [&mode](QFileDialog *dialog) {
         mode = dialog->fileMode();
-        choose(dialog, u"here.mac"_s);
+        choose(dialog, u"friday.mac"_s);
     });
-    const QString chosen = prompts.askOpenFileName(macroRequest(u"Open A File"_s, dir.path()));
-    QVERIFY(dialogEnabled);
+    QCOMPARE(QFileInfo(prompts.askOpenFileName(macroRequest(u"Open A File"_s, dir.path()))).canonicalFilePath(),
+             QFileInfo(existing).canonicalFilePath());
     QCOMPARE(mode, QFileDialog::ExistingFile);
-    QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(here).canonicalFilePath());
 }
