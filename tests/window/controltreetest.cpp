@@ -496,6 +496,8 @@ void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices_data()
     panelRow("macro editor", "mnuEdit", "Frame2 Frame4 settings", kEditing, "mnuRaffler");
     panelRow("Main Settings at the macro editing size", "mnuEdit Command16", "Frame2 Frame4 Frame9", kSettings,
              "mnuRaffler");
+    panelRow("macro Ok brings the height back", "mnuEdit Command6", "Frame2 Frame4 settings", kCompact, "mnuRaffler");
+    panelRow("macro Ok keeps the width", "Command16 Command6", "Frame2 Frame4 Frame9", kSettings, "mnuRaffler");
     panelRow("colour caller", "Command21", "Frame22 Frame4 settings", kCompact, "mnuRaffler");
     panelRow("Lister mode under the colour caller", "Command21 mnuLister", "Frame3 Frame22 Frame5 settings", kCompact,
              "mnuLister");
