@@ -88,6 +88,10 @@ void CrashSafetyTest::filesSurviveKillsAtRandomMoments()
         storm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         storm.start();
         QVERIFY(storm.waitForStarted(10000));
+        // Start-up takes its own time, longest under the sanitizers; the
+        // random while counts from the first save.
+        while (!storm.canReadLine())
+            QVERIFY2(storm.waitForReadyRead(60000), "the storm never started saving");
         // Let it save for a random while, then kill it without warning.
         QVERIFY(!storm.waitForFinished(static_cast<int>(random.bounded(150, 700))));
         storm.kill();

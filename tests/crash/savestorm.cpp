@@ -11,6 +11,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -33,6 +35,9 @@ int main(int argc, char *argv[])
     QByteArray transcript = "Host: Corvane's Hoster";
     for (int i = 0; i < 4000; ++i)
         transcript += "\r\nESP from P" + QByteArray::number(1000000 + i) + ": $";
+    // Tell the test that start-up is over: from here on, every moment saves.
+    std::fputs("saving\n", stdout);
+    std::fflush(stdout);
     for (;;) {
         ++round;
         const QString k = QString::number(round);
