@@ -50,6 +50,13 @@ void GameTest::eachButtonSpeaksOnTime_data()
         << u"Command8"_s << u"Option1"_s << evening << lister + QStringList{invitation}
         << QList<qint64>{0, 0, 3000, 6000, 9000} << QStringList{} << u"C|B,A|Corvane||"_s << 12000 << u"4"_s << u"0"_s
         << true << true;
+    // The called players go back to the end of the queue, in called-list
+    // order; the host goes into the ledger from the look-up and from Start.
+    QTest::newRow("Lister Start, Reset List")
+        << u"Command8"_s << u"Option2"_s << evening
+        << lister + QStringList{u"all name have been restored no need to Register"_s}
+        << QList<qint64>{0, 0, 3000, 6000, 9000} << QStringList{}
+        << u"C|B,A|A,B,C,Corvane,Corvane,Corvane|Dave,Alice,Bob|"_s << 9000 << u"4"_s << u"3"_s << true << true;
 
     const QString end = u"*** End of List ***"_s;
     const QStringList winners{u"There are curently 2 players That won"_s, u"B"_s, u"A"_s, end};
