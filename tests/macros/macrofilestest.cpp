@@ -1,5 +1,6 @@
 #include "macrostests.h"
 
+#include "macros/macrofiles.h"
 #include "support/programfixture.h"
 
 #include <QDir>
@@ -69,6 +70,24 @@ void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
     QStringList expected = numbered();
     expected[0] = u"first"_s;
     expected[1] = QString();
+    QCOMPARE(f.program->macros().texts(), expected);
+
+    // The second pair writes every text as a plain line; loading reads
+    // fields, so the comma splits the first line and moves the rest on.
+    QStringList plain(MacroBank::kCount);
+    plain[0] = u"Hello, all"_s;
+    plain[1] = u"Zoë"_s;
+    f.program->macros().setTexts(plain);
+    f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
+    f.program->macroFiles().Command4_Click();
+    QCOMPARE(readAll(f.dir.filePath(u"plain.mac"_s)), "Hello, all\r\nZo\xEB\r\n" + QByteArray("\r\n").repeated(18));
+    f.program->macros().setTexts(numbered());
+    f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
+    f.program->macroFiles().Command5_Click();
+    expected = QStringList(MacroBank::kCount);
+    expected[0] = u"Hello"_s;
+    expected[1] = u"all"_s;
+    expected[2] = u"Zoë"_s;
     QCOMPARE(f.program->macros().texts(), expected);
     QVERIFY(f.prompts.messages.isEmpty());
 }

@@ -30,8 +30,14 @@ void SettingsTest::prizesAreReadWholeAndSavedWhenTheScrollBarMoves()
     QCOMPARE(saved(), damaged);
     prizes.VScroll1_Change(1);
     QCOMPARE(prizes.page(), 1);
+    QCOMPARE(prizes.caption(), u"Prize # 2"_s);
     prizes.setPrize(3, u"typed after the move"_s);
     QCOMPARE(saved(), loaded + "\"A hat, red\"\r\n" + empty.repeated(7));
     prizes.VScroll1_Change(0);
     QCOMPARE(saved(), loaded + "\"A hat, red\"\r\n\"typed after the move\"\r\n" + empty.repeated(6));
+
+    // "Restore Defults" names the prizes by their places.
+    prizes.restoreDefaults();
+    QCOMPARE(prizes.prize(0), u"Prize #1"_s);
+    QCOMPARE(prizes.prize(9), u"Prize #10"_s);
 }
