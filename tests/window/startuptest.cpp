@@ -109,6 +109,14 @@ void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()
     QCOMPARE(settings.item(13), u"1"_s);
     QCOMPARE(delayMarks(ui), (QList<bool>{true, false, false, false}));
     QCOMPARE(ui.VScroll2->value(), 0);
+
+    // Every keystroke in a box reaches the table, and every change of the
+    // table shows in its box.
+    ui.txtSettings_1->clear();
+    QTest::keyClicks(ui.txtSettings_1, u"Ann's"_s);
+    QCOMPARE(settings.item(1), u"Ann's"_s);
+    settings.setItem(17, u"Hello all"_s);
+    QCOMPARE(ui.txtSettings_17->text(), u"Hello all"_s);
 }
 
 void WindowTest::startUpStopsWithoutTheChatClient()
