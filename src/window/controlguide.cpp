@@ -153,6 +153,16 @@ constexpr const char16_t *kTabOrder[] = {
     u"Command14", u"Command15", u"Command16", u"Command18", u"Command2", u"Command17",
 };
 
+// Paging scroll bars are named after the frame whose caption says the page.
+void nameAfterFrame(QScrollBar *bar, const QGroupBox *frame)
+{
+    bar->setAccessibleName(frame->title());
+    // Connected after the panels that retitle the frame, so it runs after them.
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, [bar, frame] { bar->setAccessibleName(frame->title()); });
+}
+
+} // namespace
+
 QString captionOf(const QWidget *widget)
 {
     if (const auto *box = qobject_cast<const QGroupBox *>(widget))
@@ -165,16 +175,6 @@ QString captionOf(const QWidget *widget)
         return menu->title();
     return {};
 }
-
-// Paging scroll bars are named after the frame whose caption says the page.
-void nameAfterFrame(QScrollBar *bar, const QGroupBox *frame)
-{
-    bar->setAccessibleName(frame->title());
-    // Connected after the panels that retitle the frame, so it runs after them.
-    QObject::connect(bar, &QScrollBar::valueChanged, bar, [bar, frame] { bar->setAccessibleName(frame->title()); });
-}
-
-} // namespace
 
 QString spokenCaption(const QString &caption)
 {

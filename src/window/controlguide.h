@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace Ui {
 class Draw;
 }
@@ -12,6 +14,10 @@ class Draw;
 // the nearest caption (their frame's or label's). The macro buttons keep
 // their own tooltips: the macro texts.
 void guideControls(Ui::Draw &ui);
+
+// The text a control shows as its caption: a frame's title, a button's or
+// label's text, a menu's title; empty for the others.
+QString captionOf(const QWidget *widget);
 
 // A caption as a screen reader should say it: without its access-key marker.
 QString spokenCaption(const QString &caption);

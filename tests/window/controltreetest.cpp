@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "support/programfixture.h"
 #include "window/appearance.h"
+#include "window/controlguide.h"
 #include "window/helpmenu.h"
 
 #include <QAccessible>
@@ -144,19 +145,6 @@ const Control kControls[] = {
     {"Command2", "client", "Restore Defults", 5160, 4400, 1335, 255},
     {"Command17", "client", "Ok", 6600, 4400, 1215, 255},
 };
-
-QString captionOf(const QWidget *widget)
-{
-    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
-        return box->title();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (const auto *menu = qobject_cast<const QMenu *>(widget))
-        return menu->title();
-    return {};
-}
 
 // The controls of a window: named widgets, without Qt's own inner parts,
 // bare containers, drawn lines and other windows.
