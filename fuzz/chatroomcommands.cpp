@@ -4,6 +4,7 @@
 // must stay a sound chat window text whatever the commands were.
 #include "bots.h"
 #include "commandinterpreter.h"
+#include "fuzzcheck.h"
 #include "linesplitter.h"
 #include "roomservice.h"
 #include "roomtranscript.h"
@@ -18,12 +19,6 @@ namespace {
 
 // Small, so that dropping the oldest lines happens often.
 constexpr qsizetype kWindowBytes = 2048;
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 struct Room
 {

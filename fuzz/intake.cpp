@@ -9,6 +9,7 @@
 #include "chat/transcripttext.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
+#include "fuzzcheck.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace TranscriptText;
 
@@ -29,12 +29,6 @@ public:
     QTime timeOfDay() override { return {}; }
     void waitUntil(qint64, const std::function<bool()> &) override {}
 };
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // The line operations against a plain split of the text.
 void checkLines(const QString &text)

@@ -1,25 +1,17 @@
 // The readers of Settings.txt, Prizes.txt and macro files on arbitrary bytes:
 // whatever they read must write and read back unchanged, and the settings
 // reader must hand out single-line values only.
-#include "core/filestore.h"
 #include "core/quotedlines.h"
+#include "fuzzcheck.h"
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
+#include "scratchstore.h"
 #include "settings/valuefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdlib>
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QStringList readAll(const QByteArray &bytes)
 {
@@ -30,20 +22,12 @@ QStringList readAll(const QByteArray &bytes)
     return values;
 }
 
-QTemporaryDir *g_dir = nullptr;
-FileStore *g_store = nullptr;
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication app(*argc, *argv);
-    static QTemporaryDir dir;
-    static FileStore store(dir.path(), dir.filePath(QStringLiteral("user")));
-    if (!dir.isValid() || store.usesFallback())
-        std::abort();
-    g_dir = &dir;
-    g_store = &store;
+    scratchStore();
     return 0;
 }
 
@@ -59,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(MacroFiles::parse(MacroFiles::format(macros)) == macros);
 
     // Settings.txt as the program reads it at start-up.
-    QFile file(g_dir->filePath(QStringLiteral("Settings.txt")));
+    QFile file(scratchDir().filePath(QStringLiteral("Settings.txt")));
     check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
-    const QStringList settings = ValueFile::read(*g_store, QStringLiteral("Settings.txt"), 20);
+    const QStringList settings = ValueFile::read(scratchStore(), QStringLiteral("Settings.txt"), 20);
     check(settings.size() == std::min<qsizetype>(values.size(), 20));
     for (qsizetype i = 0; i < settings.size(); ++i) {
         const QString &value = settings[i];

@@ -1,37 +1,19 @@
 // Reading an arbitrary Recover.bak, as the "Recover" buttons do: whatever
 // comes back must save and read back unchanged.
-#include "core/filestore.h"
 #include "core/playerlists.h"
 #include "core/recovery.h"
+#include "fuzzcheck.h"
+#include "scratchstore.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdlib>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-QTemporaryDir *g_dir = nullptr;
-FileStore *g_store = nullptr;
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication app(*argc, *argv);
-    static QTemporaryDir dir;
-    static FileStore store(dir.path(), dir.filePath(QStringLiteral("user")));
-    if (!dir.isValid() || store.usesFallback())
-        std::abort();
-    g_dir = &dir;
-    g_store = &store;
+    scratchStore();
     return 0;
 }
 
@@ -51,12 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(lists.all()[i]->names() == again.all()[i]->names());
 
     // The same bytes through the file, into lists that held something before.
-    QFile file(g_dir->filePath(QString::fromUtf16(Recovery::kFileName)));
+    QFile file(scratchDir().filePath(QString::fromUtf16(Recovery::kFileName)));
     check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
     PlayerLists restored;
     restored.List3.add(QStringLiteral("Old"));
-    Recovery recovery(restored, *g_store);
+    Recovery recovery(restored, scratchStore());
     check(recovery.ReadRecovery());
     for (std::size_t i = 0; i < lists.all().size(); ++i)
         check(restored.all()[i]->names() == lists.all()[i]->names());

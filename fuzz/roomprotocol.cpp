@@ -3,22 +3,15 @@
 // message to encode); the stream must decode the same in any slicing, and
 // every frame that decodes must encode back to its own bytes.
 #include "framedecoder.h"
+#include "fuzzcheck.h"
 #include "roomprotocol.h"
 
 #include <QList>
 #include <QtEndian>
 
-#include <cstdlib>
-
 namespace {
 
 using RoomProtocol::Message;
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 struct Decoded
 {
