@@ -89,12 +89,10 @@ QPixmap popped(QMenu *menu, QPoint at)
     return pixmap;
 }
 
-// A pop-up menu over a list and, beside it, one of its submenus.
-QImage listMenu(Draw &window, QListView *list, QMenu *menu, QMenu *submenu)
+// A menu popped up at `at` in the window and, beside it, one of its
+// submenus: their pictures, placed over the window's.
+QList<Pictures::Overlay> poppedAt(Draw &window, QMenu *menu, QMenu *submenu, QPoint at)
 {
-    const QPixmap base = Shooter::grab(window);
-    const QRect listRect(list->mapTo(&window, QPoint(0, 0)), list->size());
-    const QPoint at = listRect.topLeft() + QPoint(24, 14);
     menu->popup(window.mapToGlobal(at));
     QList<Pictures::Overlay> overlays{{Shooter::grab(*menu), at}};
     if (submenu) {
@@ -103,6 +101,16 @@ QImage listMenu(Draw &window, QListView *list, QMenu *menu, QMenu *submenu)
         overlays << Pictures::Overlay{popped(submenu, window.mapToGlobal(subAt)), subAt};
     }
     menu->hide();
+    return overlays;
+}
+
+// A pop-up menu over a list and, beside it, one of its submenus.
+QImage listMenu(Draw &window, QListView *list, QMenu *menu, QMenu *submenu)
+{
+    const QPixmap base = Shooter::grab(window);
+    const QRect listRect(list->mapTo(&window, QPoint(0, 0)), list->size());
+    const QPoint at = listRect.topLeft() + QPoint(24, 14);
+    const QList<Pictures::Overlay> overlays = poppedAt(window, menu, submenu, at);
     return Pictures::withMenus(base, overlays, listRect);
 }
 
@@ -113,14 +121,7 @@ QImage barMenu(Draw &window, QMenu *menu, QMenu *submenu)
     QMenuBar *bar = window.menuBar();
     const QRect title = bar->actionGeometry(menu->menuAction());
     const QPoint at = bar->mapTo(&window, title.bottomLeft() + QPoint(0, 1));
-    menu->popup(window.mapToGlobal(at));
-    QList<Pictures::Overlay> overlays{{Shooter::grab(*menu), at}};
-    if (submenu) {
-        const QRect item = menu->actionGeometry(submenu->menuAction());
-        const QPoint subAt = at + QPoint(menu->width() - 4, item.top());
-        overlays << Pictures::Overlay{popped(submenu, window.mapToGlobal(subAt)), subAt};
-    }
-    menu->hide();
+    const QList<Pictures::Overlay> overlays = poppedAt(window, menu, submenu, at);
     return Pictures::withMenus(base, overlays, QRect(QPoint(0, 0), QSize(window.width(), bar->height())));
 }
 
