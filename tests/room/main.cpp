@@ -1,6 +1,5 @@
 #include "chatroomtest.h"
 #include "roomlinktest.h"
-#include "roomprotocoltest.h"
 
 #include <QApplication>
 #include <QTest>
@@ -10,9 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    RoomProtocolTest protocol;
     ChatroomTest chatroom;
     RoomLinkTest link;
-    return QTest::qExec(&protocol, argc, argv) + QTest::qExec(&chatroom, argc, argv)
-           + QTest::qExec(&link, argc, argv);
+    return QTest::qExec(&chatroom, argc, argv) + QTest::qExec(&link, argc, argv);
 }
