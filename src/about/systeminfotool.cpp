@@ -10,9 +10,9 @@
 #include <qt_windows.h>
 #endif
 
+#ifdef Q_OS_WIN
 namespace {
 
-#ifdef Q_OS_WIN
 // A string value under HKEY_LOCAL_MACHINE. The key is opened for reading
 // only: asking for more fails for a host without administrator rights.
 bool GetKeyValue(HKEY root, const wchar_t *keyName, const wchar_t *valueName, QString &value)
@@ -49,22 +49,10 @@ QString registeredTool()
     }
     return {};
 }
+} // namespace
 #endif
 
-bool startDetached(const QString &program)
-{
-    return QProcess::startDetached(program, {});
-}
-
-} // namespace
-
-SystemInfoTool::SystemInfoTool()
-    : m_candidates(defaultCandidates())
-    , m_starter(startDetached)
-{
-}
-
-QStringList SystemInfoTool::defaultCandidates()
+QStringList SystemInfoTool::candidates()
 {
 #ifdef Q_OS_WIN
     return {}; // the registry names the tool
@@ -82,7 +70,7 @@ QString SystemInfoTool::find() const
             return registered;
     }
 #endif
-    for (const QString &name : m_candidates) {
+    for (const QString &name : candidates()) {
         const QString program = QStandardPaths::findExecutable(name, m_searchPath);
         if (!program.isEmpty())
             return program;
@@ -93,5 +81,5 @@ QString SystemInfoTool::find() const
 bool SystemInfoTool::start() const
 {
     const QString program = find();
-    return !program.isEmpty() && m_starter && m_starter(program);
+    return !program.isEmpty() && QProcess::startDetached(program, {});
 }

@@ -21,7 +21,6 @@ public:
     PlayerList(const QString &name, Order order, QObject *parent = nullptr);
 
     QString name() const { return objectName(); }
-    bool isSorted() const { return m_order == Order::Sorted; }
     int count() const { return static_cast<int>(m_names.size()); }
     bool isEmpty() const { return m_names.isEmpty(); }
     QString at(int index) const { return m_names.at(index); }
