@@ -129,6 +129,9 @@ void Program::readSettings()
             m_settings.setItem(item, QStringLiteral("Yes"));
         }
     }
+    // With no file, or one that changes nothing, no change has yet made the
+    // rounds announced follow the rounds set.
+    m_settings.setItem(HostSettings::TotalRounds, m_settings.item(HostSettings::Rounds));
 }
 
 void Program::Draw_Unload()

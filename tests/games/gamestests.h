@@ -34,6 +34,9 @@ private slots:
     void eachButtonSpeaksOnTime();
     void drawsWinners_data();
     void drawsWinners();
+    void aStartWithoutATranscriptKeepsTheHost_data();
+    void aStartWithoutATranscriptKeepsTheHost();
+    void theFirstRunAnnouncesTheRoundsSet();
     void everyNameHasTheSameChance();
     void saysThePrizes_data();
     void saysThePrizes();

@@ -2,8 +2,10 @@
 
 #include "core/recovery.h"
 #include "games/winnerpicker.h"
+#include "macros/macrobank.h"
 #include "support/programfixture.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -145,4 +147,43 @@ void GameTest::saysThePrizes()
     }
     QCOMPARE(f.said(), expected);
     QCOMPARE(settings.Text6(), u"1"_s);
+}
+
+// A macro that stops at two blank lines leaves the rest of its text with the
+// tokenizer. A Start whose transcript never comes must not take a host from
+// that rest: before any host is known, the invitation names nobody.
+void GameTest::aStartWithoutATranscriptKeepsTheHost_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::newRow("raffle") << u"cmdStart"_s;
+    QTest::newRow("Lister") << u"Command8"_s;
+}
+
+void GameTest::aStartWithoutATranscriptKeepsTheHost()
+{
+    QFETCH(QString, start);
+
+    ProgramFixture f;
+    f.program->macros().setText(0, u"Hello\r\n\r\n\r\nBob: Corvane's Hoster"_s);
+    f.ui().cmdCommunicate_0->click();
+    ScriptedWadapi::setDelivery(ScriptedWadapi::Delivery::Never);
+    f.clear();
+
+    f.program->window().findChild<QPushButton *>(start)->click();
+
+    QCOMPARE(f.said().last(), u"Please send me  a $ to get on the list"_s);
+    QCOMPARE(f.program->intake().txtHost(), QString());
+    QCOMPARE(f.program->lists().List2.names(), QStringList{QString()});
+    QVERIFY(f.program->input().isEnabled());
+}
+
+// On the very first run no file has changed an item yet; the rounds
+// announced still follow the rounds set.
+void GameTest::theFirstRunAnnouncesTheRoundsSet()
+{
+    ProgramFixture f;
+    QVERIFY(!QFile::exists(f.dir.filePath(u"Settings.txt"_s)));
+    f.clear();
+    f.ui().Command13->click();
+    QCOMPARE(f.said(), QStringList{u"Round 1 of 10"_s});
 }
