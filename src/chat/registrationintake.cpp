@@ -46,6 +46,10 @@ void RegistrationIntake::ScanRegistrations()
 
 void RegistrationIntake::FindHost(const QString &text)
 {
+    // An empty text would make the shared tokenizer go on with the rest of an
+    // earlier walk, a macro's for instance, and find a host in it.
+    if (text.isEmpty())
+        return;
     static const QString marker = QStringLiteral(": ") + QString::fromUtf16(kHostMarker);
     // The host known before this look-up; while it is, only its own lines count.
     const QString knownHost = m_host;

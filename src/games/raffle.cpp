@@ -37,8 +37,9 @@ void Raffle::cmdStart_Click()
     link.SayText(m_parts.settings.item(HostSettings::WelcomeLine));
     pace();
     link.SayText(QStringLiteral("*** Starting a New Game ***"));
-    link.fetchTranscript(RegistrationIntake::kTranscriptWaitMs);
-    m_parts.intake.FindHost(link.Transcript());
+    // Without a transcript the host stays as it was.
+    if (link.fetchTranscript(RegistrationIntake::kTranscriptWaitMs))
+        m_parts.intake.FindHost(link.Transcript());
     pace();
 
     switch (m_parts.state.opening) {
