@@ -9,8 +9,17 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +38,74 @@ QList<QStringList> contents(const PlayerLists &lists)
         all << list->names();
     return all;
 }
+
+// Holds the process's file size limit for its lifetime; a write past it
+// fails instead of ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+        : m_oldSignal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit limited{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldSignal)(int);
+};
+
+// Takes the right to create files in a folder away for its lifetime: its
+// permission bits, and for root, who ignores those, the immutable flag.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path)
+        : m_path(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        if (!isWritable())
+            return;
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (m_fd >= 0 && ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            ioctl(m_fd, FS_IOC_SETFLAGS, &flags);
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        int flags = 0;
+        if (m_fd >= 0 && ioctl(m_fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ioctl(m_fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (m_fd >= 0)
+            ::close(m_fd);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+    bool isWritable() const
+    {
+        QTemporaryFile probe(QDir(m_path).filePath(u"probe-XXXXXX"_s));
+        return probe.open();
+    }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+};
 
 } // namespace
 
@@ -58,6 +135,16 @@ void StorageTest::writesWholeFilesOrFallsBack()
     QVERIFY(store.write(u"Prizes.txt"_s, "back"));
     QVERIFY(store.notice().isEmpty());
 
+    // A write that fails part-way, here at the file size limit, leaves the
+    // old file whole and nothing half-written beside it.
+    {
+        const FileSizeLimit limit(4096);
+        QVERIFY(!store.write(u"Prizes.txt"_s, QByteArray(64 * 1024, 'x')));
+    }
+    QCOMPARE(store.read(u"Prizes.txt"_s).value(), QByteArray("back"));
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList{u"Prizes.txt"_s});
+    QVERIFY(store.notice().contains(u"Prizes.txt"_s));
+
     // A huge file is damage, not data: only its start is read.
     QFile huge(QDir(program).filePath(u"Settings.txt"_s));
     QVERIFY(huge.open(QIODevice::WriteOnly));
@@ -73,6 +160,30 @@ void StorageTest::writesWholeFilesOrFallsBack()
     QVERIFY(fallingBack.write(u"Settings.txt"_s, "\"$\"\r\n"));
     QVERIFY(QFile::exists(fallback + u"/Settings.txt"_s));
     QCOMPARE(fallingBack.read(u"Settings.txt"_s).value(), QByteArray("\"$\"\r\n"));
+}
+
+// The program's folder holds an earlier run's files but can no longer be
+// written (an installed copy, a read-only share): they are still read until
+// the first save puts a newer copy into the fallback folder.
+void StorageTest::aFolderThatCannotBeWrittenIsStillRead()
+{
+    QTemporaryDir scratch;
+    const QString program = scratch.filePath(u"program"_s);
+    QDir().mkpath(program);
+    const QStringList files{u"Settings.txt"_s, u"Prizes.txt"_s, u"Recover.bak"_s};
+    for (const QString &name : files)
+        QVERIFY(FileStore(program, program).write(name, name.toLatin1()));
+    const ReadOnlyFolder readOnly(program);
+    if (readOnly.isWritable())
+        QSKIP("this machine lets the test write into any folder");
+
+    FileStore store(program, scratch.filePath(u"user"_s));
+    QVERIFY(store.usesFallback());
+    for (const QString &name : files)
+        QCOMPARE(store.read(name).value_or("<missing>"), name.toLatin1());
+    QVERIFY(store.write(u"Prizes.txt"_s, "newer"));
+    QCOMPARE(store.read(u"Prizes.txt"_s).value_or("<missing>"), QByteArray("newer"));
+    QCOMPARE(store.read(u"Settings.txt"_s).value_or("<missing>"), QByteArray("Settings.txt"));
 }
 
 void StorageTest::writesTheExactFormatAndReadsItBack()
@@ -209,6 +320,8 @@ void StorageTest::selectionStaysOnItsEntry()
     list.add(u"Dee"_s);
     list.setSelected(1);
     list.add(u"Al"_s); // lands before the selected entry
+    QCOMPARE(list.selectedName(), u"Dee"_s);
+    list.add(u"Cy"_s); // lands in the selected entry's row
     QCOMPARE(list.selectedName(), u"Dee"_s);
     list.removeAt(0);
     QCOMPARE(list.selectedName(), u"Dee"_s);

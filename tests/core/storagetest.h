@@ -9,6 +9,7 @@ class StorageTest : public QObject
 
 private slots:
     void writesWholeFilesOrFallsBack();
+    void aFolderThatCannotBeWrittenIsStillRead();
     void writesTheExactFormatAndReadsItBack();
     void readsOddFiles_data();
     void readsOddFiles();
