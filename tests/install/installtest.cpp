@@ -24,7 +24,7 @@ const QString kLibrary = QStringLiteral(INSTALL_PRIVATE_LIBDIR) + u"/libwadapi.s
 // Every installed file, relative to the prefix, and whether it is a program.
 const QList<std::pair<QString, bool>> kParts = {
     {kBin + u"raffler"_s, true},
-    {kBin + u"chatroom"_s, true},
+    {kBin + u"raffler-chatroom"_s, true},
     {kLibrary, false},
     {kApps + u"corvanes-raffler.desktop"_s, false},
     {kApps + u"corvanes-raffler-chatroom.desktop"_s, false},
@@ -128,7 +128,7 @@ void InstallTest::installedProgramHostsAgainstInstalledRoom()
     const QString socket = u"raffler-install-test-"_s + QString::number(QCoreApplication::applicationPid());
     QProcess room;
     room.setProcessEnvironment(environment);
-    room.start(installed(kBin + u"chatroom"_s), {u"--headless"_s, u"--socket"_s, socket, u"--log"_s, logPath});
+    room.start(installed(kBin + u"raffler-chatroom"_s), {u"--headless"_s, u"--socket"_s, socket, u"--log"_s, logPath});
     QByteArray said;
     QTRY_VERIFY_WITH_TIMEOUT((said += room.readAllStandardOutput()).contains("ready\n"), 20000);
 
