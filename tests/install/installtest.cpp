@@ -152,6 +152,66 @@ void InstallTest::installedProgramHostsAgainstInstalledRoom()
     QVERIFY(room.waitForFinished(20000));
 }
 
+void InstallTest::commandLines_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("said"); // on standard output when all went well, else on standard error
+
+    const QString room = u"raffler-chatroom"_s;
+    const QString version = u" (Corvane's Raffler) %1\n"_s.arg(QStringLiteral(PACKAGE_VERSION));
+    QTest::newRow("raffler help") << u"raffler"_s << QStringList{u"--help"_s} << 0
+                                  << QStringList{u"--help"_s, u"--version"_s};
+    QTest::newRow("raffler version") << u"raffler"_s << QStringList{u"-v"_s} << 0
+                                     << QStringList{u"raffler"_s + version};
+    QTest::newRow("Qt's own options pass") << u"raffler"_s << QStringList{u"-platform"_s, u"xcb"_s, u"--version"_s}
+                                           << 0 << QStringList{u"raffler"_s + version};
+    QTest::newRow("raffler unknown") << u"raffler"_s << QStringList{u"--bogus"_s} << 2
+                                     << QStringList{u"raffler: Unknown option 'bogus'"_s, u"--help"_s};
+    QTest::newRow("raffler no value") << u"raffler"_s << QStringList{u"-style"_s} << 2
+                                      << QStringList{u"Missing value after '-style'"_s};
+    QTest::newRow("raffler argument") << u"raffler"_s << QStringList{u"Settings.txt"_s} << 2
+                                      << QStringList{u"'Settings.txt'"_s};
+    QTest::newRow("room help") << room << QStringList{u"-h"_s} << 0
+                               << QStringList{u"--socket <NAME>"_s, u"--host <NAME>"_s, u"--log <FILE>"_s,
+                                              u"--transcript <FILE>"_s, u"--bots <N>"_s, u"--headless"_s,
+                                              u"--version"_s, u"status CODE [COUNT]"_s};
+    QTest::newRow("room version") << room << QStringList{u"--version"_s} << 0 << QStringList{room + version};
+    QTest::newRow("room unknown") << room << QStringList{u"--help-all"_s} << 2
+                                  << QStringList{u"Unknown option 'help-all'"_s};
+    QTest::newRow("room no value") << room << QStringList{u"--headless"_s, u"--bots"_s} << 2
+                                   << QStringList{u"Missing value after '--bots'"_s};
+    QTest::newRow("room bad value") << room << QStringList{u"--headless"_s, u"--bots"_s, u"101"_s} << 2
+                                    << QStringList{u"--bots: expected a whole number from 0 to 100"_s};
+}
+
+void InstallTest::commandLines()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, said);
+
+    // No display and no chat room: a program that opened a window would end
+    // on a signal, and raffler reaches the room only after its window exists.
+    QProcessEnvironment environment = hostEnvironment(m_scratch.filePath(u"home"_s));
+    for (const QString &name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        environment.remove(name);
+    environment.insert(u"WADAPI_ROOM"_s, u"raffler-install-test-nobody"_s);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(installed(kBin + program), arguments);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE((status == 0 ? error : out), QString());
+    for (const QString &text : said)
+        QVERIFY2((status == 0 ? out : error).contains(text), qPrintable(out + error));
+}
+
 void InstallTest::packageHoldsTheInstall()
 {
     QTemporaryDir out;

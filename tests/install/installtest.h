@@ -16,6 +16,8 @@ private slots:
     void menuEntriesStartInstalledPrograms();
     void installedProgramFindsItsOwnRoomLibrary();
     void installedProgramHostsAgainstInstalledRoom();
+    void commandLines_data();
+    void commandLines();
     void packageHoldsTheInstall();
 
 private:

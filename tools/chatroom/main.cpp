@@ -40,9 +40,10 @@ int main(int argc, char *argv[])
         complain(error);
         return 2;
     }
-    if (options.help) {
-        const QCoreApplication app(argc, argv);
-        std::fputs(RoomOptions::usage().toLocal8Bit().constData(), stdout);
+    if (options.help || options.version) {
+        const QCoreApplication app(argc, argv); // names the program in the help
+        const QString answer = options.help ? RoomOptions::usage() : RoomOptions::versionText();
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
