@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <optional>
@@ -20,6 +21,8 @@ const QString kBin = QStringLiteral(INSTALL_BINDIR) + u'/';
 const QString kApps = QStringLiteral(INSTALL_DATADIR) + u"/applications/"_s;
 const QString kIcons = QStringLiteral(INSTALL_DATADIR) + u"/icons/hicolor/scalable/apps/"_s;
 const QString kLibrary = QStringLiteral(INSTALL_PRIVATE_LIBDIR) + u"/libwadapi.so"_s;
+const QString kDocs = QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/"_s;
+const QString kMetainfo = QStringLiteral(INSTALL_DATADIR) + u"/metainfo/corvanes-raffler.metainfo.xml"_s;
 
 // Every installed file, relative to the prefix, and whether it is a program.
 const QList<std::pair<QString, bool>> kParts = {
@@ -29,8 +32,13 @@ const QList<std::pair<QString, bool>> kParts = {
     {kApps + u"corvanes-raffler.desktop"_s, false},
     {kApps + u"corvanes-raffler-chatroom.desktop"_s, false},
     {kIcons + u"corvanes-raffler.svg"_s, false},
-    {QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/guide.md"_s, false},
-    {QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/images/first-game.png"_s, false},
+    {QStringLiteral(INSTALL_MANDIR) + u"/man1/raffler.1.gz"_s, false},
+    {QStringLiteral(INSTALL_MANDIR) + u"/man1/raffler-chatroom.1.gz"_s, false},
+    {kMetainfo, false},
+    {kDocs + u"copyright"_s, false},
+    {kDocs + u"changelog.gz"_s, false},
+    {kDocs + u"guide.md"_s, false},
+    {kDocs + u"images/first-game.png"_s, false},
 };
 
 // Runs a tool to its end; its standard output, or nothing when it failed.
@@ -98,6 +106,17 @@ void InstallTest::menuEntriesStartInstalledPrograms()
         QVERIFY2(!command.contains(u'/') && QFileInfo(installed(kBin + command)).isExecutable(), qPrintable(command));
         QVERIFY(QFileInfo::exists(installed(kIcons + keys.value(u"Icon"_s) + u".svg"_s)));
     }
+}
+
+void InstallTest::metainfoIsValid()
+{
+    const QString validator = QStandardPaths::findExecutable(u"appstreamcli"_s);
+    if (validator.isEmpty())
+        QSKIP("appstreamcli is not installed (Debian package appstream)");
+    // The id is the menu entry's, which has no reverse domain name: that
+    // wants a domain of the project's own.
+    QVERIFY(run(validator, {u"validate"_s, u"--no-net"_s, u"--override=cid-desktopapp-is-not-rdns=info"_s,
+                            installed(kMetainfo)}));
 }
 
 void InstallTest::installedProgramFindsItsOwnRoomLibrary()
@@ -235,6 +254,10 @@ void InstallTest::packageHoldsTheInstall()
         QVERIFY2(modes.contains(u"./usr/"_s + path), qPrintable(path));
         QCOMPARE(modes.value(u"./usr/"_s + path).startsWith(u"-rwx"_s), program);
     }
+    // The private room library needs no ldconfig, and nothing else needs a
+    // maintainer script either.
+    QVERIFY(run(u"dpkg-deb"_s, {u"--control"_s, deb, out.filePath(u"control"_s)}));
+    QCOMPARE(QDir(out.filePath(u"control"_s)).entryList(QDir::Files), QStringList({u"control"_s, u"md5sums"_s}));
     QCOMPARE(dpkg({u"--field"_s, deb, u"Package"_s, u"Version"_s}),
              u"Package: %1\nVersion: %2"_s.arg(QStringLiteral(PACKAGE_NAME), QStringLiteral(PACKAGE_VERSION)));
     QStringList depends = dpkg({u"--field"_s, deb, u"Depends"_s}).split(u", "_s);

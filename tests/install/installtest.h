@@ -14,6 +14,7 @@ private slots:
     void initTestCase();
     void installsEveryPartInItsPlace();
     void menuEntriesStartInstalledPrograms();
+    void metainfoIsValid();
     void installedProgramFindsItsOwnRoomLibrary();
     void installedProgramHostsAgainstInstalledRoom();
     void commandLines_data();
