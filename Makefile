@@ -8,8 +8,9 @@ JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
-# Building the Debian package (its test runs in make test): dpkg-shlibdeps, file.
-PACKAGE_PACKAGES := dpkg-dev file
+# Building the Debian package (its test runs in make test): dpkg-shlibdeps,
+# file, and appstreamcli for the AppStream metadata.
+PACKAGE_PACKAGES := dpkg-dev file appstream
 
 
 FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
@@ -83,7 +84,7 @@ fuzz: deps-fuzz
 .PHONY: package
 package: deps
 	cmake --preset release -B build/package -DRAFFLER_TESTS=OFF -DRAFFLER_BENCHMARKS=OFF
-	cmake --build build/package -j $(JOBS) --target raffler chatroom
+	cmake --build build/package -j $(JOBS) --target raffler chatroom packaging_docs
 	cd build/package && cpack -G DEB
 
 clean:

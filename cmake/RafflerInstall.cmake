@@ -1,13 +1,19 @@
 # Installing and packaging: the program, the stand-in chat room, the room
-# library, an icon, menu entries and the guide. `cpack` (make package) turns
-# the same install into a Debian package.
+# library, an icon, menu entries, manual pages, AppStream metadata and the
+# guide. `cpack` (make package) turns the same install into a Debian package.
 
 include(GNUInstallDirs)
 
 # The room library is the program's own, not one for others to link against,
 # so it gets a folder of its own; the program finds it relative to itself,
-# wherever the tree is installed.
-set(RAFFLER_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/corvanes-raffler")
+# wherever the tree is installed. On Debian that folder is below the
+# multiarch one, lib/x86_64-linux-gnu, where CPack, unlike for a folder right
+# below lib, adds no ldconfig calls that a private library does not need.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    set(RAFFLER_PRIVATE_LIBDIR "lib/${CMAKE_LIBRARY_ARCHITECTURE}/corvanes-raffler")
+else()
+    set(RAFFLER_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/corvanes-raffler")
+endif()
 file(RELATIVE_PATH _raffler_bin_to_lib "/${CMAKE_INSTALL_BINDIR}" "/${RAFFLER_PRIVATE_LIBDIR}")
 set_target_properties(raffler PROPERTIES INSTALL_RPATH "$ORIGIN/${_raffler_bin_to_lib}")
 
@@ -19,9 +25,45 @@ install(FILES
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-# The guide, where Debian keeps a package's documents.
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.metainfo.xml"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+# The changelog and the metainfo name the newest release, which must be this one.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" _raffler_newest LIMIT_COUNT 1)
+file(READ "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.metainfo.xml" _raffler_metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" _raffler_release "${_raffler_metainfo}")
+set(_raffler_release "${CMAKE_MATCH_1}")
+if(NOT _raffler_newest MATCHES "^corvanes-raffler \\(${PROJECT_VERSION}\\) "
+   OR NOT _raffler_release STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "packaging/changelog and packaging/corvanes-raffler.metainfo.xml "
+                        "need an entry for the release ${PROJECT_VERSION} at the top")
+endif()
+
+# Manual pages and the changelog compressed as Debian wants them: gzip -9,
+# without a name or a time stamp, so that the same text makes the same file.
 set(RAFFLER_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/corvanes-raffler")
-install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" DESTINATION "${RAFFLER_DOCDIR}")
+set(_raffler_gzipped)
+foreach(_page raffler raffler-chatroom)
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/man/${_page}.1.in" "${PROJECT_BINARY_DIR}/man/${_page}.1" @ONLY)
+    list(APPEND _raffler_gzipped "${PROJECT_BINARY_DIR}/man/${_page}.1")
+    install(FILES "${PROJECT_BINARY_DIR}/man/${_page}.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endforeach()
+configure_file("${PROJECT_SOURCE_DIR}/packaging/changelog" "${PROJECT_BINARY_DIR}/doc/changelog" COPYONLY)
+list(APPEND _raffler_gzipped "${PROJECT_BINARY_DIR}/doc/changelog")
+install(FILES "${PROJECT_BINARY_DIR}/doc/changelog.gz" DESTINATION "${RAFFLER_DOCDIR}")
+set(_raffler_gzip_outputs)
+foreach(_file IN LISTS _raffler_gzipped)
+    add_custom_command(OUTPUT "${_file}.gz"
+        COMMAND gzip -9nkf "${_file}"
+        DEPENDS "${_file}"
+        VERBATIM)
+    list(APPEND _raffler_gzip_outputs "${_file}.gz")
+endforeach()
+add_custom_target(packaging_docs ALL DEPENDS ${_raffler_gzip_outputs})
+
+# The guide and the copyright, where Debian keeps a package's documents.
+install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/packaging/copyright"
+    DESTINATION "${RAFFLER_DOCDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/images" DESTINATION "${RAFFLER_DOCDIR}")
 
 # The Debian package.
@@ -30,12 +72,17 @@ set(CPACK_PACKAGE_NAME corvanes-raffler)
 set(CPACK_PACKAGE_VENDOR "Corvane")
 set(CPACK_PACKAGE_CONTACT "Corvane's Raffler maintainers <maintainers@users.noreply.c-seed-e1c85b25.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Drives the chat client of an avatar chat world to host games: a raffle, a first-come queue called the Lister and a colours caller, with twenty macro texts. Comes with a stand-in chat room with simulated players for hosting a game on one machine.")
+# Debian shows the description as it stands: lines of at most 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Drives the chat client of an avatar chat world to host games: a raffle, a"
+    "first-come queue called the Lister and a colours caller, with twenty macro"
+    "texts. Comes with a stand-in chat room with simulated players for hosting a"
+    "game on one machine.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# It hosts games in a chat world rather than being one: no /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
 # The Qt libraries come from the binaries' own needs; the font the window's
 # captions were measured with is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

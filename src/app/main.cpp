@@ -1,12 +1,27 @@
+#include "app/commandline.h"
 #include "app/terminationsignals.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
 #include "window/program.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const CommandLine commandLine(arguments); commandLine.request() != CommandLine::Request::Run) {
+        const QCoreApplication core(argc, argv); // names the program in the help
+        std::FILE *const stream = commandLine.request() == CommandLine::Request::Mistake ? stderr : stdout;
+        std::fputs(commandLine.answer().toLocal8Bit().constData(), stream);
+        return commandLine.exitStatus();
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane's Raffler"));
     QApplication::setOrganizationName(QStringLiteral("Corvane"));

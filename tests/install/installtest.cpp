@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <optional>
@@ -20,17 +21,24 @@ const QString kBin = QStringLiteral(INSTALL_BINDIR) + u'/';
 const QString kApps = QStringLiteral(INSTALL_DATADIR) + u"/applications/"_s;
 const QString kIcons = QStringLiteral(INSTALL_DATADIR) + u"/icons/hicolor/scalable/apps/"_s;
 const QString kLibrary = QStringLiteral(INSTALL_PRIVATE_LIBDIR) + u"/libwadapi.so"_s;
+const QString kDocs = QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/"_s;
+const QString kMetainfo = QStringLiteral(INSTALL_DATADIR) + u"/metainfo/corvanes-raffler.metainfo.xml"_s;
 
 // Every installed file, relative to the prefix, and whether it is a program.
 const QList<std::pair<QString, bool>> kParts = {
     {kBin + u"raffler"_s, true},
-    {kBin + u"chatroom"_s, true},
+    {kBin + u"raffler-chatroom"_s, true},
     {kLibrary, false},
     {kApps + u"corvanes-raffler.desktop"_s, false},
     {kApps + u"corvanes-raffler-chatroom.desktop"_s, false},
     {kIcons + u"corvanes-raffler.svg"_s, false},
-    {QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/guide.md"_s, false},
-    {QStringLiteral(INSTALL_DATADIR) + u"/doc/corvanes-raffler/images/first-game.png"_s, false},
+    {QStringLiteral(INSTALL_MANDIR) + u"/man1/raffler.1.gz"_s, false},
+    {QStringLiteral(INSTALL_MANDIR) + u"/man1/raffler-chatroom.1.gz"_s, false},
+    {kMetainfo, false},
+    {kDocs + u"copyright"_s, false},
+    {kDocs + u"changelog.gz"_s, false},
+    {kDocs + u"guide.md"_s, false},
+    {kDocs + u"images/first-game.png"_s, false},
 };
 
 // Runs a tool to its end; its standard output, or nothing when it failed.
@@ -100,6 +108,17 @@ void InstallTest::menuEntriesStartInstalledPrograms()
     }
 }
 
+void InstallTest::metainfoIsValid()
+{
+    const QString validator = QStandardPaths::findExecutable(u"appstreamcli"_s);
+    if (validator.isEmpty())
+        QSKIP("appstreamcli is not installed (Debian package appstream)");
+    // The id is the menu entry's, which has no reverse domain name: that
+    // wants a domain of the project's own.
+    QVERIFY(run(validator, {u"validate"_s, u"--no-net"_s, u"--override=cid-desktopapp-is-not-rdns=info"_s,
+                            installed(kMetainfo)}));
+}
+
 void InstallTest::installedProgramFindsItsOwnRoomLibrary()
 {
     // The dynamic loader lists what it would load, and from where, instead of
@@ -128,7 +147,7 @@ void InstallTest::installedProgramHostsAgainstInstalledRoom()
     const QString socket = u"raffler-install-test-"_s + QString::number(QCoreApplication::applicationPid());
     QProcess room;
     room.setProcessEnvironment(environment);
-    room.start(installed(kBin + u"chatroom"_s), {u"--headless"_s, u"--socket"_s, socket, u"--log"_s, logPath});
+    room.start(installed(kBin + u"raffler-chatroom"_s), {u"--headless"_s, u"--socket"_s, socket, u"--log"_s, logPath});
     QByteArray said;
     QTRY_VERIFY_WITH_TIMEOUT((said += room.readAllStandardOutput()).contains("ready\n"), 20000);
 
@@ -150,6 +169,66 @@ void InstallTest::installedProgramHostsAgainstInstalledRoom()
     QCOMPARE(raffler.exitCode(), 0);
     room.write("quit\n");
     QVERIFY(room.waitForFinished(20000));
+}
+
+void InstallTest::commandLines_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("said"); // on standard output when all went well, else on standard error
+
+    const QString room = u"raffler-chatroom"_s;
+    const QString version = u" (Corvane's Raffler) %1\n"_s.arg(QStringLiteral(PACKAGE_VERSION));
+    QTest::newRow("raffler help") << u"raffler"_s << QStringList{u"--help"_s} << 0
+                                  << QStringList{u"--help"_s, u"--version"_s};
+    QTest::newRow("raffler version") << u"raffler"_s << QStringList{u"-v"_s} << 0
+                                     << QStringList{u"raffler"_s + version};
+    QTest::newRow("Qt's own options pass") << u"raffler"_s << QStringList{u"-platform"_s, u"xcb"_s, u"--version"_s}
+                                           << 0 << QStringList{u"raffler"_s + version};
+    QTest::newRow("raffler unknown") << u"raffler"_s << QStringList{u"--bogus"_s} << 2
+                                     << QStringList{u"raffler: Unknown option 'bogus'"_s, u"--help"_s};
+    QTest::newRow("raffler no value") << u"raffler"_s << QStringList{u"-style"_s} << 2
+                                      << QStringList{u"Missing value after '-style'"_s};
+    QTest::newRow("raffler argument") << u"raffler"_s << QStringList{u"Settings.txt"_s} << 2
+                                      << QStringList{u"'Settings.txt'"_s};
+    QTest::newRow("room help") << room << QStringList{u"-h"_s} << 0
+                               << QStringList{u"--socket <NAME>"_s, u"--host <NAME>"_s, u"--log <FILE>"_s,
+                                              u"--transcript <FILE>"_s, u"--bots <N>"_s, u"--headless"_s,
+                                              u"--version"_s, u"status CODE [COUNT]"_s};
+    QTest::newRow("room version") << room << QStringList{u"--version"_s} << 0 << QStringList{room + version};
+    QTest::newRow("room unknown") << room << QStringList{u"--help-all"_s} << 2
+                                  << QStringList{u"Unknown option 'help-all'"_s};
+    QTest::newRow("room no value") << room << QStringList{u"--headless"_s, u"--bots"_s} << 2
+                                   << QStringList{u"Missing value after '--bots'"_s};
+    QTest::newRow("room bad value") << room << QStringList{u"--headless"_s, u"--bots"_s, u"101"_s} << 2
+                                    << QStringList{u"--bots: expected a whole number from 0 to 100"_s};
+}
+
+void InstallTest::commandLines()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, said);
+
+    // No display and no chat room: a program that opened a window would end
+    // on a signal, and raffler reaches the room only after its window exists.
+    QProcessEnvironment environment = hostEnvironment(m_scratch.filePath(u"home"_s));
+    for (const QString &name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        environment.remove(name);
+    environment.insert(u"WADAPI_ROOM"_s, u"raffler-install-test-nobody"_s);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(installed(kBin + program), arguments);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE((status == 0 ? error : out), QString());
+    for (const QString &text : said)
+        QVERIFY2((status == 0 ? out : error).contains(text), qPrintable(out + error));
 }
 
 void InstallTest::packageHoldsTheInstall()
@@ -175,6 +254,10 @@ void InstallTest::packageHoldsTheInstall()
         QVERIFY2(modes.contains(u"./usr/"_s + path), qPrintable(path));
         QCOMPARE(modes.value(u"./usr/"_s + path).startsWith(u"-rwx"_s), program);
     }
+    // The private room library needs no ldconfig, and nothing else needs a
+    // maintainer script either.
+    QVERIFY(run(u"dpkg-deb"_s, {u"--control"_s, deb, out.filePath(u"control"_s)}));
+    QCOMPARE(QDir(out.filePath(u"control"_s)).entryList(QDir::Files), QStringList({u"control"_s, u"md5sums"_s}));
     QCOMPARE(dpkg({u"--field"_s, deb, u"Package"_s, u"Version"_s}),
              u"Package: %1\nVersion: %2"_s.arg(QStringLiteral(PACKAGE_NAME), QStringLiteral(PACKAGE_VERSION)));
     QStringList depends = dpkg({u"--field"_s, deb, u"Depends"_s}).split(u", "_s);

@@ -14,8 +14,11 @@ private slots:
     void initTestCase();
     void installsEveryPartInItsPlace();
     void menuEntriesStartInstalledPrograms();
+    void metainfoIsValid();
     void installedProgramFindsItsOwnRoomLibrary();
     void installedProgramHostsAgainstInstalledRoom();
+    void commandLines_data();
+    void commandLines();
     void packageHoldsTheInstall();
 
 private:

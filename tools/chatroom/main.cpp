@@ -1,5 +1,5 @@
-// chatroom: a stand-in for the chat client, so that a game can be hosted on
-// one machine and tests can drive the real program end to end.
+// raffler-chatroom: a stand-in for the chat client, so that a game can be
+// hosted on one machine and tests can drive the real program end to end.
 
 #include "app/terminationsignals.h"
 #include "bots.h"
@@ -23,7 +23,7 @@ namespace {
 
 void complain(const QString &message)
 {
-    std::fprintf(stderr, "chatroom: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "raffler-chatroom: %s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
 }
 
@@ -40,9 +40,10 @@ int main(int argc, char *argv[])
         complain(error);
         return 2;
     }
-    if (options.help) {
-        const QCoreApplication app(argc, argv);
-        std::fputs(RoomOptions::usage().toLocal8Bit().constData(), stdout);
+    if (options.help || options.version) {
+        const QCoreApplication app(argc, argv); // names the program in the help
+        const QString answer = options.help ? RoomOptions::usage() : RoomOptions::versionText();
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
@@ -52,7 +53,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QApplication>(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("chatroom"));
+    QCoreApplication::setApplicationName(QStringLiteral("raffler-chatroom"));
 
     RoomTranscript transcript;
     if (!options.transcriptFile.isEmpty()) {

@@ -22,6 +22,9 @@ struct Parser
     QCommandLineOption bots{QStringLiteral("bots"), QStringLiteral("Number of simulated players."),
                             QStringLiteral("N")};
     QCommandLineOption headless{QStringLiteral("headless"), QStringLiteral("Run without a window.")};
+    // Not addHelpOption(): its --help-all promises Qt's options, which only
+    // QApplication knows.
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")};
 
     Parser()
     {
@@ -29,7 +32,8 @@ struct Parser
             QStringLiteral("A stand-in chat client for hosting games on one machine.\n"
                            "Commands on standard input: say NAME: TEXT, esp NAME: TEXT, line TEXT,\n"
                            "load FILE, clear, status CODE [COUNT], late MS, bots N, quit."));
-        parser.addHelpOption();
+        parser.addOption(help);
+        parser.addVersionOption();
         parser.addOptions({socket, host, log, transcript, bots, headless});
     }
 };
@@ -41,7 +45,8 @@ QString RoomOptions::parse(const QStringList &arguments)
     Parser p;
     if (!p.parser.parse(arguments))
         return p.parser.errorText();
-    help = p.parser.isSet(QStringLiteral("help"));
+    help = p.parser.isSet(p.help);
+    version = p.parser.isSet(QStringLiteral("version"));
     if (!p.parser.positionalArguments().isEmpty())
         return QStringLiteral("unexpected argument \"%1\"").arg(p.parser.positionalArguments().first());
     if (p.parser.isSet(p.socket)) {
@@ -74,4 +79,9 @@ QString RoomOptions::parse(const QStringList &arguments)
 QString RoomOptions::usage()
 {
     return Parser().parser.helpText();
+}
+
+QString RoomOptions::versionText()
+{
+    return QStringLiteral("raffler-chatroom (Corvane's Raffler) " RAFFLER_VERSION "\n");
 }

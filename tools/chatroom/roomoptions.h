@@ -6,6 +6,7 @@
 
 // The room's command line:
 //   --socket NAME  --host NAME  --log FILE  --transcript FILE  --bots N  --headless
+//   --help  --version
 struct RoomOptions
 {
     QString socket = QStringLiteral("wadapi-room");
@@ -15,10 +16,12 @@ struct RoomOptions
     int bots = 0;
     bool headless = false;
     bool help = false;
+    bool version = false;
 
     // Fills the options from the arguments (the program's name first); the
     // reason when they are not usable, else empty.
     QString parse(const QStringList &arguments);
 
     static QString usage();
+    static QString versionText();
 };
