@@ -20,22 +20,22 @@ set_target_properties(raffler PROPERTIES INSTALL_RPATH "$ORIGIN/${_raffler_bin_t
 install(TARGETS raffler chatroom RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(TARGETS wadapi_room LIBRARY DESTINATION "${RAFFLER_PRIVATE_LIBDIR}")
 install(FILES
-        "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.desktop"
-        "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler-chatroom.desktop"
+        "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.desktop"
+        "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler-chatroom.desktop"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.metainfo.xml"
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 # The changelog and the metainfo name the newest release, which must be this one.
 file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" _raffler_newest LIMIT_COUNT 1)
-file(READ "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.metainfo.xml" _raffler_metainfo)
+file(READ "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml" _raffler_metainfo)
 string(REGEX MATCH "<release version=\"([^\"]*)\"" _raffler_release "${_raffler_metainfo}")
 set(_raffler_release "${CMAKE_MATCH_1}")
 if(NOT _raffler_newest MATCHES "^corvanes-raffler \\(${PROJECT_VERSION}\\) "
    OR NOT _raffler_release STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "packaging/changelog and packaging/corvanes-raffler.metainfo.xml "
+    message(FATAL_ERROR "packaging/changelog and packaging/example.corvanes_games.raffler.metainfo.xml "
                         "need an entry for the release ${PROJECT_VERSION} at the top")
 endif()
 
