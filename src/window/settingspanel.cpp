@@ -65,7 +65,10 @@ void SettingsPanel::bindChecks()
         {HostSettings::Check1, m_ui.Check1}, {HostSettings::Check2, m_ui.Check2}, {HostSettings::Check3, m_ui.Check3}};
     for (const auto &[check, box] : checks) {
         box->setChecked(m_settings.isChecked(check));
-        connect(box, &QCheckBox::clicked, &m_settings,
+        // Every change counts, a screen reader's Toggle too, which clicks
+        // nothing. The table ignores the state it already holds, so a box it
+        // sets itself does not run its yes/no toggle again.
+        connect(box, &QCheckBox::toggled, &m_settings,
                 [this, check = check](bool checked) { m_settings.setChecked(check, checked); });
     }
     connect(&m_settings, &HostSettings::checkedChanged, this, [this](HostSettings::Check check, bool checked) {
