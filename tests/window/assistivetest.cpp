@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -104,4 +105,83 @@ void WindowTest::checkBoxesCountHoweverTheyChange()
     QCOMPARE(f.said(), said);
     f.ui().Command17->click();
     QCOMPARE(savedYesNo(f), saved);
+}
+
+// From the keyboard (the Menu key, Shift+F10, or the platform's own request)
+// a focused list opens its menu at its selected entry, and the menu's items
+// take that entry. Without a selected entry there is nothing to act on.
+void WindowTest::listMenusOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("lists"); // afterwards; before: "Ann,Cy|Zed,Ann||Dee|Eve,Fay"
+
+    QTest::newRow("players, Menu key") << u"lstAvatars"_s << u"Menu"_s << 1 << u"mnuAviRemove"_s
+                                       << u"*** Cy has been removed ***"_s << u"Ann|Zed,Ann||Dee|Eve,Fay"_s;
+    QTest::newRow("raffle winners, Shift+F10") << u"List1"_s << u"Shift+F10"_s << 1 << u"mnuAdd"_s << QString()
+                                               << u"Ann,Ann,Cy|Zed||Dee|Eve,Fay"_s;
+    QTest::newRow("queue, the platform's request") << u"List3"_s << u"event"_s << 0 << u"mnuRemoveLister"_s
+                                                   << u"*** Dee has been removed ***"_s
+                                                   << u"Ann,Cy|Zed,Ann|||Eve,Fay"_s;
+    QTest::newRow("called players, Menu key") << u"List4"_s << u"Menu"_s << 1 << u"mnuRe"_s
+                                              << u"*** Fay has been removed ***"_s << u"Ann,Cy|Zed,Ann||Dee|Eve"_s;
+    QTest::newRow("nothing selected") << u"List1"_s << u"Menu"_s << -1 << QString() << QString()
+                                      << u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s;
+}
+
+void WindowTest::listMenusOpenFromTheKeyboard()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, key);
+    QFETCH(int, selected);
+    QFETCH(QString, action);
+    QFETCH(QString, said);
+    QFETCH(QString, lists);
+
+    ProgramFixture f;
+    Draw &window = f.program->window();
+    f.ui().Frame3->show(); // both players panels in view
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto all = f.program->lists().all();
+    const QStringList before = u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s.split(u'|');
+    for (std::size_t i = 0; i < all.size(); ++i)
+        ProgramFixture::fill(*all[i], before[qsizetype(i)].split(u',', Qt::SkipEmptyParts));
+    auto *view = window.findChild<QListView *>(list);
+    view->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+    auto &edited = *qobject_cast<PlayerList *>(view->model());
+    edited.setSelected(selected);
+    f.clear();
+
+    if (key == u"Menu")
+        QTest::keyClick(view, Qt::Key_Menu);
+    else if (key == u"Shift+F10")
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+    else {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), view->mapToGlobal(QPoint()));
+        QApplication::sendEvent(view, &request);
+    }
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (action.isEmpty()) {
+        QVERIFY(!menu);
+    } else {
+        QVERIFY(menu);
+        auto *item = window.findChild<QAction *>(action);
+        QVERIFY(menu->actions().contains(item));
+        const QRect entry = view->visualRect(edited.index(selected));
+        QVERIFY2(entry.contains(view->viewport()->mapFromGlobal(menu->pos())), "the menu stands at the entry");
+        menu->setActiveAction(item);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+    QCOMPARE(f.said().join(u'\n'), said);
+    QStringList after;
+    for (const PlayerList *each : all)
+        after << each->names().join(u',');
+    QCOMPARE(after.join(u'|'), lists);
 }

@@ -17,7 +17,7 @@ inline void use(const Draw &window, const QString &control)
 
 // The window as laid out and as a host who cannot see it relies on, its
 // start-up and ways out, hostile player names taken through it, and the
-// window as assistive technology works it.
+// window as assistive technology and the keyboard work it.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -41,4 +41,6 @@ private slots:
 
     void checkBoxesCountHoweverTheyChange_data();
     void checkBoxesCountHoweverTheyChange();
+    void listMenusOpenFromTheKeyboard_data();
+    void listMenusOpenFromTheKeyboard();
 };
