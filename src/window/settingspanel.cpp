@@ -5,6 +5,7 @@
 #include "settings/prizelist.h"
 #include "settings/valuefile.h"
 #include "ui_draw.h"
+#include "window/controlguide.h"
 #include "window/windowlayout.h"
 
 namespace {
@@ -95,7 +96,7 @@ void SettingsPanel::showPrizePage(int page)
 {
     for (int i = 0; i < PrizeList::kCount; ++i)
         prizeBox(m_ui, i)->setVisible(i == page);
-    m_ui.Frame17->setTitle(m_prizes.caption());
+    setFrameTitle(m_ui.Frame17, m_prizes.caption());
     if (m_ui.VScroll1->value() != page)
         m_ui.VScroll1->setValue(page);
 }

@@ -43,4 +43,6 @@ private slots:
     void checkBoxesCountHoweverTheyChange();
     void listMenusOpenFromTheKeyboard_data();
     void listMenusOpenFromTheKeyboard();
+    void changedCaptionsAreReadAsShown_data();
+    void changedCaptionsAreReadAsShown();
 };
