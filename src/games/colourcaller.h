@@ -30,7 +30,8 @@ public:
 
     // The host types a holder into its box.
     void setHolder(Colour colour, const QString &holder);
-    // The in-play check box changed (the host's click, or an operation's).
+    // The in-play check box changed (the host's click, or an operation's);
+    // the state it holds already is no change.
     void setInPlay(Colour colour, bool inPlay);
 
     // A colour item of a winners' menu: the colour goes to the selected

@@ -60,6 +60,8 @@ public:
 
     bool isChecked(Check check) const { return m_checked.at(check); }
     // A change of a check box's state runs its yes/no toggle on its item.
+    // The state it holds already is no change: the window sets its boxes
+    // from here and hears them back.
     void setChecked(Check check, bool checked);
 
     QString Text6() const { return m_text6; }

@@ -43,7 +43,8 @@ ColourPanel::ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists
         controls.inPlay->setAccessibleName(ColourCaller::nameOf(colour));
         // A holder is a player's name, which may be longer than a box takes by default.
         controls.holder->setMaxLength(std::numeric_limits<int>::max());
-        connect(controls.inPlay, &QCheckBox::clicked, &colours,
+        // Any change of the box, clicked or not; the caller ignores the state it holds.
+        connect(controls.inPlay, &QCheckBox::toggled, &colours,
                 [&colours, colour](bool checked) { colours.setInPlay(colour, checked); });
         connect(controls.holder, &QLineEdit::textEdited, &colours,
                 [&colours, colour](const QString &text) { colours.setHolder(colour, text); });

@@ -154,6 +154,8 @@ constexpr const char16_t *kTabOrder[] = {
 };
 
 // Paging scroll bars are named after the frame whose caption says the page.
+// Qt would take the frame's caption too, but would not tell a screen reader
+// of the change; setting the name does.
 void nameAfterFrame(QScrollBar *bar, const QGroupBox *frame)
 {
     bar->setAccessibleName(frame->title());
@@ -162,6 +164,12 @@ void nameAfterFrame(QScrollBar *bar, const QGroupBox *frame)
 }
 
 } // namespace
+
+void setFrameTitle(QGroupBox *frame, const QString &title)
+{
+    frame->setTitle(title);
+    frame->setAccessibleName(spokenCaption(title));
+}
 
 QString captionOf(const QWidget *widget)
 {
@@ -191,13 +199,14 @@ QString spokenCaption(const QString &caption)
 void guideControls(Ui::Draw &ui)
 {
     QWidget *window = ui.client->window();
-    QList<QWidget *> captioned = ui.client->findChildren<QWidget *>();
+    // Qt names a button or label after its caption as it stands, so they get
+    // no name here: it would stay when the caption changes. Qt would name a
+    // frame within a frame after the outer one, and a menu not at all: they
+    // are named here, and a frame whose caption changes by setFrameTitle.
+    for (QGroupBox *frame : ui.client->findChildren<QGroupBox *>())
+        frame->setAccessibleName(spokenCaption(frame->title()));
     for (QMenu *menu : window->findChildren<QMenu *>())
-        captioned << menu;
-    for (QWidget *widget : captioned) {
-        if (const QString caption = captionOf(widget); !caption.isEmpty())
-            widget->setAccessibleName(spokenCaption(caption));
-    }
+        menu->setAccessibleName(spokenCaption(menu->title()));
 
     // The arrays: each element takes its row's or page's caption.
     const char16_t *colours[] = {u"Red", u"Blue", u"Green", u"Silver", u"Black", u"Gold"};

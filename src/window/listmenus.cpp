@@ -4,17 +4,38 @@
 #include "games/listediting.h"
 #include "ui_draw.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMenu>
 #include <QMouseEvent>
+
+namespace {
+
+// The Menu key and Shift+F10, as keys or as the platform's own request for
+// a menu (which some platforms send as well; the open menu takes the other).
+bool asksForMenu(const QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu)
+        return static_cast<const QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return key->key() == Qt::Key_Menu
+           || (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+}
+
+} // namespace
 
 ListMenus::ListMenus(Ui::Draw &ui, ChatLink &link, PlayerLists &lists, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_lists(lists)
 {
-    popUpOver(ui.lstAvatars, ui.mnuAvi);
-    popUpOver(ui.List1, ui.mnuColor);
-    popUpOver(ui.List3, ui.mnuLstLister);
-    popUpOver(ui.List4, ui.mnuColor1);
+    popUpOver(ui.lstAvatars, lists.lstAvatars, ui.mnuAvi);
+    popUpOver(ui.List1, lists.List1, ui.mnuColor);
+    popUpOver(ui.List3, lists.List3, ui.mnuLstLister);
+    popUpOver(ui.List4, lists.List4, ui.mnuColor1);
 
     connect(ui.mnuAviRemove, &QAction::triggered, this, &ListMenus::mnuAviRemove_Click);
     connect(ui.mnuRemove, &QAction::triggered, this, &ListMenus::mnuRemove_Click);
@@ -24,13 +45,27 @@ ListMenus::ListMenus(Ui::Draw &ui, ChatLink &link, PlayerLists &lists, QObject *
     connect(ui.mnuAdd1, &QAction::triggered, this, &ListMenus::mnuAdd1_Click);
 }
 
-void ListMenus::popUpOver(QListView *list, QMenu *menu)
+void ListMenus::popUpOver(QListView *view, PlayerList &players, QMenu *menu)
 {
-    list->viewport()->installEventFilter(this);
-    m_menus.emplace_back(list->viewport(), menu);
+    view->viewport()->installEventFilter(this); // the mouse
+    view->installEventFilter(this);             // the keyboard, which goes to the focused list
+    m_menus.push_back({view, players, menu});
 }
 
 bool ListMenus::eventFilter(QObject *watched, QEvent *event)
+{
+    for (const ListMenu &over : m_menus) {
+        if (watched == over.view->viewport())
+            return takeRightButton(over, event);
+        if (watched == over.view && asksForMenu(event)) {
+            popUpAtSelection(over);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ListMenus::takeRightButton(const ListMenu &over, QEvent *event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     const bool release = event->type() == QEvent::MouseButtonRelease;
@@ -39,13 +74,19 @@ bool ListMenus::eventFilter(QObject *watched, QEvent *event)
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (mouse->button() != Qt::RightButton)
         return false;
-    if (release) {
-        for (const auto &[viewport, menu] : m_menus) {
-            if (viewport == watched)
-                menu->popup(mouse->globalPosition().toPoint());
-        }
-    }
+    if (release)
+        over.menu->popup(mouse->globalPosition().toPoint());
     return true; // the right button never selects
+}
+
+void ListMenus::popUpAtSelection(const ListMenu &over)
+{
+    const int selected = over.players.selected();
+    if (selected < 0)
+        return;
+    const QModelIndex entry = over.players.index(selected);
+    over.view->scrollTo(entry);
+    over.menu->popup(over.view->viewport()->mapToGlobal(over.view->visualRect(entry).center()));
 }
 
 void ListMenus::mnuAviRemove_Click()

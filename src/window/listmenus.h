@@ -2,10 +2,10 @@
 
 #include <QObject>
 
-#include <utility>
 #include <vector>
 
 class ChatLink;
+class PlayerList;
 class QListView;
 class QMenu;
 struct PlayerLists;
@@ -15,7 +15,9 @@ class Draw;
 
 // The pop-up menus of the four player lists: a right-button release over a
 // list opens its menu where the mouse is; the other buttons do nothing
-// there, and a right click never moves the selection.
+// there, and a right click never moves the selection. From the keyboard
+// (the Menu key, Shift+F10) a focused list opens its menu at the selected
+// entry, and with none selected opens nothing, for there is nothing to act on.
 class ListMenus : public QObject
 {
     Q_OBJECT
@@ -34,9 +36,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void popUpOver(QListView *list, QMenu *menu);
+    struct ListMenu
+    {
+        QListView *view;
+        PlayerList &players;
+        QMenu *menu;
+    };
+
+    void popUpOver(QListView *view, PlayerList &players, QMenu *menu);
+    // True for the right button's events, which the list never sees.
+    static bool takeRightButton(const ListMenu &over, QEvent *event);
+    static void popUpAtSelection(const ListMenu &over);
 
     ChatLink &m_link;
     PlayerLists &m_lists;
-    std::vector<std::pair<QObject *, QMenu *>> m_menus; // a list's viewport and its menu
+    std::vector<ListMenu> m_menus;
 };

@@ -5,6 +5,7 @@
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
 #include "ui_draw.h"
+#include "window/controlguide.h"
 #include "window/windowlayout.h"
 
 #include <QMouseEvent>
@@ -121,7 +122,7 @@ void MacroPanel::showPage(int page)
     for (int i = 0; i < MacroBank::kCount; ++i)
         box(i)->setVisible(false);
     box(page)->setVisible(true);
-    m_ui.fra1->setTitle(m_bank.caption());
+    setFrameTitle(m_ui.fra1, m_bank.caption());
     if (m_ui.HScroll1->value() != page)
         m_ui.HScroll1->setValue(page);
 }

@@ -5,6 +5,7 @@
 #include "settings/prizelist.h"
 #include "settings/valuefile.h"
 #include "ui_draw.h"
+#include "window/controlguide.h"
 #include "window/windowlayout.h"
 
 namespace {
@@ -65,7 +66,10 @@ void SettingsPanel::bindChecks()
         {HostSettings::Check1, m_ui.Check1}, {HostSettings::Check2, m_ui.Check2}, {HostSettings::Check3, m_ui.Check3}};
     for (const auto &[check, box] : checks) {
         box->setChecked(m_settings.isChecked(check));
-        connect(box, &QCheckBox::clicked, &m_settings,
+        // Every change counts, a screen reader's Toggle too, which clicks
+        // nothing. The table ignores the state it already holds, so a box it
+        // sets itself does not run its yes/no toggle again.
+        connect(box, &QCheckBox::toggled, &m_settings,
                 [this, check = check](bool checked) { m_settings.setChecked(check, checked); });
     }
     connect(&m_settings, &HostSettings::checkedChanged, this, [this](HostSettings::Check check, bool checked) {
@@ -92,7 +96,7 @@ void SettingsPanel::showPrizePage(int page)
 {
     for (int i = 0; i < PrizeList::kCount; ++i)
         prizeBox(m_ui, i)->setVisible(i == page);
-    m_ui.Frame17->setTitle(m_prizes.caption());
+    setFrameTitle(m_ui.Frame17, m_prizes.caption());
     if (m_ui.VScroll1->value() != page)
         m_ui.VScroll1->setValue(page);
 }

@@ -1,5 +1,6 @@
 #include "windowtests.h"
 
+#include "settingsfile.h"
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
 
@@ -12,27 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-using Items = QMap<int, QString>;
-
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Settings.txt holding the restored values, except for the items given.
-void writeSettings(const ProgramFixture &f, const Items &changed)
-{
-    QByteArray bytes;
-    for (int i = 0; i < HostSettings::kCount; ++i) {
-        const QString value = i == HostSettings::PrizeCount ? u"1"_s : HostSettings::restoredValue(i);
-        bytes += '"' + changed.value(i, value).toLatin1() + "\"\r\n";
-    }
-    writeFile(f.dir.filePath(u"Settings.txt"_s), bytes);
-}
 
 QList<bool> delayMarks(const Ui::Draw &ui)
 {

@@ -16,7 +16,8 @@ inline void use(const Draw &window, const QString &control)
 }
 
 // The window as laid out and as a host who cannot see it relies on, its
-// start-up and ways out, and hostile player names taken through it.
+// start-up and ways out, hostile player names taken through it, and the
+// window as assistive technology and the keyboard work it.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -37,4 +38,11 @@ private slots:
 
     void hostileNamesGoThroughTheGamesAndMessageBoxes_data();
     void hostileNamesGoThroughTheGamesAndMessageBoxes();
+
+    void checkBoxesCountHoweverTheyChange_data();
+    void checkBoxesCountHoweverTheyChange();
+    void listMenusOpenFromTheKeyboard_data();
+    void listMenusOpenFromTheKeyboard();
+    void changedCaptionsAreReadAsShown_data();
+    void changedCaptionsAreReadAsShown();
 };
