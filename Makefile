@@ -8,6 +8,8 @@ JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
+# Formatting and static analysis (Debian 12's clang 14 tools).
+LINT_PACKAGES  := clang-format clang-tidy
 # Building the Debian package (its test runs in make test): dpkg-shlibdeps,
 # file, and appstreamcli for the AppStream metadata.
 PACKAGE_PACKAGES := dpkg-dev file appstream
@@ -16,7 +18,7 @@ PACKAGE_PACKAGES := dpkg-dev file appstream
 FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps deps-fuzz configure build run test soak screenshots bench fuzz clean
+.PHONY: all deps deps-fuzz deps-lint configure build run test soak screenshots bench fuzz format format-check lint clean
 
 all: build
 
@@ -26,6 +28,9 @@ deps:
 
 deps-fuzz:
 	@./tools/install-packages $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
+
+deps-lint:
+	@./tools/install-packages $(LINT_PACKAGES)
 
 configure: deps
 	cmake --preset $(PRESET)
@@ -86,6 +91,19 @@ package: deps
 	cmake --preset release -B build/package -DRAFFLER_TESTS=OFF -DRAFFLER_BENCHMARKS=OFF
 	cmake --build build/package -j $(JOBS) --target raffler chatroom packaging_docs
 	cd build/package && cpack -G DEB
+
+# Every C++ file of the project formatted in place by .clang-format;
+# format-check fails instead when one differs.
+CXX_FILES = git ls-files -z '*.cpp' '*.h'
+format: deps-lint
+	$(CXX_FILES) | xargs -0 clang-format -i
+format-check: deps-lint
+	$(CXX_FILES) | xargs -0 clang-format --dry-run --Werror
+
+# .clang-tidy's checks over the program, the stand-in and the room library;
+# any finding fails.
+lint: deps-lint configure
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) -warnings-as-errors='*' '$(CURDIR)/(src|tools|wadapi)/'
 
 clean:
 	rm -rf build
