@@ -3,9 +3,10 @@
 // reader must hand out single-line values only.
 #include "core/quotedlines.h"
 #include "fuzzcheck.h"
+#include "scratchstore.h"
+
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
-#include "scratchstore.h"
 #include "settings/valuefile.h"
 
 #include <QCoreApplication>

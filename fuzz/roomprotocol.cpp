@@ -31,8 +31,8 @@ Decoded decode(QByteArrayView stream, qsizetype maxSlice, quint32 seed)
     while (fed < stream.size()) {
         seed = seed * 1103515245u + 12345u;
         const qsizetype slice = maxSlice > stream.size()
-                                    ? stream.size() - fed
-                                    : std::min(stream.size() - fed, 1 + static_cast<qsizetype>(seed >> 8) % maxSlice);
+            ? stream.size() - fed
+            : std::min(stream.size() - fed, 1 + static_cast<qsizetype>(seed >> 8) % maxSlice);
         decoder.feed(stream.sliced(fed, slice));
         fed += slice;
         while (auto message = decoder.next())
@@ -91,7 +91,7 @@ void encodeMessage(QByteArrayView bytes, quint8 how)
         bytes = end < 0 ? QByteArrayView() : bytes.sliced(end + 1);
     }
     const bool nul = message.app.contains('\0') || message.target.contains('\0') || message.text.contains('\0')
-                     || message.status.contains('\0');
+        || message.status.contains('\0');
     const std::optional<QByteArray> frame = RoomProtocol::encode(message);
     check(frame.has_value() != nul);
     if (!frame)

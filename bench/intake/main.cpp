@@ -1,6 +1,9 @@
 // The registration scan on a whole evening's transcript: one "Get Reg" over
 // 200,000 lines, and at 20,000 lines the speed beside the scan as it was
 // first written (string copies line by line), measured in the same run.
+#include "literalscan.h"
+#include "scriptedwadapi.h"
+
 #include "chat/chatlink.h"
 #include "chat/clock.h"
 #include "chat/registrationintake.h"
@@ -8,8 +11,6 @@
 #include "chat/tokenizer.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
-#include "literalscan.h"
-#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 
 #include <QCoreApplication>
@@ -48,8 +49,8 @@ QString eveningTranscript(int lines, int registrants, int removals)
         } else if (n % 89 == 0) {
             out << u"<system>: Player %1 has entered the region"_s.arg(random.bounded(10000));
         } else {
-            out << u"Player %1: nice prizes tonight, good luck %2"_s.arg(
-                random.bounded(10000)).arg(random.bounded(1000));
+            out << u"Player %1: nice prizes tonight, good luck %2"_s.arg(random.bounded(10000))
+                       .arg(random.bounded(1000));
         }
     }
     return out.join(u"\r\n"_s);
@@ -99,8 +100,9 @@ int main(int argc, char *argv[])
         getReg = std::min(getReg, static_cast<double>(timer.nsecsElapsed()) / 1e6);
         taken = lists.List3.count();
     }
-    const double scan200k =
-        bestMs(5, [&] { taken = static_cast<int>(RegistrationScan::newRegistrations(evening, symbol, u"Host"_s, ledger).size()); });
+    const double scan200k = bestMs(5, [&] {
+        taken = static_cast<int>(RegistrationScan::newRegistrations(evening, symbol, u"Host"_s, ledger).size());
+    });
     std::printf("200,000 lines, %.1f MB, %d players taken in\n", static_cast<double>(bytes.size()) / 1e6, taken);
     std::printf("  scan alone:                      %8.2f ms\n", scan200k);
     std::printf("  whole Get Reg (link, scan, lists): %6.2f ms   target under 50 ms -> %s\n", getReg,
@@ -108,7 +110,8 @@ int main(int argc, char *argv[])
 
     const QString shorter = eveningTranscript(20000, 500, 50);
     QStringList fastResult, literalResult;
-    const double fast = bestMs(5, [&] { fastResult = RegistrationScan::newRegistrations(shorter, symbol, u"Host"_s, ledger); });
+    const double fast = bestMs(
+        5, [&] { fastResult = RegistrationScan::newRegistrations(shorter, symbol, u"Host"_s, ledger); });
     const double literal = bestMs(1, [&] { literalResult = literalScan(shorter, symbol, u"Host"_s, ledger); });
     std::printf("20,000 lines, %d players taken in (%s)\n", static_cast<int>(fastResult.size()),
                 fastResult == literalResult ? "both scans agree" : "THE SCANS DISAGREE");

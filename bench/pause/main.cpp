@@ -33,8 +33,7 @@ Figures measure(Wait wait)
     const qint64 startWall = QDeadlineTimer::current().deadlineNSecs();
     const double startCpu = cpuSeconds();
     wait();
-    return {static_cast<double>(QDeadlineTimer::current().deadlineNSecs() - startWall) / 1e9,
-            cpuSeconds() - startCpu};
+    return {static_cast<double>(QDeadlineTimer::current().deadlineNSecs() - startWall) / 1e9, cpuSeconds() - startCpu};
 }
 
 void report(const char *name, Figures f)

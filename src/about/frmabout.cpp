@@ -1,9 +1,9 @@
 #include "about/frmabout.h"
+#include "ui_about.h"
 
 #include "about/programicon.h"
 #include "core/prompts.h"
 #include "core/windowinput.h"
-#include "ui_about.h"
 
 frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
     : QDialog(parent)
@@ -33,8 +33,8 @@ frmAbout::~frmAbout() = default;
 
 QString frmAbout::versionText()
 {
-    return QStringLiteral("Version ") + QString::number(RAFFLER_VERSION_MAJOR) + u'.' +
-           QString::number(RAFFLER_VERSION_MINOR) + u'.' + QString::number(RAFFLER_VERSION_PATCH);
+    return QStringLiteral("Version ") + QString::number(RAFFLER_VERSION_MAJOR) + u'.'
+        + QString::number(RAFFLER_VERSION_MINOR) + u'.' + QString::number(RAFFLER_VERSION_PATCH);
 }
 
 void frmAbout::Form_Load(const QString &title)

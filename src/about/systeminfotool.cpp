@@ -6,7 +6,6 @@
 
 #ifdef Q_OS_WIN
 #include <QDir>
-
 #include <qt_windows.h>
 #endif
 

@@ -9,17 +9,17 @@ namespace {
 // Qt's own options for the window system, which QApplication takes out of
 // the arguments itself later: "-platform offscreen", "-style fusion".
 const QStringList kQtOptionsWithValue = {
-    u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s, u"qwindowgeometry"_s,
-    u"qwindowicon"_s, u"qwindowtitle"_s, u"session"_s, u"display"_s, u"geometry"_s, u"style"_s, u"stylesheet"_s};
+    u"platform"_s,        u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
+    u"qwindowgeometry"_s, u"qwindowicon"_s,        u"qwindowtitle"_s,  u"session"_s,
+    u"display"_s,         u"geometry"_s,           u"style"_s,         u"stylesheet"_s};
 const QStringList kQtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s};
 
 } // namespace
 
 CommandLine::CommandLine(const QStringList &arguments)
 {
-    m_parser.setApplicationDescription(
-        u"Hosts raffles, a first-come queue and a colours game in an avatar chat room.\n"
-        "Start the chat client first; without options the program opens its window."_s);
+    m_parser.setApplicationDescription(u"Hosts raffles, a first-come queue and a colours game in an avatar chat room.\n"
+                                       "Start the chat client first; without options the program opens its window."_s);
     // Qt spells its options with one dash.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all promises Qt's options, which only

@@ -42,8 +42,7 @@ ChatLink::ChatLink(Clock &clock, QObject *parent)
     : QObject(parent)
     , m_clock(clock)
     , m_applicationName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName())
-{
-}
+{}
 
 ChatLink::~ChatLink()
 {
@@ -91,9 +90,8 @@ void ChatLink::Communicate(qint32 mode, const QString &target, const QString &te
     const QByteArray textBytes = Ansi::encode(text);
     // The library takes a 16-bit mode; wider values wrap as they would there.
     const auto narrowMode = static_cast<int16_t>(mode);
-    withRetries([&](const char *name) {
-        ::DapiCommunicate(name, narrowMode, targetBytes.constData(), textBytes.constData());
-    });
+    withRetries(
+        [&](const char *name) { ::DapiCommunicate(name, narrowMode, targetBytes.constData(), textBytes.constData()); });
 }
 
 void ChatLink::SayText(const QString &text)

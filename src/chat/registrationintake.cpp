@@ -17,15 +17,14 @@ constexpr char16_t kBanner[] = u"*** Starting New Game ***";
 
 } // namespace
 
-RegistrationIntake::RegistrationIntake(ChatLink &link, HostSettings &settings, PlayerLists &lists,
-                                       Tokenizer &tokenizer, QObject *parent)
+RegistrationIntake::RegistrationIntake(ChatLink &link, HostSettings &settings, PlayerLists &lists, Tokenizer &tokenizer,
+                                       QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_settings(settings)
     , m_lists(lists)
     , m_tokenizer(tokenizer)
-{
-}
+{}
 
 void RegistrationIntake::ScanRegistrations()
 {
@@ -33,8 +32,8 @@ void RegistrationIntake::ScanRegistrations()
         return;
     const QString transcript = m_link.Transcript();
     QSet<QString> registered(m_lists.List2.names().cbegin(), m_lists.List2.names().cend());
-    const QStringList names =
-        RegistrationScan::newRegistrations(transcript, m_settings.item(HostSettings::Symbol), m_host, registered);
+    const QStringList names = RegistrationScan::newRegistrations(transcript, m_settings.item(HostSettings::Symbol),
+                                                                 m_host, registered);
     for (const QString &name : names) {
         m_lists.List2.add(name);
         if (m_settings.isChecked(HostSettings::Check1))

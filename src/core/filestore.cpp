@@ -32,8 +32,8 @@ FileStore::FileStore(const QString &programDirectory, const QString &fallbackDir
     m_directory = fallbackDirectory;
     m_usesFallback = true;
     m_lastingNotice = QCoreApplication::translate("FileStore",
-                                          "The program's folder %1 cannot be written, so the settings, prizes "
-                                          "and recovery file are kept in %2.")
+                                                  "The program's folder %1 cannot be written, so the settings, prizes "
+                                                  "and recovery file are kept in %2.")
                           .arg(QDir::toNativeSeparators(programDirectory), QDir::toNativeSeparators(fallbackDirectory));
     setNotice(m_lastingNotice);
 }
@@ -75,8 +75,9 @@ bool FileStore::write(const QString &fileName, const QByteArray &bytes)
         setNotice(m_lastingNotice);
         return true;
     }
-    setNotice(QCoreApplication::translate("FileStore", "%1 could not be saved in %2: %3. Nothing in the window "
-                                                       "was lost; the file keeps its earlier content.")
+    setNotice(QCoreApplication::translate("FileStore",
+                                          "%1 could not be saved in %2: %3. Nothing in the window "
+                                          "was lost; the file keeps its earlier content.")
                   .arg(fileName, QDir::toNativeSeparators(m_directory), file.errorString()));
     return false;
 }

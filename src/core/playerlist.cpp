@@ -78,9 +78,8 @@ bool PlayerList::contains(const QString &name) const
 bool PlayerList::containsIgnoringCase(const QString &name) const
 {
     const QString lower = name.toLower();
-    return std::any_of(m_names.cbegin(), m_names.cend(), [&lower](const QString &entry) {
-        return entry.toLower() == lower;
-    });
+    return std::any_of(m_names.cbegin(), m_names.cend(),
+                       [&lower](const QString &entry) { return entry.toLower() == lower; });
 }
 
 int PlayerList::rowCount(const QModelIndex &parent) const

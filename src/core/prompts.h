@@ -11,12 +11,12 @@ class Prompts
 public:
     struct FileRequest
     {
-        QString title;            // the dialog's caption
-        QString directory;        // where it opens
-        QString fileName;         // the initial name (save dialogs)
-        QString filterName;       // "Macro Files (.mac)"
-        QStringList patterns;     // {"*.mac"}
-        QString defaultSuffix;    // added to a name typed without one
+        QString title;         // the dialog's caption
+        QString directory;     // where it opens
+        QString fileName;      // the initial name (save dialogs)
+        QString filterName;    // "Macro Files (.mac)"
+        QStringList patterns;  // {"*.mac"}
+        QString defaultSuffix; // added to a name typed without one
         bool detailedView = false;
     };
 

@@ -17,8 +17,7 @@ QByteArray write(const QStringList &values)
 
 Reader::Reader(QByteArray bytes)
     : m_bytes(std::move(bytes))
-{
-}
+{}
 
 bool Reader::atLineEnd() const
 {

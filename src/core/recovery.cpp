@@ -60,8 +60,7 @@ Recovery::Recovery(PlayerLists &lists, FileStore &store, QObject *parent)
     : QObject(parent)
     , m_lists(lists)
     , m_store(store)
-{
-}
+{}
 
 QByteArray Recovery::format(const PlayerLists &lists)
 {

@@ -12,8 +12,7 @@ Announcements::Announcements(ChatLink &link, HostSettings &settings, PrizeList &
     , m_settings(settings)
     , m_prizes(prizes)
     , m_intake(intake)
-{
-}
+{}
 
 QString Announcements::invitation() const
 {
@@ -30,9 +29,13 @@ void Announcements::CallForRegistrations()
 
 void Announcements::Closing()
 {
-    const std::pair<const char16_t *, double> countdown[] = {
-        {u"*** Registration is Closing in 10 ***", 5.0}, {u"** 5 **", 1.0}, {u"** 4 **", 1.0},
-        {u"** 3 **", 1.0}, {u"** 2 **", 1.0}, {u"** 1 **", 1.0}, {u"** Sorry registartion is now closed **", 1.0}};
+    const std::pair<const char16_t *, double> countdown[] = {{u"*** Registration is Closing in 10 ***", 5.0},
+                                                             {u"** 5 **", 1.0},
+                                                             {u"** 4 **", 1.0},
+                                                             {u"** 3 **", 1.0},
+                                                             {u"** 2 **", 1.0},
+                                                             {u"** 1 **", 1.0},
+                                                             {u"** Sorry registartion is now closed **", 1.0}};
     for (const auto &[line, seconds] : countdown) {
         m_link.SayText(QString::fromUtf16(line));
         m_link.Pause(seconds);

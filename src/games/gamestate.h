@@ -12,7 +12,7 @@ struct GameState
     enum class Opening { Neither, ClearList, ResetList };
     Opening opening = Opening::Neither;
 
-    QString Text1;                           // index of the last raffle winner at its pick
-    QString Text2;                           // name of the last raffle winner
-    QString Text3 = QStringLiteral("0");     // presses of "Draw" since the last fresh game
+    QString Text1;                       // index of the last raffle winner at its pick
+    QString Text2;                       // name of the last raffle winner
+    QString Text3 = QStringLiteral("0"); // presses of "Draw" since the last fresh game
 };

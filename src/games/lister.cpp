@@ -15,8 +15,7 @@
 Lister::Lister(const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)
-{
-}
+{}
 
 void Lister::pace()
 {

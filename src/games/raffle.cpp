@@ -18,8 +18,7 @@
 Raffle::Raffle(const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)
-{
-}
+{}
 
 void Raffle::pace()
 {
@@ -102,8 +101,8 @@ void Raffle::DrawWinners()
         return;
     }
 
-    const qint64 last =
-        NumberText::roundHalfEven(NumberText::leadingNumber(m_parts.settings.item(HostSettings::Draws)) - 1.0);
+    const qint64 last = NumberText::roundHalfEven(NumberText::leadingNumber(m_parts.settings.item(HostSettings::Draws))
+                                                  - 1.0);
     for (qint64 i = 0; i <= last; ++i) {
         if (players.isEmpty()) {
             noMoreNames();
@@ -119,7 +118,7 @@ void Raffle::DrawWinners()
         pace();
         // The pause runs events; take the winner out by name should the list have moved.
         players.removeAt(index < players.count() && players.at(index) == winner ? index
-                                                                                 : players.names().indexOf(winner));
+                                                                                : players.names().indexOf(winner));
         if (m_parts.settings.isChecked(HostSettings::Check3)) {
             link.SayText(winner + QStringLiteral(" wins ") + currentPrize());
             m_parts.lists.List1.add(winner);

@@ -38,8 +38,8 @@ public:
 
     explicit Raffle(const Parts &parts, QObject *parent = nullptr);
 
-    void cmdStart_Click();  // "Start"
-    void Command3_Click();  // "Draw"
+    void cmdStart_Click(); // "Start"
+    void Command3_Click(); // "Draw"
     void DrawWinners();
     void Command13_Click(); // "Round #"
     void Command1_Click();  // "Say List"

@@ -7,8 +7,7 @@
 
 WinnerPicker::WinnerPicker(Clock &clock)
     : m_clock(clock)
-{
-}
+{}
 
 int WinnerPicker::pick(int count)
 {

@@ -2,8 +2,7 @@
 
 MacroBank::MacroBank(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 void MacroBank::setText(int index, const QString &text)
 {

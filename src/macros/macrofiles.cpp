@@ -13,8 +13,7 @@ MacroFiles::MacroFiles(MacroBank &bank, Prompts &prompts, const QString &program
     , m_bank(bank)
     , m_prompts(prompts)
     , m_programDirectory(programDirectory)
-{
-}
+{}
 
 QByteArray MacroFiles::format(const QStringList &texts)
 {
@@ -102,8 +101,8 @@ bool MacroFiles::writeFile(const QString &title, const QString &path, const QByt
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    m_prompts.showError(title, tr("The macros could not be saved in %1: %2.")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
+    m_prompts.showError(
+        title, tr("The macros could not be saved in %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;
 }
 
@@ -114,8 +113,9 @@ void MacroFiles::readFile(const QString &title, const QString &path)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(kMaxReadBytes);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        m_prompts.showError(title, tr("The macros could not be read from %1: %2. No macro was changed.")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString()));
+        m_prompts.showError(title,
+                            tr("The macros could not be read from %1: %2. No macro was changed.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     m_bank.setTexts(parse(bytes));

@@ -6,16 +6,15 @@
 #include "core/windowinput.h"
 #include "macros/macrobank.h"
 
-MacroSender::MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input,
-                         Recovery &recovery, QObject *parent)
+MacroSender::MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input, Recovery &recovery,
+                         QObject *parent)
     : QObject(parent)
     , m_bank(bank)
     , m_link(link)
     , m_tokenizer(tokenizer)
     , m_input(input)
     , m_recovery(recovery)
-{
-}
+{}
 
 void MacroSender::cmdCommunicate_Click(int index)
 {

@@ -17,25 +17,25 @@ public:
     static constexpr int kCount = 20;
 
     enum Item {
-        Symbol = 0,           // "Symbol For reg"
-        Confirmation = 1,     // "ESP Confermation"
-        SayNextEsp = 2,       // "Say Next (ESP)"
-        SayNextSay = 3,       // "Say Next (Say)"
-        EspWinner = 4,        // "ESP Winner"
-        WinningText = 5,      // "Say winning Text"
-        Draws = 6,            // "# of Draws"
-        Round = 7,            // current round
-        TotalRounds = 8,      // rounds announced, follows item 9
-        Rounds = 9,           // rounds the host sets
-        FirstLineOnList = 10, // "First Line on List"
-        CallNextEsp = 11,     // "Call Next (ESP)"
-        CallNextSay = 12,     // "Call Next (Say)"
-        Delay = 13,           // seconds between chat lines
-        SayPrizesYesNo = 14,  // carries Check3 through the file
+        Symbol = 0,             // "Symbol For reg"
+        Confirmation = 1,       // "ESP Confermation"
+        SayNextEsp = 2,         // "Say Next (ESP)"
+        SayNextSay = 3,         // "Say Next (Say)"
+        EspWinner = 4,          // "ESP Winner"
+        WinningText = 5,        // "Say winning Text"
+        Draws = 6,              // "# of Draws"
+        Round = 7,              // current round
+        TotalRounds = 8,        // rounds announced, follows item 9
+        Rounds = 9,             // rounds the host sets
+        FirstLineOnList = 10,   // "First Line on List"
+        CallNextEsp = 11,       // "Call Next (ESP)"
+        CallNextSay = 12,       // "Call Next (Say)"
+        Delay = 13,             // seconds between chat lines
+        SayPrizesYesNo = 14,    // carries Check3 through the file
         ConfirmationYesNo = 15, // carries Check1
-        SayWinnersYesNo = 16, // carries Check2
-        WelcomeLine = 17,     // "Welcome Line"
-        PrizeCount = 18,      // "# of Prizes"
+        SayWinnersYesNo = 16,   // carries Check2
+        WelcomeLine = 17,       // "Welcome Line"
+        PrizeCount = 18,        // "# of Prizes"
         FirstLineOfPrizes = 19, // "First Line of Prizes"
     };
 

@@ -7,8 +7,7 @@
 PrizeList::PrizeList(FileStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
-{
-}
+{}
 
 void PrizeList::setPrize(int index, const QString &text)
 {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QProxyStyle>
-#include <QStyleOptionMenuItem>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace {
 

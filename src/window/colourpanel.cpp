@@ -1,8 +1,8 @@
+#include "ui_draw.h"
 #include "window/colourpanel.h"
 
 #include "core/playerlists.h"
 #include "games/colourcaller.h"
-#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 #include <limits>
@@ -19,19 +19,16 @@ struct ColourControls
 
 ColourControls controlsOf(Ui::Draw &ui, int colour)
 {
-    const ColourControls all[] = {{ui.Check4, ui.txtcolor_0, ui.mnuRed, ui.mnuRed1},
-                                  {ui.Check5, ui.txtcolor_1, ui.mnuBlue, ui.mnuBlue1},
-                                  {ui.Check6, ui.txtcolor_2, ui.mnuGreen, ui.mnuGreen1},
-                                  {ui.Check7, ui.txtcolor_3, ui.mnuSilver, ui.mnuSilver1},
-                                  {ui.Check8, ui.txtcolor_4, ui.mnuBlack, ui.mnuBlack1},
-                                  {ui.Check9, ui.txtcolor_5, ui.mnuGold, ui.mnuGold1}};
+    const ColourControls all[] = {
+        {ui.Check4, ui.txtcolor_0, ui.mnuRed, ui.mnuRed1},     {ui.Check5, ui.txtcolor_1, ui.mnuBlue, ui.mnuBlue1},
+        {ui.Check6, ui.txtcolor_2, ui.mnuGreen, ui.mnuGreen1}, {ui.Check7, ui.txtcolor_3, ui.mnuSilver, ui.mnuSilver1},
+        {ui.Check8, ui.txtcolor_4, ui.mnuBlack, ui.mnuBlack1}, {ui.Check9, ui.txtcolor_5, ui.mnuGold, ui.mnuGold1}};
     return all[colour];
 }
 
 } // namespace
 
-ColourPanel::ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
-                         QObject *parent)
+ColourPanel::ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_colours(colours)

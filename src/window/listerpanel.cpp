@@ -1,3 +1,4 @@
+#include "ui_draw.h"
 #include "window/listerpanel.h"
 
 #include "chat/registrationintake.h"
@@ -5,7 +6,6 @@
 #include "games/announcements.h"
 #include "games/lister.h"
 #include "games/recover.h"
-#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 ListerPanel::ListerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent)

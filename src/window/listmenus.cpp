@@ -1,8 +1,8 @@
+#include "ui_draw.h"
 #include "window/listmenus.h"
 
 #include "core/playerlists.h"
 #include "games/listediting.h"
-#include "ui_draw.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -22,7 +22,7 @@ bool asksForMenu(const QEvent *event)
         return false;
     const auto *key = static_cast<const QKeyEvent *>(event);
     return key->key() == Qt::Key_Menu
-           || (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+        || (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
 }
 
 } // namespace

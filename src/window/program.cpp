@@ -1,16 +1,15 @@
+#include "ui_draw.h"
 #include "window/program.h"
 
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
 #include "settings/valuefile.h"
-#include "ui_draw.h"
 #include "window/colourpanel.h"
 #include "window/controlguide.h"
+#include "window/helpmenu.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
 #include "window/listmenus.h"
-#include "window/helpmenu.h"
-#include "window/listbinding.h"
 #include "window/macropanel.h"
 #include "window/optionsmenu.h"
 #include "window/panelswitcher.h"
@@ -104,9 +103,9 @@ void Program::bindOpeningMode()
 {
     Ui::Draw &ui = m_window.ui();
     const auto follow = [this, &ui] {
-        m_state.opening = ui.Option1->isChecked()   ? GameState::Opening::ClearList
-                          : ui.Option2->isChecked() ? GameState::Opening::ResetList
-                                                    : GameState::Opening::Neither;
+        m_state.opening = ui.Option1->isChecked() ? GameState::Opening::ClearList
+            : ui.Option2->isChecked()             ? GameState::Opening::ResetList
+                                                  : GameState::Opening::Neither;
     };
     connect(ui.Option1, &QRadioButton::toggled, this, follow);
     connect(ui.Option2, &QRadioButton::toggled, this, follow);

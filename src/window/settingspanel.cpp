@@ -1,10 +1,10 @@
+#include "ui_draw.h"
 #include "window/settingspanel.h"
 
 #include "core/filestore.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "settings/valuefile.h"
-#include "ui_draw.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
 
@@ -52,9 +52,8 @@ void SettingsPanel::bindItems()
         if (!box)
             continue; // items 14 to 16 have no box in the window
         box->setText(m_settings.item(i));
-        connect(box, &QLineEdit::textEdited, &m_settings, [this, i](const QString &text) {
-            m_settings.setItem(i, text);
-        });
+        connect(box, &QLineEdit::textEdited, &m_settings,
+                [this, i](const QString &text) { m_settings.setItem(i, text); });
     }
     connect(&m_settings, &HostSettings::itemChanged, this,
             [this](int index, const QString &text) { showText(itemBox(m_ui, index), text); });

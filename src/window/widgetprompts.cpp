@@ -28,8 +28,7 @@ QString askFileName(QWidget *parent, const Prompts::FileRequest &request, QFileD
 
 WidgetPrompts::WidgetPrompts(QWidget *parent)
     : m_parent(parent)
-{
-}
+{}
 
 void WidgetPrompts::showMessage(const QString &title, const QString &text)
 {

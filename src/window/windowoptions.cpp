@@ -5,8 +5,7 @@
 WindowOptions::WindowOptions(HostSettings &settings, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
-{
-}
+{}
 
 void WindowOptions::mnuDelay_Click(DelayItem item)
 {

@@ -1,4 +1,6 @@
 #include "chattest.h"
+#include "literalscan.h"
+#include "scriptedwadapi.h"
 
 #include "chat/chatlink.h"
 #include "chat/pacing.h"
@@ -9,8 +11,6 @@
 #include "core/playerlists.h"
 #include "core/recovery.h"
 #include "core/windowinput.h"
-#include "literalscan.h"
-#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 #include "support/fakeclock.h"
 
@@ -195,8 +195,8 @@ void ChatTest::takesInTheRightPlayers_data()
     const QString host = u"Host"_s;
     const QStringList none;
     QTest::newRow("ESPs before the newest marker are ignored")
-        << u"ESP from Ann: $\nHost: Corvane's Hoster\nESP from Bob: $\nHost: Corvane's Hoster\nESP from Cy: $"_s
-        << $ << host << none << QStringList{u"Cy"_s};
+        << u"ESP from Ann: $\nHost: Corvane's Hoster\nESP from Bob: $\nHost: Corvane's Hoster\nESP from Cy: $"_s << $
+        << host << none << QStringList{u"Cy"_s};
     QTest::newRow("marker on the last line leaves nothing")
         << u"ESP from Ann: $\nHost: Corvane's Hoster"_s << $ << QString() << none << none;
     QTest::newRow("blanks around the name and the symbol, the first colon ends the name")
@@ -246,8 +246,8 @@ void ChatTest::takesInTheRightPlayers()
 
 void ChatTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
 {
-    const QStringList names{u"Bob"_s,   u"bob"_s,     u"Ann Lee"_s,   u"Zoë"_s,  u"A, B"_s, u"*** Bob"_s,
-                            u"List2"_s, u"Host"_s,    u"Bob has"_s,   u"x"_s,    u"Eve"_s,  u" Ann Lee "_s};
+    const QStringList names{u"Bob"_s,   u"bob"_s,  u"Ann Lee"_s, u"Zoë"_s, u"A, B"_s, u"*** Bob"_s,
+                            u"List2"_s, u"Host"_s, u"Bob has"_s, u"x"_s,   u"Eve"_s,  u" Ann Lee "_s};
     const QStringList speakers{u"Host"_s, u"Eve"_s, u"<system>"_s, u"Ann Lee"_s};
     const QStringList symbols{u"$"_s, QString(), u"$$"_s, u"#"_s};
     QRandomGenerator random(20261206);
@@ -256,19 +256,32 @@ void ChatTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
     const auto line = [&]() -> QString {
         const QString name = pick(names);
         switch (random.bounded(16)) {
-        case 0: return pick(speakers) + u": Corvane's Hoster"_s;
-        case 1: return pick(speakers) + u": *** "_s + name + u" has been removed ***"_s;
-        case 2: return u"*** "_s + name + u" has been removed ***"_s;
-        case 3: return u"ESP from "_s + name + u": Corvane's Hoster"_s;
-        case 4: return u"ESP from "_s + name + u": *** "_s + pick(names) + u" has been removed ***"_s;
-        case 5: return u"ESP from  "_s + name + u" :   "_s + pick(symbols) + u" hi"_s;
-        case 6: return u"ESP from "_s + name + u": x"_s + pick(symbols);
-        case 7: return u"ESP from "_s + name + u" "_s + pick(symbols);
-        case 8: return u"ESP to "_s + name + u": "_s + pick(symbols);
-        case 9: return pick(speakers) + u": hello: "_s + pick(symbols);
-        case 10: return QString();
-        case 11: return u"Host: *** *** "_s + name + u" has been removed *** has been removed ***"_s;
-        default: return u"ESP from "_s + name + u": "_s + pick(symbols);
+        case 0:
+            return pick(speakers) + u": Corvane's Hoster"_s;
+        case 1:
+            return pick(speakers) + u": *** "_s + name + u" has been removed ***"_s;
+        case 2:
+            return u"*** "_s + name + u" has been removed ***"_s;
+        case 3:
+            return u"ESP from "_s + name + u": Corvane's Hoster"_s;
+        case 4:
+            return u"ESP from "_s + name + u": *** "_s + pick(names) + u" has been removed ***"_s;
+        case 5:
+            return u"ESP from  "_s + name + u" :   "_s + pick(symbols) + u" hi"_s;
+        case 6:
+            return u"ESP from "_s + name + u": x"_s + pick(symbols);
+        case 7:
+            return u"ESP from "_s + name + u" "_s + pick(symbols);
+        case 8:
+            return u"ESP to "_s + name + u": "_s + pick(symbols);
+        case 9:
+            return pick(speakers) + u": hello: "_s + pick(symbols);
+        case 10:
+            return QString();
+        case 11:
+            return u"Host: *** *** "_s + name + u" has been removed *** has been removed ***"_s;
+        default:
+            return u"ESP from "_s + name + u": "_s + pick(symbols);
         }
     };
 
@@ -309,9 +322,8 @@ void ChatTest::getHostLooksForTheBanner_data()
     QTest::newRow("the speaker of the marker, no banner")
         << QString() << none << u"a: b\r\nCorvane: Corvane's Hoster\r\nCorvane: *** Starting a New Game ***"_s
         << corvane << QStringList{corvane, corvane} << true;
-    QTest::newRow("an empty line ends the walk")
-        << QString() << none << u"a: b\r\n\r\nCorvane: Corvane's Hoster"_s << QString() << QStringList{QString()}
-        << true;
+    QTest::newRow("an empty line ends the walk") << QString() << none << u"a: b\r\n\r\nCorvane: Corvane's Hoster"_s
+                                                 << QString() << QStringList{QString()} << true;
     QTest::newRow("neither the client itself nor an ESP makes the host")
         << QString() << none
         << u"<system>: Corvane's Hoster\r\nESP from Eve: Corvane's Hoster\r\nESP to Eve: Corvane's Hoster"_s

@@ -1,4 +1,5 @@
 #include "chattest.h"
+
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(ChatTest)

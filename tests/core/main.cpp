@@ -1,5 +1,6 @@
 #include "storagetest.h"
-#include "support/testmain.h"
 #include "texttest.h"
+
+#include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(TextTest, StorageTest)

@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include <csignal>
-
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -198,14 +197,14 @@ void StorageTest::writesTheExactFormatAndReadsItBack()
     lists.lstAvatars.add(u"Bo"_s);
     lists.lstAvatars.add(u"Ann"_s);
     lists.List1.add(u"Smith, John"_s);
-    lists.List1.add(u"List3"_s); // reads like a tag
+    lists.List1.add(u"List3"_s);          // reads like a tag
     lists.List2.add(u"Ann \U0001F600"_s); // outside the code page
     lists.List3.add(QString());
     lists.List4.add(u"Zoë € \"q\" <b>a\rb\nc</b>"_s);
     QVERIFY(recovery.WriteRecovery());
     QCOMPARE(readFile(dir),
-        QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
-                   "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
+             QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
+                        "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
 
     PlayerLists restored;
     restored.List3.add(u"stale"_s);

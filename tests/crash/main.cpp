@@ -1,4 +1,5 @@
 #include "crashsafetytest.h"
+
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(CrashSafetyTest)

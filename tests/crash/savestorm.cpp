@@ -2,11 +2,12 @@
 // macro clicks rewrite Recover.bak, the settings "Ok" rewrites Settings.txt
 // and the prize scroll bar Prizes.txt. Round k writes texts that carry k in
 // several places, so a file mixed from two rounds shows.
-#include "core/numbertext.h"
 #include "scriptedwadapi.h"
+#include "ui_draw.h"
+
+#include "core/numbertext.h"
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
-#include "ui_draw.h"
 #include "window/program.h"
 
 #include <QApplication>
@@ -30,7 +31,8 @@ int main(int argc, char *argv[])
     settings.setChecked(HostSettings::Check3, true);
 
     // Go on from the round the files of the last run reached.
-    qint64 round = NumberText::roundHalfEven(NumberText::leadingNumber(settings.item(HostSettings::WelcomeLine).mid(8)));
+    qint64 round = NumberText::roundHalfEven(
+        NumberText::leadingNumber(settings.item(HostSettings::WelcomeLine).mid(8)));
     // A crowded room, so that every save of the lists is a file worth tearing.
     QByteArray transcript = "Host: Corvane's Hoster";
     for (int i = 0; i < 4000; ++i)

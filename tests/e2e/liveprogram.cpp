@@ -16,8 +16,8 @@ bool LiveProgram::start(const QStringList &roomOptions)
 bool LiveProgram::restart()
 {
     stop();
-    program = std::make_unique<Program>(realTime ? static_cast<Clock &>(realClock) : clock, Program::Places{dir.path(), dir.path() + QStringLiteral("/user")},
-                                        &prompts);
+    program = std::make_unique<Program>(realTime ? static_cast<Clock &>(realClock) : clock,
+                                        Program::Places{dir.path(), dir.path() + QStringLiteral("/user")}, &prompts);
     if (!program->Draw_Load())
         return false;
     // Lines follow each other without waiting; only the virtual clock moves.
@@ -65,9 +65,9 @@ QStringList LiveProgram::linesSinceMark() const
         if (call.value(u"call").toString() != u"DapiCommunicate")
             continue;
         const QString text = call.value(u"text").toString();
-        lines << (call.value(u"mode").toInt() == 0 ? QStringLiteral("say: ") + text
-                                                     : QStringLiteral("esp ") + call.value(u"target").toString()
-                                                           + QStringLiteral(": ") + text);
+        lines << (call.value(u"mode").toInt() == 0
+                      ? QStringLiteral("say: ") + text
+                      : QStringLiteral("esp ") + call.value(u"target").toString() + QStringLiteral(": ") + text);
     }
     return lines;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "roomprocess.h"
+#include "ui_draw.h"
+
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
-#include "ui_draw.h"
 #include "window/program.h"
 
 #include <QJsonObject>

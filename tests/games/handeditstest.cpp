@@ -10,8 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kStartLines{u"Colors remaning are"_s, u"Red"_s,   u"Blue"_s,  u"Green"_s,
-                              u"Silver"_s,            u"Black"_s, u"Gold"_s, u"Please chose a color"_s};
+const QStringList kStartLines{
+    u"Colors remaning are"_s, u"Red"_s, u"Blue"_s, u"Green"_s, u"Silver"_s, u"Black"_s, u"Gold"_s,
+    u"Please chose a color"_s};
 
 // The colours' lines with those of the given colours (0 Red .. 5 Gold) replaced.
 QStringList with(const QMap<int, QString> &lines)
@@ -35,8 +36,8 @@ void GameTest::coloursFollowTheHost_data()
     QTest::addColumn<QList<bool>>("offered");   // mnuRed .. mnuGold enabled
 
     QTest::newRow("several colours to a winner; a typed holder overwritten; the holder wins over the box")
-        << QStringList{u"select List1 0"_s, u"give 0 List1"_s, u"give 1 List1"_s, u"check 0"_s, u"type 2 Bob"_s,
-                       u"give 2 List1"_s}
+        << QStringList{u"select List1 0"_s, u"give 0 List1"_s, u"give 1 List1"_s,
+                       u"check 0"_s,        u"type 2 Bob"_s,   u"give 2 List1"_s}
         << with({{0, u"Alice = Red"_s}, {1, u"Alice = Blue"_s}, {2, u"Alice = Green"_s}})
         << QStringList{u"Alice = Red"_s, u"Alice = Blue"_s, u"Alice = Green"_s}
         << QList<bool>{false, false, false, true, true, true};
@@ -110,14 +111,14 @@ void GameTest::editsFromAListsMenuActOnThatList_data()
     QTest::addColumn<QString>("said");
     QTest::addColumn<QString>("lists"); // afterwards; before: "Ann,Cy|Zed,Ann||Dee|Eve,Fay"
 
-    QTest::newRow("remove from the players") << u"mnuAviRemove"_s << 0 << 1 << u"*** Cy has been removed ***"_s
-                                             << u"Ann|Zed,Ann||Dee|Eve,Fay"_s;
-    QTest::newRow("remove a raffle winner") << u"mnuRemove"_s << 1 << 0 << u"*** Zed has been removed ***"_s
-                                            << u"Ann,Cy|Ann||Dee|Eve,Fay"_s;
+    QTest::newRow("remove from the players")
+        << u"mnuAviRemove"_s << 0 << 1 << u"*** Cy has been removed ***"_s << u"Ann|Zed,Ann||Dee|Eve,Fay"_s;
+    QTest::newRow("remove a raffle winner")
+        << u"mnuRemove"_s << 1 << 0 << u"*** Zed has been removed ***"_s << u"Ann,Cy|Ann||Dee|Eve,Fay"_s;
     QTest::newRow("remove the only queued player")
         << u"mnuRemoveLister"_s << 3 << 0 << u"*** Dee has been removed ***"_s << u"Ann,Cy|Zed,Ann|||Eve,Fay"_s;
-    QTest::newRow("remove a called player") << u"mnuRe"_s << 4 << 1 << u"*** Fay has been removed ***"_s
-                                            << u"Ann,Cy|Zed,Ann||Dee|Eve"_s;
+    QTest::newRow("remove a called player")
+        << u"mnuRe"_s << 4 << 1 << u"*** Fay has been removed ***"_s << u"Ann,Cy|Zed,Ann||Dee|Eve"_s;
     QTest::newRow("nothing selected") << u"mnuRe"_s << 4 << -1 << QString() << u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s;
     QTest::newRow("a winner back among the players, twice over")
         << u"mnuAdd"_s << 1 << 1 << QString() << u"Ann,Ann,Cy|Zed||Dee|Eve,Fay"_s;

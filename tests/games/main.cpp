@@ -1,4 +1,5 @@
 #include "gamestests.h"
+
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(GameTest)

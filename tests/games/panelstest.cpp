@@ -43,9 +43,9 @@ void GameTest::eachButtonSpeaksOnTime_data()
         << u"cmdStart"_s << u"Option2"_s << evening
         << raffle + QStringList{u"all name have been restored no need to Register"_s} << paced << QStringList{}
         << u"A,B,C||A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000 << u"4"_s << u"3"_s << true << true;
-    QTest::newRow("raffle Start, neither") << u"cmdStart"_s << QString() << evening << raffle << paced.mid(0, 4)
-                                           << QStringList{} << u"C|B,A|A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s
-                                           << 9000 << u"4"_s << u"3"_s << true << true;
+    QTest::newRow("raffle Start, neither")
+        << u"cmdStart"_s << QString() << evening << raffle << paced.mid(0, 4) << QStringList{}
+        << u"C|B,A|A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000 << u"4"_s << u"3"_s << true << true;
     QTest::newRow("Lister Start, Clear List")
         << u"Command8"_s << u"Option1"_s << evening << lister + QStringList{invitation}
         << QList<qint64>{0, 0, 3000, 6000, 9000} << QStringList{} << u"C|B,A|Corvane||"_s << 12000 << u"4"_s << u"0"_s
@@ -62,32 +62,41 @@ void GameTest::eachButtonSpeaksOnTime_data()
     const QStringList winners{u"There are curently 2 players That won"_s, u"B"_s, u"A"_s, end};
     const QList<qint64> oneName{0, 3000, 6000};
     const QList<qint64> andTwo = oneName + QList<qint64>{6000, 9000, 15000, 18000};
-    QTest::newRow("raffle Say List")
-        << u"Command1"_s << QString() << evening
-        << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end} << oneName << QStringList{}
-        << evening << 6000 << u"4"_s << u"3"_s << true << true;
+    QTest::newRow("raffle Say List") << u"Command1"_s << QString() << evening
+                                     << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end}
+                                     << oneName << QStringList{} << evening << 6000 << u"4"_s << u"3"_s << true << true;
     QTest::newRow("raffle Say List with the winners")
         << u"Command1"_s << u"Check2"_s << evening
-        << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end} + winners << andTwo
-        << QStringList{} << evening << 18000 << u"4"_s << u"3"_s << true << true;
+        << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end} + winners << andTwo << QStringList{}
+        << evening << 18000 << u"4"_s << u"3"_s << true << true;
     QTest::newRow("Lister Say List with the called players")
         << u"Command11"_s << u"Check2"_s << evening
-        << QStringList{u"thay are currenly 1 players on the list"_s, u"Dave"_s, end,
-                       u"There are curently 2 players That won"_s, u"Alice"_s, u"Bob"_s, end}
+        << QStringList{u"thay are currenly 1 players on the list"_s,
+                       u"Dave"_s,
+                       end,
+                       u"There are curently 2 players That won"_s,
+                       u"Alice"_s,
+                       u"Bob"_s,
+                       end}
         << andTwo << QStringList{} << evening << 18000 << u"4"_s << u"3"_s << true << true;
 
     const QStringList call{u"*** Starting a New Game ***"_s, invitation};
-    const QStringList closing{u"*** Registration is Closing in 10 ***"_s, u"** 5 **"_s, u"** 4 **"_s, u"** 3 **"_s,
-                              u"** 2 **"_s, u"** 1 **"_s, u"** Sorry registartion is now closed **"_s};
+    const QStringList closing{u"*** Registration is Closing in 10 ***"_s,
+                              u"** 5 **"_s,
+                              u"** 4 **"_s,
+                              u"** 3 **"_s,
+                              u"** 2 **"_s,
+                              u"** 1 **"_s,
+                              u"** Sorry registartion is now closed **"_s};
     const QList<qint64> countdown{0, 5000, 6000, 7000, 8000, 9000, 10000};
     QTest::newRow("raffle Call 4 Reg") << u"Command32"_s << QString() << evening << call << QList<qint64>{0, 3000}
                                        << QStringList{} << evening << 3000 << u"4"_s << u"3"_s << false << false;
     QTest::newRow("Lister Call 4 Reg") << u"Command31"_s << QString() << evening << call << QList<qint64>{0, 3000}
                                        << QStringList{} << evening << 3000 << u"4"_s << u"3"_s << false << false;
-    QTest::newRow("raffle Closing") << u"Command29"_s << QString() << evening << closing << countdown
-                                    << QStringList{} << evening << 11000 << u"4"_s << u"3"_s << false << false;
-    QTest::newRow("Lister Closing") << u"Command30"_s << QString() << evening << closing << countdown
-                                    << QStringList{} << evening << 11000 << u"4"_s << u"3"_s << false << false;
+    QTest::newRow("raffle Closing") << u"Command29"_s << QString() << evening << closing << countdown << QStringList{}
+                                    << evening << 11000 << u"4"_s << u"3"_s << false << false;
+    QTest::newRow("Lister Closing") << u"Command30"_s << QString() << evening << closing << countdown << QStringList{}
+                                    << evening << 11000 << u"4"_s << u"3"_s << false << false;
 
     QTest::newRow("Say Next with nothing to say")
         << u"Command12"_s << QString() << evening << QStringList{} << QList<qint64>{}
@@ -97,33 +106,31 @@ void GameTest::eachButtonSpeaksOnTime_data()
         << QStringList{u"Dave: Please come down you are next"_s} << u"C|B,A|A,B,C,Corvane||Alice,Bob,Dave"_s << 0
         << u"4"_s << u"3"_s << true << true;
     const QStringList none{u"Opps no more names on the list"_s};
-    QTest::newRow("Say Next on an empty queue") << u"Command12"_s << QString() << noQueue << none << QList<qint64>{0}
-                                                << QStringList{} << noQueue << 6000 << u"4"_s << u"3"_s << true
-                                                << false;
-    QTest::newRow("Call Next on an empty queue") << u"Command7"_s << QString() << noQueue << none << QList<qint64>{0}
-                                                 << QStringList{} << noQueue << 6000 << u"4"_s << u"3"_s << true
-                                                 << false;
+    QTest::newRow("Say Next on an empty queue")
+        << u"Command12"_s << QString() << noQueue << none << QList<qint64>{0} << QStringList{} << noQueue << 6000
+        << u"4"_s << u"3"_s << true << false;
+    QTest::newRow("Call Next on an empty queue")
+        << u"Command7"_s << QString() << noQueue << none << QList<qint64>{0} << QStringList{} << noQueue << 6000
+        << u"4"_s << u"3"_s << true << false;
 
     // Get Reg queues players in the order they registered, not sorted, and
     // never one whose ESP came before the host removed them.
-    QTest::newRow("Lister Get Reg")
-        << u"Command9"_s << QString() << evening << QStringList{} << QList<qint64>{} << QStringList{}
-        << u"Adam,C,Mia,Zoe|B,A|A,Adam,B,C,Corvane,Mia,Zoe|Dave,Zoe,Adam,Mia|Alice,Bob"_s << 0 << u"4"_s << u"3"_s
-        << true << false;
+    QTest::newRow("Lister Get Reg") << u"Command9"_s << QString() << evening << QStringList{} << QList<qint64>{}
+                                    << QStringList{}
+                                    << u"Adam,C,Mia,Zoe|B,A|A,Adam,B,C,Corvane,Mia,Zoe|Dave,Zoe,Adam,Mia|Alice,Bob"_s
+                                    << 0 << u"4"_s << u"3"_s << true << false;
     // Draw pressed in Closing's first pause, and again during the draw's own
     // pause, when the window waits: one draw, the lists and their file whole.
-    QTest::newRow("Draw during Closing")
-        << u"Command29"_s << u"Command3"_s << evening
-        << closing.mid(0, 1) + QStringList{u"Drawing the winner.."_s, u"and the winner is C"_s, u"C wins "_s}
-               + closing.mid(1)
-        << QList<qint64>{0, 0, 0, 3000} + countdown.mid(1) << QStringList{u"C: WTG you won"_s}
-        << u"|B,A,C|A,B,C,Corvane|Dave|Alice,Bob"_s << 11000 << u"5"_s << u"4"_s << true << true;
-    QTest::newRow("raffle Colors Caller") << u"Command21"_s << QString() << evening << QStringList{}
-                                          << QList<qint64>{} << QStringList{} << evening << 0 << u"4"_s << u"3"_s
-                                          << false << false;
-    QTest::newRow("Lister Colors Caller") << u"Command25"_s << QString() << evening << QStringList{}
-                                          << QList<qint64>{} << QStringList{} << evening << 0 << u"4"_s << u"3"_s
-                                          << false << true;
+    QTest::newRow("Draw during Closing") << u"Command29"_s << u"Command3"_s << evening
+                                         << closing.mid(0, 1)
+            + QStringList{u"Drawing the winner.."_s, u"and the winner is C"_s, u"C wins "_s} + closing.mid(1)
+                                         << QList<qint64>{0, 0, 0, 3000} + countdown.mid(1)
+                                         << QStringList{u"C: WTG you won"_s} << u"|B,A,C|A,B,C,Corvane|Dave|Alice,Bob"_s
+                                         << 11000 << u"5"_s << u"4"_s << true << true;
+    QTest::newRow("raffle Colors Caller") << u"Command21"_s << QString() << evening << QStringList{} << QList<qint64>{}
+                                          << QStringList{} << evening << 0 << u"4"_s << u"3"_s << false << false;
+    QTest::newRow("Lister Colors Caller") << u"Command25"_s << QString() << evening << QStringList{} << QList<qint64>{}
+                                          << QStringList{} << evening << 0 << u"4"_s << u"3"_s << false << true;
 }
 
 void GameTest::eachButtonSpeaksOnTime()

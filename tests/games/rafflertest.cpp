@@ -143,7 +143,7 @@ void GameTest::saysThePrizes()
     QStringList expected{u"There is 1 Placing this round"_s};
     for (int k = 1; k <= places; ++k) {
         expected << QString::number(k + 3) + QStringList{u"st"_s, u"nd"_s, u"rd"_s}.value(k - 1, u"th"_s)
-                        + u" Place P"_s + QString::number(k);
+                + u" Place P"_s + QString::number(k);
     }
     QCOMPARE(f.said(), expected);
     QCOMPARE(settings.Text6(), u"1"_s);

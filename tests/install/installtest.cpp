@@ -93,7 +93,8 @@ void InstallTest::installsEveryPartInItsPlace()
 
 void InstallTest::menuEntriesStartInstalledPrograms()
 {
-    for (const QString &entry : {u"example.corvanes_games.raffler.desktop"_s, u"example.corvanes_games.raffler-chatroom.desktop"_s}) {
+    for (const QString &entry :
+         {u"example.corvanes_games.raffler.desktop"_s, u"example.corvanes_games.raffler-chatroom.desktop"_s}) {
         QFile file(installed(kApps + entry));
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
         QMap<QString, QString> keys;
@@ -157,7 +158,7 @@ void InstallTest::installedProgramHostsAgainstInstalledRoom()
         QFile log(logPath);
         // Nothing but the program calls the room, so its hello is the first entry.
         return log.open(QIODevice::ReadOnly)
-               && QJsonDocument::fromJson(log.readLine()).object().value(u"call") == u"InitDDE"_s;
+            && QJsonDocument::fromJson(log.readLine()).object().value(u"call") == u"InitDDE"_s;
     };
     QTRY_VERIFY_WITH_TIMEOUT(initialized(), 20000);
     raffler.terminate();
@@ -181,8 +182,8 @@ void InstallTest::commandLines_data()
                                   << QStringList{u"--help"_s, u"--version"_s};
     QTest::newRow("raffler version") << u"raffler"_s << QStringList{u"-v"_s} << 0
                                      << QStringList{u"raffler"_s + version};
-    QTest::newRow("Qt's own options pass") << u"raffler"_s << QStringList{u"-platform"_s, u"xcb"_s, u"--version"_s}
-                                           << 0 << QStringList{u"raffler"_s + version};
+    QTest::newRow("Qt's own options pass") << u"raffler"_s << QStringList{u"-platform"_s, u"xcb"_s, u"--version"_s} << 0
+                                           << QStringList{u"raffler"_s + version};
     QTest::newRow("raffler unknown") << u"raffler"_s << QStringList{u"--bogus"_s} << 2
                                      << QStringList{u"raffler: Unknown option 'bogus'"_s, u"--help"_s};
     QTest::newRow("raffler no value") << u"raffler"_s << QStringList{u"-style"_s} << 2
@@ -190,9 +191,9 @@ void InstallTest::commandLines_data()
     QTest::newRow("raffler argument") << u"raffler"_s << QStringList{u"Settings.txt"_s} << 2
                                       << QStringList{u"'Settings.txt'"_s};
     QTest::newRow("room help") << room << QStringList{u"-h"_s} << 0
-                               << QStringList{u"--socket <NAME>"_s, u"--host <NAME>"_s, u"--log <FILE>"_s,
-                                              u"--transcript <FILE>"_s, u"--bots <N>"_s, u"--headless"_s,
-                                              u"--version"_s, u"status CODE [COUNT]"_s};
+                               << QStringList{u"--socket <NAME>"_s,     u"--host <NAME>"_s,      u"--log <FILE>"_s,
+                                              u"--transcript <FILE>"_s, u"--bots <N>"_s,         u"--headless"_s,
+                                              u"--version"_s,           u"status CODE [COUNT]"_s};
     QTest::newRow("room version") << room << QStringList{u"--version"_s} << 0 << QStringList{room + version};
     QTest::newRow("room unknown") << room << QStringList{u"--help-all"_s} << 2
                                   << QStringList{u"Unknown option 'help-all'"_s};
@@ -231,10 +232,13 @@ void InstallTest::commandLines()
 void InstallTest::packageHoldsTheInstall()
 {
     QTemporaryDir out;
-    QVERIFY(run(QStringLiteral(CPACK_PATH), {u"-G"_s, u"DEB"_s, u"--config"_s,
-                                            QStringLiteral(BUILD_DIR) + u"/CPackConfig.cmake"_s, u"-B"_s, out.path()}));
-    const QStringList debs = QDir(out.path()).entryList(
-        {u"%1_%2_*.deb"_s.arg(QStringLiteral(PACKAGE_NAME), QStringLiteral(PACKAGE_VERSION))}, QDir::Files);
+    QVERIFY(run(
+        QStringLiteral(CPACK_PATH),
+        {u"-G"_s, u"DEB"_s, u"--config"_s, QStringLiteral(BUILD_DIR) + u"/CPackConfig.cmake"_s, u"-B"_s, out.path()}));
+    const QStringList debs = QDir(out.path())
+                                 .entryList({u"%1_%2_*.deb"_s.arg(QStringLiteral(PACKAGE_NAME),
+                                                                  QStringLiteral(PACKAGE_VERSION))},
+                                            QDir::Files);
     QCOMPARE(debs.size(), 1);
     const QString deb = out.filePath(debs.first());
     const auto dpkg = [&](const QStringList &arguments) {

@@ -77,8 +77,9 @@ void MacroTest::aButtonSaysTheLinesOfItsMacro()
     s.program->macros().setText(11, u"said before\r\n\r\n\r\nnever said"_s);
     s.button(11)->click();
     QList<std::pair<bool, qsizetype>> inputChanges; // enabled, lines said by then
-    connect(&s.program->input(), &WindowInput::enabledChanged, this,
-            [&inputChanges, &s](bool on) { inputChanges.append({on, s.said().size()}); });
+    connect(&s.program->input(), &WindowInput::enabledChanged, this, [&inputChanges, &s](bool on) {
+        inputChanges.append({on, s.said().size()});
+    });
     s.clear();
 
     QTest::mouseClick(s.button(12), Qt::LeftButton);
@@ -117,7 +118,7 @@ void MacroTest::eachPageEditsItsOwnMacro()
     QCOMPARE(s.box(18)->toPlainText(), u"Hello\n\nWelcome, Zoë"_s);
 
     type(s.box(0), u"first"_s);
-    s.ui().Command6->click(); // Ok
+    s.ui().Command6->click();  // Ok
     s.ui().Command26->click(); // Clear
     expected[0] = QString();
     QCOMPARE(s.program->macros().texts(), expected);

@@ -1,4 +1,5 @@
 #include "macrostests.h"
+
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(MacroTest)

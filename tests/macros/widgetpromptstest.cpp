@@ -72,12 +72,11 @@ void MacroTest::dialogsAskAsRequestedOverADisabledWindow()
         whenDialogOpens<QMessageBox>(&window, answer(QMessageBox::Yes));
         choose(dialog, u"friday"_s);
     });
-    const QString chosen =
-        prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path(), u"This File Name"_s));
+    const QString chosen = prompts.askSaveFileName(macroRequest(u"Save File As..."_s, dir.path(), u"This File Name"_s));
 
-    QCOMPARE(asked, (QStringList{u"Save File As..."_s, QDir(dir.path()).canonicalPath(), u"This File Name"_s,
-                                 u"Macro Files (.mac)"_s, u"detail"_s, u"enabled"_s, u"friday.mac"_s,
-                                 u"friday.mac"_s}));
+    QCOMPARE(asked,
+             (QStringList{u"Save File As..."_s, QDir(dir.path()).canonicalPath(), u"This File Name"_s,
+                          u"Macro Files (.mac)"_s, u"detail"_s, u"enabled"_s, u"friday.mac"_s, u"friday.mac"_s}));
     QVERIFY(stayedOpen); // "No" goes back to the dialog
     QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(existing).canonicalFilePath());
 

@@ -1,6 +1,5 @@
-#include "chatroomtest.h"
-
 #include "bots.h"
+#include "chatroomtest.h"
 #include "commandinterpreter.h"
 #include "linesplitter.h"
 #include "roomservice.h"
@@ -40,35 +39,21 @@ void ChatroomTest::carriesOutCommands_data()
     const QByteArray start = "Old: line";
     row("say, esp and line in the code page",
         {"say Bob: hello", "esp Zoë: $", "line <system>: Welcome", "say  Ann :  two  spaces", "say Bob: 5€ – “q”"},
-        start + "\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces\r\n"
-        "Bob: 5\x80 \x96 \x93q\x94"_ba);
+        start
+            + "\r\nBob: hello\r\nESP from Zo\xEB: $\r\n<system>: Welcome\r\nAnn:  two  spaces\r\n"
+              "Bob: 5\x80 \x96 \x93q\x94"_ba);
     row("clear, then more", {"clear", "line first", "line"}, "first\r\n"_ba);
     row("load", {"load @/transcript.txt"}, "A: one\r\n\r\nESP from B: $"_ba);
     row("blank lines and comments", {"", "   ", "# say Bob: no", "say Bob: yes\r"}, start + "\r\nBob: yes");
-    row("statuses", {"status 6 2", "status \"\"", "status 10 1", "status -1"}, start, 0,
-        {"6", "6", "", "10", "-1"});
+    row("statuses", {"status 6 2", "status \"\"", "status 10 1", "status -1"}, start, 0, {"6", "6", "", "10", "-1"});
     row("late and bots", {"late 300", "bots 3", "late 0"}, start, 0, {}, 0, 3);
 
     // Every bad line is refused whole and leaves the room as it was.
-    const Lines refused = {"shout Bob: hi",
-                           "say Bob hi",
-                           "say : hi",
-                           "say Bob: 日本",
-                           "line \xFF\xFE",
-                           QByteArray("line a\0b", 8),
-                           "load",
-                           "load @/no-such-file.txt",
-                           "load @/with-nul.txt",
+    const Lines refused = {"shout Bob: hi", "say Bob hi", "say : hi", "say Bob: 日本", "line \xFF\xFE",
+                           QByteArray("line a\0b", 8), "load", "load @/no-such-file.txt", "load @/with-nul.txt",
                            "load /dev/zero", // no size and no end
-                           "load @/",
-                           "clear now",
-                           "status",
-                           "status 6 0",
-                           "status 6 1 2",
-                           "late 1e3",
-                           "late 600001",
-                           "bots 101",
-                           "quit now",
+                           "load @/", "clear now", "status", "status 6 0", "status 6 1 2", "late 1e3", "late 600001",
+                           "bots 101", "quit now",
                            // A good command but too long: refused once, whatever the slicing.
                            "line " + QByteArray(LineSplitter::kMaxLine, 'x')};
     row("refused", refused, start, int(refused.size()));

@@ -1,8 +1,8 @@
 #include "roomlinktest.h"
+#include "roomprocess.h"
 
 #include "chat/chatlink.h"
 #include "chat/clock.h"
-#include "roomprocess.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -80,10 +80,11 @@ void RoomLinkTest::carriesLinesAndStatusesBothWays()
     QCOMPARE(statusesOf(live.room.log(u"DapiGetAllText"_s)), (QStringList{u"6"_s, u"-1"_s}));
     // The library hands the transcript on with bytes after it; they do not show.
     QVERIFY(live.link.fetchTranscript(5000));
-    QCOMPARE(live.link.Transcript(), u"<system>: Welcome\r\nZoë: hi €\r\nESP from Zoë: $\r\n"
-                                     u"Corvane: Zoë € wins\r\nESP to Zoë: one  two"_s);
+    QCOMPARE(live.link.Transcript(),
+             u"<system>: Welcome\r\nZoë: hi €\r\nESP from Zoë: $\r\n"
+             u"Corvane: Zoë € wins\r\nESP to Zoë: one  two"_s);
     // The call log's layout, which hosts and scripts read.
-    const QJsonObject esp{{u"call"_s, u"DapiCommunicate"_s}, {u"app"_s, u"test_room"_s}, {u"mode"_s, 2},
+    const QJsonObject esp{{u"call"_s, u"DapiCommunicate"_s}, {u"app"_s, u"test_room"_s},   {u"mode"_s, 2},
                           {u"target"_s, u"Zoë"_s},           {u"text"_s, u"one\r\ntwo"_s}, {u"status"_s, u"0"_s}};
     QCOMPARE(live.room.log(u"DapiCommunicate"_s).last(), esp);
     QCOMPARE(live.room.errors(), QByteArray());

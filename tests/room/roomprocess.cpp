@@ -35,7 +35,7 @@ bool RoomProcess::quit()
 {
     m_process.write("quit\n");
     return m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit
-           && m_process.exitCode() == 0;
+        && m_process.exitCode() == 0;
 }
 
 bool RoomProcess::command(const QByteArray &lines)

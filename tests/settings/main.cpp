@@ -1,4 +1,5 @@
 #include "settingstests.h"
+
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(SettingsTest)

@@ -28,10 +28,14 @@ inline QList<HostileName> hostileNames()
         {"ampersands", u"A && B & C"_s},
         {"control characters", Ansi::decode("\x01\x07\x1b[31mred\x7f\x81")},
         {"a tab, a lone CR and a lone LF", u"a\tb\rc\nd"_s},
-        {"a right-to-left override in UTF-8 bytes", Ansi::decode("\xE2\x80\xAE" "evil")},
+        {"a right-to-left override in UTF-8 bytes",
+         Ansi::decode("\xE2\x80\xAE"
+                      "evil")},
         {"quotes and a comma", u"\"Bob\", Jr."_s},
         {"a tag of the recovery file", u"List3"_s},
-        {"a no-break space and a soft hyphen", Ansi::decode("\xA0" "Bob\xAD")},
+        {"a no-break space and a soft hyphen",
+         Ansi::decode("\xA0"
+                      "Bob\xAD")},
         {"10,000 characters", QString(10000, u'W')},
         {"40,000 characters", QString(40000, u'M')},
     };

@@ -22,8 +22,8 @@ int runTests(int argc, char *argv[])
     return (runTest<Tests>(argc, argv) + ...);
 }
 
-#define RAFFLER_TEST_MAIN(...)                  \
-    int main(int argc, char *argv[])            \
-    {                                           \
-        return runTests<__VA_ARGS__>(argc, argv); \
+#define RAFFLER_TEST_MAIN(...)                                                                                         \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        return runTests<__VA_ARGS__>(argc, argv);                                                                      \
     }

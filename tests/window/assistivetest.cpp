@@ -1,6 +1,6 @@
+#include "settingsfile.h"
 #include "windowtests.h"
 
-#include "settingsfile.h"
 #include "support/programfixture.h"
 
 #include <QAccessible>
@@ -37,8 +37,9 @@ QStringList savedYesNo(const ProgramFixture &f)
     return yesNo;
 }
 
-const QStringList kColoursSaid{u"Colors remaning are"_s, u"Red"_s,   u"Blue"_s,  u"Green"_s,
-                               u"Silver"_s,            u"Black"_s, u"Gold"_s, u"Please chose a color"_s};
+const QStringList kColoursSaid{
+    u"Colors remaning are"_s, u"Red"_s, u"Blue"_s, u"Green"_s, u"Silver"_s, u"Black"_s, u"Gold"_s,
+    u"Please chose a color"_s};
 
 } // namespace
 
@@ -64,9 +65,8 @@ void WindowTest::checkBoxesCountHoweverTheyChange_data()
     QTest::newRow("Say Prizes? ticked at start-up, unticked, toggle")
         << u"Check3"_s << u"toggle"_s << true << u"Command3"_s << unprized
         << QStringList{u"\"No\""_s, u"\"Yes\""_s, u"\"Yes\""_s};
-    QTest::newRow("Confermation? ticked, toggle")
-        << u"Check1"_s << u"toggle"_s << false << QString() << QStringList()
-        << QStringList{u"\"No\""_s, u"\"Yes\""_s, u"\"No\""_s};
+    QTest::newRow("Confermation? ticked, toggle") << u"Check1"_s << u"toggle"_s << false << QString() << QStringList()
+                                                  << QStringList{u"\"No\""_s, u"\"Yes\""_s, u"\"No\""_s};
     QStringList redOut = kColoursSaid;
     redOut[1].clear();
     QStringList goldOut = kColoursSaid;
@@ -121,11 +121,11 @@ void WindowTest::listMenusOpenFromTheKeyboard_data()
 
     QTest::newRow("players, Menu key") << u"lstAvatars"_s << u"Menu"_s << 1 << u"mnuAviRemove"_s
                                        << u"*** Cy has been removed ***"_s << u"Ann|Zed,Ann||Dee|Eve,Fay"_s;
-    QTest::newRow("raffle winners, Shift+F10") << u"List1"_s << u"Shift+F10"_s << 1 << u"mnuAdd"_s << QString()
-                                               << u"Ann,Ann,Cy|Zed||Dee|Eve,Fay"_s;
-    QTest::newRow("queue, the platform's request") << u"List3"_s << u"event"_s << 0 << u"mnuRemoveLister"_s
-                                                   << u"*** Dee has been removed ***"_s
-                                                   << u"Ann,Cy|Zed,Ann|||Eve,Fay"_s;
+    QTest::newRow("raffle winners, Shift+F10")
+        << u"List1"_s << u"Shift+F10"_s << 1 << u"mnuAdd"_s << QString() << u"Ann,Ann,Cy|Zed||Dee|Eve,Fay"_s;
+    QTest::newRow("queue, the platform's request")
+        << u"List3"_s << u"event"_s << 0 << u"mnuRemoveLister"_s << u"*** Dee has been removed ***"_s
+        << u"Ann,Cy|Zed,Ann|||Eve,Fay"_s;
     QTest::newRow("called players, Menu key") << u"List4"_s << u"Menu"_s << 1 << u"mnuRe"_s
                                               << u"*** Fay has been removed ***"_s << u"Ann,Cy|Zed,Ann||Dee|Eve"_s;
     QTest::newRow("nothing selected") << u"List1"_s << u"Menu"_s << -1 << QString() << QString()

@@ -8,15 +8,15 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QCheckBox>
-#include <QMainWindow>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -33,7 +33,7 @@ struct Control
 {
     const char *name;
     const char *parent;
-    const char *caption; // nullptr: no caption to check
+    const char *caption;          // nullptr: no caption to check
     int left, top, width, height; // twips; width -1: not checked
 };
 
@@ -214,7 +214,7 @@ std::optional<TextBox> textBoxOf(QWidget *widget)
         option.initFrom(widget);
         option.text = caption;
         const auto element = qobject_cast<QCheckBox *>(widget) ? QStyle::SE_CheckBoxContents
-                                                                : QStyle::SE_RadioButtonContents;
+                                                               : QStyle::SE_RadioButtonContents;
         return placed(Qt::AlignLeft | Qt::AlignVCenter, oneLine, style->subElementRect(element, &option, widget));
     }
     if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -324,7 +324,7 @@ void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
 {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");      // null for a menu
+    QTest::addColumn<QRect>("twips");       // null for a menu
     QTest::addColumn<QStringList>("items"); // a menu's, objectName=caption, in order; a submenu has no name
     const auto row = [](const QString &name, const char *parent, const QString &caption, QRect twips) {
         QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips << QStringList();
@@ -352,7 +352,8 @@ void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
     };
     menu("menubar", {u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s});
     menu("mnuFile", {u"mnuExit=Exit"_s});
-    menu("mnuSettings",
+    menu(
+        "mnuSettings",
         {u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s, u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s});
     menu("mnuDelay", {u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s});
     menu("mnuHoater", {u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s});
@@ -362,12 +363,12 @@ void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
     menu("mnuLstLister", {u"mnuRemoveLister=Remove PLayer"_s});
     menu("mnuColor", {u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s});
     menu("mnuColors",
-        {u"mnuRed=Red"_s, u"mnuBlue=Blue"_s, u"mnuGreen=Green"_s, u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s,
-            u"mnuGold=Gold"_s});
+         {u"mnuRed=Red"_s, u"mnuBlue=Blue"_s, u"mnuGreen=Green"_s, u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s,
+          u"mnuGold=Gold"_s});
     menu("mnuColor1", {u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s});
     menu("mnuColor8",
-        {u"mnuRed1=Red"_s, u"mnuBlue1=Blue"_s, u"mnuGreen1=Green"_s, u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s,
-            u"mnuGold1=Gold"_s});
+         {u"mnuRed1=Red"_s, u"mnuBlue1=Blue"_s, u"mnuGreen1=Green"_s, u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s,
+          u"mnuGold1=Gold"_s});
 }
 
 void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()

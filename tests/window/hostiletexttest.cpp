@@ -67,7 +67,7 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
     checkShownRow(ui.List3, name);
 
     f.program->settings().setChecked(HostSettings::Check3, true); // winners go to List1 with their prize
-    ui.Command3->click(); // Draw
+    ui.Command3->click();                                         // Draw
     QCOMPARE(lists.List1.names(), QStringList{name});
     checkShownRow(ui.List1, name);
 

@@ -1,4 +1,5 @@
-#include "support/testmain.h"
 #include "windowtests.h"
+
+#include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(WindowTest)

@@ -1,6 +1,6 @@
+#include "settingsfile.h"
 #include "windowtests.h"
 
-#include "settingsfile.h"
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
 
@@ -34,9 +34,9 @@ void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow_data()
     QTest::newRow("yes in lower case stays off, delay 5 marks nothing new")
         << Items{{14, u"yes"_s}, {13, u"5"_s}} << QList<bool>{false, false, false}
         << QList<bool>{true, false, false, false};
-    QTest::newRow("no in lower case stays as it is") << Items{{14, u"no"_s}, {15, u"no"_s}}
-                                                     << QList<bool>{false, false, false}
-                                                     << QList<bool>{false, true, false, false};
+    QTest::newRow("no in lower case stays as it is")
+        << Items{{14, u"no"_s}, {15, u"no"_s}} << QList<bool>{false, false, false}
+        << QList<bool>{false, true, false, false};
 }
 
 void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()

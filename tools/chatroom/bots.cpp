@@ -1,5 +1,4 @@
 #include "bots.h"
-
 #include "roomtranscript.h"
 
 #include <QRandomGenerator>
@@ -13,10 +12,31 @@ namespace {
 
 // Windows-1252 bytes, as the chat client would show them.
 constexpr std::array<const char *, 24> kNames = {
-    "Mistral Dawn", "Old Tom",     "Zo\xEB Hartley", "Kestrel",     "Bramble Fox", "Lady Wren",
-    "Captain Nemo", "Pixie Lou",   "Jos\xE9 Ortega", "Sunny Jim",   "Velvet Moth", "Grandpa Joe",
-    "Rosie Quartz", "Thistle",     "Marco Polo",    "Ember Skye",  "Dusty Boots", "Luna Park",
-    "Bj\xF6rn Ironside", "Happy Hal", "Clover Bee",    "Tinker Tess", "Raven Black", "Fr\xE9" "d\xE9ric",
+    "Mistral Dawn",
+    "Old Tom",
+    "Zo\xEB Hartley",
+    "Kestrel",
+    "Bramble Fox",
+    "Lady Wren",
+    "Captain Nemo",
+    "Pixie Lou",
+    "Jos\xE9 Ortega",
+    "Sunny Jim",
+    "Velvet Moth",
+    "Grandpa Joe",
+    "Rosie Quartz",
+    "Thistle",
+    "Marco Polo",
+    "Ember Skye",
+    "Dusty Boots",
+    "Luna Park",
+    "Bj\xF6rn Ironside",
+    "Happy Hal",
+    "Clover Bee",
+    "Tinker Tess",
+    "Raven Black",
+    "Fr\xE9"
+    "d\xE9ric",
 };
 
 constexpr std::array<const char *, 5> kThanks = {"Thanks!", "ty :)", "Thank you!", "yay, thanks", "got it, thx"};

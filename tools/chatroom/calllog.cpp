@@ -1,5 +1,4 @@
 #include "calllog.h"
-
 #include "roomtext.h"
 
 #include <QJsonArray>

@@ -1,6 +1,5 @@
-#include "commandinterpreter.h"
-
 #include "bots.h"
+#include "commandinterpreter.h"
 #include "roomservice.h"
 #include "roomtext.h"
 #include "roomtranscript.h"
@@ -43,14 +42,12 @@ QList<QByteArrayView> words(QByteArrayView text)
 
 } // namespace
 
-CommandInterpreter::CommandInterpreter(RoomTranscript &transcript, RoomService &service, Bots &bots,
-                                       QObject *parent)
+CommandInterpreter::CommandInterpreter(RoomTranscript &transcript, RoomService &service, Bots &bots, QObject *parent)
     : QObject(parent)
     , m_transcript(transcript)
     , m_service(service)
     , m_bots(bots)
-{
-}
+{}
 
 QString CommandInterpreter::execute(QByteArrayView line)
 {

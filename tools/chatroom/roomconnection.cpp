@@ -1,5 +1,4 @@
 #include "roomconnection.h"
-
 #include "roomservice.h"
 
 #include <QLocalSocket>

@@ -1,6 +1,5 @@
-#include "roomoptions.h"
-
 #include "bots.h"
+#include "roomoptions.h"
 #include "roomtext.h"
 
 #include <QCommandLineParser>

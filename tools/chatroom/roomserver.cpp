@@ -1,6 +1,5 @@
-#include "roomserver.h"
-
 #include "roomconnection.h"
+#include "roomserver.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -1,6 +1,5 @@
-#include "roomservice.h"
-
 #include "calllog.h"
+#include "roomservice.h"
 #include "roomtext.h"
 #include "roomtranscript.h"
 
@@ -9,8 +8,7 @@ RoomService::RoomService(RoomTranscript &transcript, const QByteArray &host, Cal
     , m_transcript(transcript)
     , m_host(host)
     , m_log(log)
-{
-}
+{}
 
 std::optional<RoomService::Reply> RoomService::answer(const RoomProtocol::Message &request)
 {

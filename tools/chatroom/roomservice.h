@@ -27,13 +27,12 @@ class RoomService : public QObject
     Q_OBJECT
 
 public:
-    RoomService(RoomTranscript &transcript, const QByteArray &host, CallLog *log = nullptr,
-                QObject *parent = nullptr);
+    RoomService(RoomTranscript &transcript, const QByteArray &host, CallLog *log = nullptr, QObject *parent = nullptr);
 
     struct Reply
     {
         QByteArray status;
-        std::optional<QByteArray> text; // the transcript, with the answer
+        std::optional<QByteArray> text;     // the transcript, with the answer
         std::optional<QByteArray> lateText; // the transcript, sent lateMs after the answer
         int lateMs = 0;
     };

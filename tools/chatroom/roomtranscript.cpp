@@ -1,12 +1,10 @@
-#include "roomtranscript.h"
-
 #include "roomprotocol.h"
+#include "roomtranscript.h"
 
 RoomTranscript::RoomTranscript(QObject *parent)
     : QObject(parent)
     , m_maxSize(RoomProtocol::kMaxText)
-{
-}
+{}
 
 void RoomTranscript::append(const QByteArray &line)
 {

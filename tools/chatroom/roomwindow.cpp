@@ -1,10 +1,9 @@
-#include "roomwindow.h"
-
 #include "bots.h"
 #include "roomserver.h"
 #include "roomservice.h"
 #include "roomtext.h"
 #include "roomtranscript.h"
+#include "roomwindow.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -91,8 +90,7 @@ RoomWindow::RoomWindow(RoomTranscript &transcript, RoomService &service, Bots &b
     auto *injectButton = named(new QPushButton(QStringLiteral("&Inject")), "injectButton",
                                QStringLiteral("Answer the next calls with this status"));
     m_injected = named(new QLabel, "injectedStatuses", QStringLiteral("Statuses still to answer"));
-    auto *controls = named(new QGroupBox(QStringLiteral("Room control")), "controlBox",
-                           QStringLiteral("Room control"));
+    auto *controls = named(new QGroupBox(QStringLiteral("Room control")), "controlBox", QStringLiteral("Room control"));
     auto *controlForm = new QFormLayout(controls);
     auto *botsLabel = new QLabel(QStringLiteral("&Bots:"));
     botsLabel->setBuddy(m_bots);
@@ -147,7 +145,8 @@ RoomWindow::RoomWindow(RoomTranscript &transcript, RoomService &service, Bots &b
 
 void RoomWindow::showAll()
 {
-    m_view->setPlainText(RoomText::toUnicode(m_transcript.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_view->setPlainText(
+        RoomText::toUnicode(m_transcript.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
 }
 

@@ -2,16 +2,17 @@
 // it hosts a short game against the stand-in room, which runs in this same
 // process on a socket of its own, and grabs every panel, menu and window on
 // the way.
-#include "about/frmabout.h"
-#include "about/programicon.h"
 #include "bots.h"
-#include "chat/clock.h"
 #include "pictures.h"
 #include "roomserver.h"
 #include "roomservice.h"
 #include "roomtranscript.h"
 #include "roomwindow.h"
 #include "ui_draw.h"
+
+#include "about/frmabout.h"
+#include "about/programicon.h"
+#include "chat/clock.h"
 #include "window/appearance.h"
 #include "window/helpmenu.h"
 #include "window/program.h"
@@ -38,8 +39,7 @@ class Shooter
 public:
     explicit Shooter(const QDir &out)
         : m_out(out)
-    {
-    }
+    {}
 
     bool save(const QImage &image, const QString &name) const
     {
@@ -191,9 +191,8 @@ int main(int argc, char *argv[])
         list->clearSelection();
 
     shoot.window(window, u"window-raffle.png"_s);
-    shoot.save(Pictures::sideBySide(
-                   {Pictures::framed(Shooter::grab(window), window.windowTitle(), programIcon()),
-                    Pictures::framed(Shooter::grab(room), room.windowTitle(), programIcon())}),
+    shoot.save(Pictures::sideBySide({Pictures::framed(Shooter::grab(window), window.windowTitle(), programIcon()),
+                                     Pictures::framed(Shooter::grab(room), room.windowTitle(), programIcon())}),
                u"first-game.png"_s);
     shoot.save(listMenu(window, ui.lstAvatars, ui.mnuAvi, nullptr), u"popup-players.png"_s);
     shoot.save(listMenu(window, ui.List1, ui.mnuColor, ui.mnuColors), u"popup-winners.png"_s);

@@ -88,7 +88,6 @@ void RoomClient::bye()
     deliverStatus(answer ? answer->status : QByteArray("-1"));
     drop();
     m_lateTexts.clear(); // nothing reaches the program after it left
-
 }
 
 bool RoomClient::connectToRoom(int timeoutMs)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "chat/wadapi.h"
 #include "framedecoder.h"
 #include "roomprotocol.h"
+
+#include "chat/wadapi.h"
 
 #include <QList>
 #include <QObject>

@@ -33,8 +33,7 @@ class Reader
 public:
     explicit Reader(QByteArrayView bytes)
         : m_bytes(bytes)
-    {
-    }
+    {}
 
     bool u8(quint8 &value)
     {
@@ -86,8 +85,8 @@ private:
 
 std::optional<QByteArray> encode(const Message &message)
 {
-    const qsizetype payloadSize = kHeaderSize + 16 + message.app.size() + message.target.size()
-                                  + message.text.size() + message.status.size();
+    const qsizetype payloadSize = kHeaderSize + 16 + message.app.size() + message.target.size() + message.text.size()
+        + message.status.size();
     if (payloadSize > kMaxPayload)
         return std::nullopt;
     for (const QByteArray *field : {&message.app, &message.target, &message.text, &message.status}) {

@@ -1,7 +1,8 @@
 // The chat client's C interface, served by a chatroom over a local socket.
 
-#include "chat/wadapi.h"
 #include "roomclient.h"
+
+#include "chat/wadapi.h"
 
 #include <QCoreApplication>
 #include <QPointer>

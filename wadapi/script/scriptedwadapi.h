@@ -14,13 +14,13 @@ namespace ScriptedWadapi {
 
 struct Call
 {
-    QString function;   // "InitDDE", "KillDDE", "DapiRegister", "DapiCommunicate", "DapiGetAllText"
+    QString function; // "InitDDE", "KillDDE", "DapiRegister", "DapiCommunicate", "DapiGetAllText"
     QByteArray appName;
-    int mode = -1;      // DapiCommunicate only
-    QByteArray target;  // DapiCommunicate only
-    QByteArray text;    // DapiCommunicate only
+    int mode = -1;                    // DapiCommunicate only
+    QByteArray target;                // DapiCommunicate only
+    QByteArray text;                  // DapiCommunicate only
     std::optional<QByteArray> status; // what the status callback was given, if anything
-    qint64 atMs = 0;    // from the time source
+    qint64 atMs = 0;                  // from the time source
 };
 
 enum class Delivery {
