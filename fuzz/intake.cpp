@@ -2,10 +2,6 @@
 // arbitrary transcripts. Small inputs are also checked against the literal
 // scan: the two must agree. The whole intake then takes the same bytes from
 // the scripted chat client and must fill the lists as the scan says.
-#include "fuzzcheck.h"
-#include "literalscan.h"
-#include "scriptedwadapi.h"
-
 #include "chat/chatlink.h"
 #include "chat/registrationintake.h"
 #include "chat/registrationscan.h"
@@ -13,6 +9,9 @@
 #include "chat/transcripttext.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
+#include "fuzzcheck.h"
+#include "literalscan.h"
+#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 
 #include <QCoreApplication>

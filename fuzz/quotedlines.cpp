@@ -2,11 +2,11 @@
 // whatever they read must write and read back unchanged, and the settings
 // reader must hand out single-line values only.
 #include "core/quotedlines.h"
-#include "fuzzcheck.h"
-#include "scratchstore.h"
 
+#include "fuzzcheck.h"
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
+#include "scratchstore.h"
 #include "settings/valuefile.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // Reading an arbitrary Recover.bak, as the "Recover" buttons do: whatever
 // comes back must save and read back unchanged.
 #include "core/recovery.h"
-#include "fuzzcheck.h"
-#include "scratchstore.h"
 
 #include "core/playerlists.h"
+#include "fuzzcheck.h"
+#include "scratchstore.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,9 +2,10 @@
 // way to cut the stream into slices (or, with its top bit set, builds one
 // message to encode); the stream must decode the same in any slicing, and
 // every frame that decodes must encode back to its own bytes.
+#include "roomprotocol.h"
+
 #include "framedecoder.h"
 #include "fuzzcheck.h"
-#include "roomprotocol.h"
 
 #include <QList>
 #include <QtEndian>

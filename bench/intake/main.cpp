@@ -1,9 +1,6 @@
 // The registration scan on a whole evening's transcript: one "Get Reg" over
 // 200,000 lines, and at 20,000 lines the speed beside the scan as it was
 // first written (string copies line by line), measured in the same run.
-#include "literalscan.h"
-#include "scriptedwadapi.h"
-
 #include "chat/chatlink.h"
 #include "chat/clock.h"
 #include "chat/registrationintake.h"
@@ -11,6 +8,8 @@
 #include "chat/tokenizer.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
+#include "literalscan.h"
+#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 
 #include <QCoreApplication>

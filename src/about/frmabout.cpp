@@ -1,9 +1,9 @@
 #include "about/frmabout.h"
-#include "ui_about.h"
 
 #include "about/programicon.h"
 #include "core/prompts.h"
 #include "core/windowinput.h"
+#include "ui_about.h"
 
 frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
     : QDialog(parent)

@@ -1,8 +1,8 @@
-#include "ui_draw.h"
 #include "window/colourpanel.h"
 
 #include "core/playerlists.h"
 #include "games/colourcaller.h"
+#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 #include <limits>

@@ -1,5 +1,6 @@
-#include "ui_draw.h"
 #include "window/controlguide.h"
+
+#include "ui_draw.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "ui_draw.h"
 #include "window/draw.h"
 
 #include "core/showntext.h"
+#include "ui_draw.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "ui_draw.h"
 #include "window/helpmenu.h"
 
 #include "about/frmabout.h"
 #include "core/windowinput.h"
+#include "ui_draw.h"
 #include "window/draw.h"
 
 HelpMenu::HelpMenu(Draw &window, WindowInput &input, Prompts &prompts, QObject *parent)

@@ -1,4 +1,3 @@
-#include "ui_draw.h"
 #include "window/listerpanel.h"
 
 #include "chat/registrationintake.h"
@@ -6,6 +5,7 @@
 #include "games/announcements.h"
 #include "games/lister.h"
 #include "games/recover.h"
+#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 ListerPanel::ListerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent)

@@ -1,8 +1,8 @@
-#include "ui_draw.h"
 #include "window/listmenus.h"
 
 #include "core/playerlists.h"
 #include "games/listediting.h"
+#include "ui_draw.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

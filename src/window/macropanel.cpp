@@ -1,10 +1,10 @@
-#include "ui_draw.h"
 #include "window/macropanel.h"
 
 #include "core/showntext.h"
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
+#include "ui_draw.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
 

@@ -1,6 +1,6 @@
-#include "ui_draw.h"
 #include "window/optionsmenu.h"
 
+#include "ui_draw.h"
 #include "window/draw.h"
 #include "window/windowoptions.h"
 

@@ -1,6 +1,6 @@
-#include "ui_draw.h"
 #include "window/panelswitcher.h"
 
+#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 PanelSwitcher::PanelSwitcher(Ui::Draw &ui, WindowLayout &layout, QObject *parent)

@@ -1,9 +1,9 @@
-#include "ui_draw.h"
 #include "window/program.h"
 
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
 #include "settings/valuefile.h"
+#include "ui_draw.h"
 #include "window/colourpanel.h"
 #include "window/controlguide.h"
 #include "window/helpmenu.h"

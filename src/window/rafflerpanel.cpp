@@ -1,10 +1,10 @@
-#include "ui_draw.h"
 #include "window/rafflerpanel.h"
 
 #include "chat/registrationintake.h"
 #include "games/announcements.h"
 #include "games/raffle.h"
 #include "games/recover.h"
+#include "ui_draw.h"
 #include "window/windowlayout.h"
 
 RafflerPanel::RafflerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent)

@@ -1,10 +1,10 @@
-#include "ui_draw.h"
 #include "window/settingspanel.h"
 
 #include "core/filestore.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "settings/valuefile.h"
+#include "ui_draw.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
 

@@ -1,6 +1,4 @@
 #include "chattest.h"
-#include "literalscan.h"
-#include "scriptedwadapi.h"
 
 #include "chat/chatlink.h"
 #include "chat/pacing.h"
@@ -11,6 +9,8 @@
 #include "core/playerlists.h"
 #include "core/recovery.h"
 #include "core/windowinput.h"
+#include "literalscan.h"
+#include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
 #include "support/fakeclock.h"
 

@@ -1,6 +1,5 @@
 #include "storagetest.h"
-#include "texttest.h"
-
 #include "support/testmain.h"
+#include "texttest.h"
 
 RAFFLER_TEST_MAIN(TextTest, StorageTest)

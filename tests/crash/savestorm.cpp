@@ -2,12 +2,11 @@
 // macro clicks rewrite Recover.bak, the settings "Ok" rewrites Settings.txt
 // and the prize scroll bar Prizes.txt. Round k writes texts that carry k in
 // several places, so a file mixed from two rounds shows.
-#include "scriptedwadapi.h"
-#include "ui_draw.h"
-
 #include "core/numbertext.h"
+#include "scriptedwadapi.h"
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
+#include "ui_draw.h"
 #include "window/program.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "evenings.h"
-#include "liveprogram.h"
 
 #include "core/recovery.h"
+#include "liveprogram.h"
 
 #include <QFile>
 #include <QTest>

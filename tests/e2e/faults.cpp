@@ -1,7 +1,6 @@
+#include "core/recovery.h"
 #include "evenings.h"
 #include "liveprogram.h"
-
-#include "core/recovery.h"
 
 #include <QElapsedTimer>
 #include <QTest>

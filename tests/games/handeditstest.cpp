@@ -1,5 +1,4 @@
 #include "gamestests.h"
-
 #include "support/programfixture.h"
 
 #include <QApplication>

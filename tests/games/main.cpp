@@ -1,5 +1,4 @@
 #include "gamestests.h"
-
 #include "support/testmain.h"
 
 RAFFLER_TEST_MAIN(GameTest)

@@ -1,6 +1,5 @@
-#include "gamestests.h"
-
 #include "core/recovery.h"
+#include "gamestests.h"
 #include "support/programfixture.h"
 
 #include <QTest>

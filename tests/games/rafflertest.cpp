@@ -1,7 +1,6 @@
-#include "gamestests.h"
-
 #include "core/recovery.h"
 #include "games/winnerpicker.h"
+#include "gamestests.h"
 #include "macros/macrobank.h"
 #include "support/programfixture.h"
 

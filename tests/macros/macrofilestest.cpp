@@ -1,6 +1,6 @@
-#include "macrostests.h"
-
 #include "macros/macrofiles.h"
+
+#include "macrostests.h"
 #include "support/programfixture.h"
 
 #include <QDir>

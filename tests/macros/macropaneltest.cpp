@@ -1,5 +1,4 @@
 #include "macrostests.h"
-
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
 

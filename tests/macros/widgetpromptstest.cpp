@@ -1,7 +1,7 @@
-#include "macrostests.h"
-
-#include "support/nextdialog.h"
 #include "window/widgetprompts.h"
+
+#include "macrostests.h"
+#include "support/nextdialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

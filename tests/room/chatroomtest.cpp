@@ -1,5 +1,6 @@
-#include "bots.h"
 #include "chatroomtest.h"
+
+#include "bots.h"
 #include "commandinterpreter.h"
 #include "linesplitter.h"
 #include "roomservice.h"

@@ -1,8 +1,8 @@
 #include "roomlinktest.h"
-#include "roomprocess.h"
 
 #include "chat/chatlink.h"
 #include "chat/clock.h"
+#include "roomprocess.h"
 
 #include <QElapsedTimer>
 #include <QFile>

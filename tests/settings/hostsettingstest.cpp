@@ -1,6 +1,6 @@
-#include "settingstests.h"
-
 #include "settings/hostsettings.h"
+
+#include "settingstests.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "settingstests.h"
+#include "settings/prizelist.h"
 
 #include "core/filestore.h"
-#include "settings/prizelist.h"
+#include "settingstests.h"
 
 #include <QFile>
 #include <QTemporaryDir>

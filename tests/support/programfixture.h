@@ -1,10 +1,9 @@
 #pragma once
 
 #include "scriptedwadapi.h"
-#include "ui_draw.h"
-
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
+#include "ui_draw.h"
 #include "window/program.h"
 
 #include <QTemporaryDir>

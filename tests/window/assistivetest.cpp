@@ -1,7 +1,6 @@
 #include "settingsfile.h"
-#include "windowtests.h"
-
 #include "support/programfixture.h"
+#include "windowtests.h"
 
 #include <QAccessible>
 #include <QApplication>

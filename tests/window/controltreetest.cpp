@@ -1,10 +1,9 @@
-#include "windowtests.h"
-
 #include "about/frmabout.h"
 #include "support/programfixture.h"
 #include "window/appearance.h"
 #include "window/controlguide.h"
 #include "window/helpmenu.h"
+#include "windowtests.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,11 +1,10 @@
-#include "windowtests.h"
-
 #include "core/ansi.h"
 #include "core/showntext.h"
 #include "support/hostilenames.h"
 #include "support/nextdialog.h"
 #include "support/programfixture.h"
 #include "window/widgetprompts.h"
+#include "windowtests.h"
 
 #include <QHelpEvent>
 #include <QLabel>

@@ -1,5 +1,4 @@
-#include "windowtests.h"
-
 #include "support/testmain.h"
+#include "windowtests.h"
 
 RAFFLER_TEST_MAIN(WindowTest)

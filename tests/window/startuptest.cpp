@@ -1,8 +1,7 @@
 #include "settingsfile.h"
-#include "windowtests.h"
-
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
+#include "windowtests.h"
 
 #include <QApplication>
 #include <QFile>

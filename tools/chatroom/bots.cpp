@@ -1,4 +1,5 @@
 #include "bots.h"
+
 #include "roomtranscript.h"
 
 #include <QRandomGenerator>

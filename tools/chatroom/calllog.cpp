@@ -1,4 +1,5 @@
 #include "calllog.h"
+
 #include "roomtext.h"
 
 #include <QJsonArray>

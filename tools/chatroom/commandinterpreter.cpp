@@ -1,5 +1,6 @@
-#include "bots.h"
 #include "commandinterpreter.h"
+
+#include "bots.h"
 #include "roomservice.h"
 #include "roomtext.h"
 #include "roomtranscript.h"

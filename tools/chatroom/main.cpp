@@ -1,6 +1,7 @@
 // raffler-chatroom: a stand-in for the chat client, so that a game can be
 // hosted on one machine and tests can drive the real program end to end.
 
+#include "app/terminationsignals.h"
 #include "bots.h"
 #include "calllog.h"
 #include "commandinterpreter.h"
@@ -11,8 +12,6 @@
 #include "roomtranscript.h"
 #include "roomwindow.h"
 #include "stdinreader.h"
-
-#include "app/terminationsignals.h"
 
 #include <QApplication>
 #include <QCoreApplication>

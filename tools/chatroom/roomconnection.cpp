@@ -1,4 +1,5 @@
 #include "roomconnection.h"
+
 #include "roomservice.h"
 
 #include <QLocalSocket>

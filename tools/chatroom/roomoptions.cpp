@@ -1,5 +1,6 @@
-#include "bots.h"
 #include "roomoptions.h"
+
+#include "bots.h"
 #include "roomtext.h"
 
 #include <QCommandLineParser>

@@ -1,5 +1,6 @@
-#include "roomconnection.h"
 #include "roomserver.h"
+
+#include "roomconnection.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

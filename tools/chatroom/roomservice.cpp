@@ -1,5 +1,6 @@
-#include "calllog.h"
 #include "roomservice.h"
+
+#include "calllog.h"
 #include "roomtext.h"
 #include "roomtranscript.h"
 

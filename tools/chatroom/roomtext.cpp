@@ -1,7 +1,7 @@
-#include "roomprotocol.h"
 #include "roomtext.h"
 
 #include "core/ansi.h"
+#include "roomprotocol.h"
 
 #include <QFile>
 #include <QStringDecoder>

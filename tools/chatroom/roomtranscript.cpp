@@ -1,5 +1,6 @@
-#include "roomprotocol.h"
 #include "roomtranscript.h"
+
+#include "roomprotocol.h"
 
 RoomTranscript::RoomTranscript(QObject *parent)
     : QObject(parent)

@@ -1,9 +1,10 @@
+#include "roomwindow.h"
+
 #include "bots.h"
 #include "roomserver.h"
 #include "roomservice.h"
 #include "roomtext.h"
 #include "roomtranscript.h"
-#include "roomwindow.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

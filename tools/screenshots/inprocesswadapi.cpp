@@ -3,10 +3,9 @@
 // room listens in this very process. So instead of blocking until the answer
 // comes, every call waits in a nested event loop, in which the room answers.
 
+#include "chat/wadapi.h"
 #include "framedecoder.h"
 #include "roomprotocol.h"
-
-#include "chat/wadapi.h"
 
 #include <QEventLoop>
 #include <QLocalSocket>

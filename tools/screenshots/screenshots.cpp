@@ -2,17 +2,16 @@
 // it hosts a short game against the stand-in room, which runs in this same
 // process on a socket of its own, and grabs every panel, menu and window on
 // the way.
+#include "about/frmabout.h"
+#include "about/programicon.h"
 #include "bots.h"
+#include "chat/clock.h"
 #include "pictures.h"
 #include "roomserver.h"
 #include "roomservice.h"
 #include "roomtranscript.h"
 #include "roomwindow.h"
 #include "ui_draw.h"
-
-#include "about/frmabout.h"
-#include "about/programicon.h"
-#include "chat/clock.h"
 #include "window/appearance.h"
 #include "window/helpmenu.h"
 #include "window/program.h"

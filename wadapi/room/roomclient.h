@@ -1,9 +1,8 @@
 #pragma once
 
+#include "chat/wadapi.h"
 #include "framedecoder.h"
 #include "roomprotocol.h"
-
-#include "chat/wadapi.h"
 
 #include <QList>
 #include <QObject>

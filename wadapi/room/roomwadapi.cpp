@@ -1,8 +1,7 @@
 // The chat client's C interface, served by a chatroom over a local socket.
 
-#include "roomclient.h"
-
 #include "chat/wadapi.h"
+#include "roomclient.h"
 
 #include <QCoreApplication>
 #include <QPointer>
