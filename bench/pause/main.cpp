@@ -3,7 +3,7 @@
 #include "chat/chatlink.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
-#include "window/draw.h"
+#include "window/mainwindow.h"
 #include "window/windowlayout.h"
 
 #include <QApplication>
@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     applyAppearance(app);
     WindowLayout layout;
-    Draw window(layout);
+    MainWindow window(layout);
     window.show();
     QApplication::processEvents();
 

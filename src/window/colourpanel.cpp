@@ -2,7 +2,7 @@
 
 #include "core/playerlists.h"
 #include "games/colourcaller.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
 #include <limits>
@@ -17,7 +17,7 @@ struct ColourControls
     QAction *fromCalled;  // the Lister's called players' menu
 };
 
-ColourControls controlsOf(Ui::Draw &ui, int colour)
+ColourControls controlsOf(Ui::MainWindow &ui, int colour)
 {
     const ColourControls all[] = {
         {ui.Check4, ui.txtcolor_0, ui.mnuRed, ui.mnuRed1},     {ui.Check5, ui.txtcolor_1, ui.mnuBlue, ui.mnuBlue1},
@@ -28,7 +28,8 @@ ColourControls controlsOf(Ui::Draw &ui, int colour)
 
 } // namespace
 
-ColourPanel::ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout, QObject *parent)
+ColourPanel::ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
+                         QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_colours(colours)

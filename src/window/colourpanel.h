@@ -6,7 +6,7 @@ class ColourCaller;
 class WindowLayout;
 struct PlayerLists;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The "Color Caller" panel and the colour items of the winners' menus.
@@ -15,7 +15,7 @@ class ColourPanel : public QObject
     Q_OBJECT
 
 public:
-    ColourPanel(Ui::Draw &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
+    ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
                 QObject *parent = nullptr);
 
     void Command22_Click(); // "Say colors"
@@ -25,7 +25,7 @@ public:
 private:
     void show(int colour);
 
-    Ui::Draw &m_ui;
+    Ui::MainWindow &m_ui;
     ColourCaller &m_colours;
     WindowLayout &m_layout;
 };

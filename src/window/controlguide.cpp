@@ -1,6 +1,6 @@
 #include "window/controlguide.h"
 
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -307,7 +307,7 @@ QString spokenCaption(const QString &caption)
     return spoken;
 }
 
-void guideControls(Ui::Draw &ui)
+void guideControls(Ui::MainWindow &ui)
 {
     QWidget *window = ui.client->window();
     // Qt names a button or label after its caption as it stands, so they get

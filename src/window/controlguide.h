@@ -6,7 +6,7 @@ class QGroupBox;
 class QWidget;
 
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // What each control of the main window is called and what it does, for
@@ -14,7 +14,7 @@ class Draw;
 // them. A control with a caption is named by its caption as it stands; the
 // others take the nearest caption (their frame's or label's). The macro
 // buttons keep their own tooltips: the macro texts.
-void guideControls(Ui::Draw &ui);
+void guideControls(Ui::MainWindow &ui);
 
 // A frame's caption that changes while the program runs, and the name a
 // screen reader reads for the frame with it.

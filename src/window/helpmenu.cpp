@@ -1,11 +1,11 @@
 #include "window/helpmenu.h"
 
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 #include "core/windowinput.h"
-#include "ui_draw.h"
-#include "window/draw.h"
+#include "ui_mainwindow.h"
+#include "window/mainwindow.h"
 
-HelpMenu::HelpMenu(Draw &window, WindowInput &input, Prompts &prompts, QObject *parent)
+HelpMenu::HelpMenu(MainWindow &window, WindowInput &input, Prompts &prompts, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_input(input)
@@ -23,7 +23,7 @@ void HelpMenu::mnuAbout1_Click()
         return;
     }
     // Not modal: the disabled main window is what keeps the host in the box.
-    m_about = new frmAbout(m_window.windowTitle(), m_input, m_prompts, &m_window);
+    m_about = new AboutBox(m_window.windowTitle(), m_input, m_prompts, &m_window);
     connect(m_about, &QDialog::finished, m_about, &QObject::deleteLater);
     // Disabling a window also disables the windows it owns at that moment.
     // The box is made afterwards, and as a window of its own it takes input

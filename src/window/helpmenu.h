@@ -1,11 +1,11 @@
 #pragma once
 
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 
 #include <QObject>
 #include <QPointer>
 
-class Draw;
+class MainWindow;
 class Prompts;
 class WindowInput;
 
@@ -15,19 +15,19 @@ class HelpMenu : public QObject
     Q_OBJECT
 
 public:
-    HelpMenu(Draw &window, WindowInput &input, Prompts &prompts, QObject *parent = nullptr);
+    HelpMenu(MainWindow &window, WindowInput &input, Prompts &prompts, QObject *parent = nullptr);
 
     void mnuAbout1_Click();
 
     // The About box while it is open.
-    frmAbout *aboutBox() const { return m_about; }
+    AboutBox *aboutBox() const { return m_about; }
 
 signals:
-    void aboutBoxOpened(frmAbout *box);
+    void aboutBoxOpened(AboutBox *box);
 
 private:
-    Draw &m_window;
+    MainWindow &m_window;
     WindowInput &m_input;
     Prompts &m_prompts;
-    QPointer<frmAbout> m_about;
+    QPointer<AboutBox> m_about;
 };

@@ -5,10 +5,10 @@
 #include "games/announcements.h"
 #include "games/lister.h"
 #include "games/recover.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
-ListerPanel::ListerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent)
+ListerPanel::ListerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)
 {

@@ -10,7 +10,7 @@ class RegistrationIntake;
 class WindowInput;
 class WindowLayout;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The "Lister" button panel.
@@ -30,7 +30,7 @@ public:
         WindowLayout &layout;
     };
 
-    ListerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent = nullptr);
+    ListerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent = nullptr);
 
     void Command8_Click();  // "Start"
     void Command31_Click(); // "Call 4 Reg"

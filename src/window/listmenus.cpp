@@ -2,7 +2,7 @@
 
 #include "core/playerlists.h"
 #include "games/listediting.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -27,7 +27,7 @@ bool asksForMenu(const QEvent *event)
 
 } // namespace
 
-ListMenus::ListMenus(Ui::Draw &ui, ChatLink &link, PlayerLists &lists, QObject *parent)
+ListMenus::ListMenus(Ui::MainWindow &ui, ChatLink &link, PlayerLists &lists, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_lists(lists)

@@ -10,7 +10,7 @@ class QListView;
 class QMenu;
 struct PlayerLists;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The pop-up menus of the four player lists: a right-button release over a
@@ -23,7 +23,7 @@ class ListMenus : public QObject
     Q_OBJECT
 
 public:
-    ListMenus(Ui::Draw &ui, ChatLink &link, PlayerLists &lists, QObject *parent = nullptr);
+    ListMenus(Ui::MainWindow &ui, ChatLink &link, PlayerLists &lists, QObject *parent = nullptr);
 
     void mnuAviRemove_Click();    // lstAvatars: "Remove PLayer"
     void mnuRemove_Click();       // List1: "Remove Player"

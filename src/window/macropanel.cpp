@@ -4,7 +4,7 @@
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
 
@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPushButton *button(Ui::Draw &ui, int index)
+QPushButton *button(Ui::MainWindow &ui, int index)
 {
     return ui.Frame1->findChild<QPushButton *>(u"cmdCommunicate_"_s + QString::number(index));
 }
@@ -43,8 +43,8 @@ QString fromBox(const QTextEdit *box)
 
 } // namespace
 
-MacroPanel::MacroPanel(Ui::Draw &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files, WindowLayout &layout,
-                       QObject *parent)
+MacroPanel::MacroPanel(Ui::MainWindow &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files,
+                       WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
     , m_bank(bank)

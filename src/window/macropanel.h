@@ -8,7 +8,7 @@ class MacroSender;
 class QTextEdit;
 class WindowLayout;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The macro buttons and the macro editor: each box shows its text and
@@ -20,7 +20,7 @@ class MacroPanel : public QObject
     Q_OBJECT
 
 public:
-    MacroPanel(Ui::Draw &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files, WindowLayout &layout,
+    MacroPanel(Ui::MainWindow &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files, WindowLayout &layout,
                QObject *parent = nullptr);
 
     // Start-up: every box centred and hidden, then page 0 shown.
@@ -49,7 +49,7 @@ private:
     void showToolTips();
     QTextEdit *box(int index) const;
 
-    Ui::Draw &m_ui;
+    Ui::MainWindow &m_ui;
     MacroBank &m_bank;
     MacroSender &m_sender;
     MacroFiles &m_files;

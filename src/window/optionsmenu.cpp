@@ -1,15 +1,15 @@
 #include "window/optionsmenu.h"
 
-#include "ui_draw.h"
-#include "window/draw.h"
+#include "ui_mainwindow.h"
+#include "window/mainwindow.h"
 #include "window/windowoptions.h"
 
-OptionsMenu::OptionsMenu(Draw &window, WindowOptions &options, QObject *parent)
+OptionsMenu::OptionsMenu(MainWindow &window, WindowOptions &options, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_options(options)
 {
-    Ui::Draw &ui = window.ui();
+    Ui::MainWindow &ui = window.ui();
     const std::pair<WindowOptions::DelayItem, QAction *> items[] = {{WindowOptions::mnunone, ui.mnunone},
                                                                     {WindowOptions::mnu1, ui.mnu1},
                                                                     {WindowOptions::mnu2, ui.mnu2},
@@ -34,7 +34,7 @@ OptionsMenu::OptionsMenu(Draw &window, WindowOptions &options, QObject *parent)
 
 void OptionsMenu::showMarks()
 {
-    Ui::Draw &ui = m_window.ui();
+    Ui::MainWindow &ui = m_window.ui();
     ui.mnunone->setChecked(m_options.isMarked(WindowOptions::mnunone));
     ui.mnu1->setChecked(m_options.isMarked(WindowOptions::mnu1));
     ui.mnu2->setChecked(m_options.isMarked(WindowOptions::mnu2));

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class Draw;
+class MainWindow;
 class WindowOptions;
 
 // Binds the Delay menu, the Delay scroll bar and "Stay On Top" to the
@@ -12,11 +12,11 @@ class OptionsMenu : public QObject
     Q_OBJECT
 
 public:
-    OptionsMenu(Draw &window, WindowOptions &options, QObject *parent = nullptr);
+    OptionsMenu(MainWindow &window, WindowOptions &options, QObject *parent = nullptr);
 
 private:
     void showMarks();
 
-    Draw &m_window;
+    MainWindow &m_window;
     WindowOptions &m_options;
 };

@@ -1,9 +1,9 @@
 #include "window/panelswitcher.h"
 
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
-PanelSwitcher::PanelSwitcher(Ui::Draw &ui, WindowLayout &layout, QObject *parent)
+PanelSwitcher::PanelSwitcher(Ui::MainWindow &ui, WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_layout(layout)
 {

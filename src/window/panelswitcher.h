@@ -4,7 +4,7 @@
 
 class WindowLayout;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The buttons and menu items that switch panels: the three settings panels,
@@ -14,7 +14,7 @@ class PanelSwitcher : public QObject
     Q_OBJECT
 
 public:
-    PanelSwitcher(Ui::Draw &ui, WindowLayout &layout, QObject *parent = nullptr);
+    PanelSwitcher(Ui::MainWindow &ui, WindowLayout &layout, QObject *parent = nullptr);
 
     void Command14_Click(); // "Lister Settings"
     void Command15_Click(); // "Raffler Settings"

@@ -3,7 +3,7 @@
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
 #include "settings/valuefile.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/colourpanel.h"
 #include "window/controlguide.h"
 #include "window/helpmenu.h"
@@ -35,7 +35,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_ownPrompts(prompts ? nullptr : std::make_unique<WidgetPrompts>(&m_window))
     , m_prompts(prompts ? prompts : m_ownPrompts.get())
 {
-    Ui::Draw &ui = m_window.ui();
+    Ui::MainWindow &ui = m_window.ui();
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
     m_settingsPanel = std::make_unique<SettingsPanel>(ui, m_settings, m_prizes, m_store, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
@@ -57,15 +57,15 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_macroPanel = std::make_unique<MacroPanel>(ui, m_macros, *m_macroSender, *m_macroFiles, m_layout);
     m_helpMenu = std::make_unique<HelpMenu>(m_window, m_input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
-    connect(&m_input, &WindowInput::enabledChanged, &m_window, &Draw::setEnabled);
+    connect(&m_input, &WindowInput::enabledChanged, &m_window, &MainWindow::setEnabled);
 
-    connect(ui.cmdExit, &QPushButton::clicked, &m_window, &Draw::close);
-    connect(ui.Command10, &QPushButton::clicked, &m_window, &Draw::close);
-    connect(ui.mnuExit, &QAction::triggered, &m_window, &Draw::close);
-    connect(&m_window, &Draw::unloading, this, &Program::Draw_Unload);
+    connect(ui.cmdExit, &QPushButton::clicked, &m_window, &MainWindow::close);
+    connect(ui.Command10, &QPushButton::clicked, &m_window, &MainWindow::close);
+    connect(ui.mnuExit, &QAction::triggered, &m_window, &MainWindow::close);
+    connect(&m_window, &MainWindow::unloading, this, &Program::Draw_Unload);
 
     m_window.showNotice(m_store.notice());
-    connect(&m_store, &FileStore::noticeChanged, &m_window, &Draw::showNotice);
+    connect(&m_store, &FileStore::noticeChanged, &m_window, &MainWindow::showNotice);
     // Last, so that names which follow a page are set after the page is shown.
     guideControls(ui);
 }
@@ -74,7 +74,7 @@ Program::~Program() = default;
 
 bool Program::Draw_Load()
 {
-    Ui::Draw &ui = m_window.ui();
+    Ui::MainWindow &ui = m_window.ui();
     m_macroPanel->startUp();
     m_layout.setVisible(WindowLayout::Frame22, false);
     m_layout.setVisible(WindowLayout::Frame5, false);
@@ -101,7 +101,7 @@ bool Program::Draw_Load()
 
 void Program::bindOpeningMode()
 {
-    Ui::Draw &ui = m_window.ui();
+    Ui::MainWindow &ui = m_window.ui();
     const auto follow = [this, &ui] {
         m_state.opening = ui.Option1->isChecked() ? GameState::Opening::ClearList
             : ui.Option2->isChecked()             ? GameState::Opening::ResetList

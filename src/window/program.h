@@ -16,7 +16,7 @@
 #include "macros/macrobank.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
-#include "window/draw.h"
+#include "window/mainwindow.h"
 #include "window/windowlayout.h"
 #include "window/windowoptions.h"
 
@@ -61,7 +61,7 @@ public:
     // the window must not be shown.
     bool Draw_Load();
 
-    Draw &window() { return m_window; }
+    MainWindow &window() { return m_window; }
     ChatLink &link() { return m_link; }
     FileStore &store() { return m_store; }
     HostSettings &settings() { return m_settings; }
@@ -109,7 +109,7 @@ private:
     Lister m_lister;
     WindowLayout m_layout;
     WindowOptions m_options;
-    Draw m_window;
+    MainWindow m_window;
     std::unique_ptr<Prompts> m_ownPrompts;
     Prompts *m_prompts;
     std::unique_ptr<PanelSwitcher> m_switcher;

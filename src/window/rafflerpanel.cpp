@@ -4,10 +4,10 @@
 #include "games/announcements.h"
 #include "games/raffle.h"
 #include "games/recover.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
-RafflerPanel::RafflerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent)
+RafflerPanel::RafflerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)
 {

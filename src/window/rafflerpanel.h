@@ -10,7 +10,7 @@ class RegistrationIntake;
 class WindowInput;
 class WindowLayout;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The "Raffler" button panel.
@@ -30,7 +30,7 @@ public:
         WindowLayout &layout;
     };
 
-    RafflerPanel(Ui::Draw &ui, const Parts &parts, QObject *parent = nullptr);
+    RafflerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent = nullptr);
 
     void cmdStart_Click();   // "Start"
     void Command13_Click();  // "Round #"

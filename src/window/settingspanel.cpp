@@ -4,18 +4,18 @@
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "settings/valuefile.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
 
 namespace {
 
-QLineEdit *itemBox(Ui::Draw &ui, int index)
+QLineEdit *itemBox(Ui::MainWindow &ui, int index)
 {
     return ui.client->findChild<QLineEdit *>(QStringLiteral("txtSettings_%1").arg(index));
 }
 
-QLineEdit *prizeBox(Ui::Draw &ui, int index)
+QLineEdit *prizeBox(Ui::MainWindow &ui, int index)
 {
     return ui.client->findChild<QLineEdit *>(QStringLiteral("txtPrizes_%1").arg(index));
 }
@@ -28,7 +28,7 @@ void showText(QLineEdit *box, const QString &text)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Ui::Draw &ui, HostSettings &settings, PrizeList &prizes, FileStore &store,
+SettingsPanel::SettingsPanel(Ui::MainWindow &ui, HostSettings &settings, PrizeList &prizes, FileStore &store,
                              WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)

@@ -7,7 +7,7 @@ class HostSettings;
 class PrizeList;
 class WindowLayout;
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
 // The three settings panels and their buttons: every box shows its item and
@@ -17,7 +17,7 @@ class SettingsPanel : public QObject
     Q_OBJECT
 
 public:
-    SettingsPanel(Ui::Draw &ui, HostSettings &settings, PrizeList &prizes, FileStore &store, WindowLayout &layout,
+    SettingsPanel(Ui::MainWindow &ui, HostSettings &settings, PrizeList &prizes, FileStore &store, WindowLayout &layout,
                   QObject *parent = nullptr);
 
     void Command17_Click(); // "Ok"
@@ -30,7 +30,7 @@ private:
     void bindPrizes();
     void showPrizePage(int page);
 
-    Ui::Draw &m_ui;
+    Ui::MainWindow &m_ui;
     HostSettings &m_settings;
     PrizeList &m_prizes;
     FileStore &m_store;

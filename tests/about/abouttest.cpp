@@ -1,6 +1,6 @@
 #include "abouttest.h"
 
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 #include "support/programfixture.h"
 #include "window/helpmenu.h"
 
@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-frmAbout *openAbout(ProgramFixture &f)
+AboutBox *openAbout(ProgramFixture &f)
 {
     f.ui().mnuAbout1->trigger();
     return f.program->helpMenu().aboutBox();
@@ -46,8 +46,8 @@ void AboutTest::theMainWindowWaitsUntilTheBoxCloses()
     QFETCH(int, key);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
-    QPointer<frmAbout> box = openAbout(f);
+    MainWindow &window = f.program->window();
+    QPointer<AboutBox> box = openAbout(f);
     QVERIFY(box && box->isVisible());
     QCOMPARE(box->findChild<QLabel *>(u"lblVersion"_s)->text(),
              u"Version "_s + QStringLiteral(RAFFLER_PROJECT_VERSION));
@@ -75,7 +75,7 @@ void AboutTest::systemInfoStartsTheFirstToolFound()
 {
     QTemporaryDir bin;
     ProgramFixture f;
-    frmAbout *box = openAbout(f);
+    AboutBox *box = openAbout(f);
     box->systemInfoTool().setSearchPath({bin.path()});
     auto *button = box->findChild<QPushButton *>(u"cmdSysInfo"_s);
 

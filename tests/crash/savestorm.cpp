@@ -6,7 +6,7 @@
 #include "scriptedwadapi.h"
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/program.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     Program program(clock, {dir, dir + QStringLiteral("/user")}, &prompts);
     if (!program.Draw_Load())
         return 1;
-    Ui::Draw &ui = program.window().ui();
+    Ui::MainWindow &ui = program.window().ui();
     HostSettings &settings = program.settings();
     settings.setItem(HostSettings::Delay, QStringLiteral("0"));
     settings.setChecked(HostSettings::Check3, true);

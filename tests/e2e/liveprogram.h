@@ -3,7 +3,7 @@
 #include "roomprocess.h"
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/program.h"
 
 #include <QJsonObject>

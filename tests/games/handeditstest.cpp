@@ -59,7 +59,7 @@ void GameTest::coloursFollowTheHost()
     QFETCH(QList<bool>, offered);
 
     ProgramFixture f;
-    Ui::Draw &ui = f.ui();
+    Ui::MainWindow &ui = f.ui();
     f.program->lists().List1.add(u"Alice"_s);
     f.program->lists().List4.add(u"Carol"_s);
     QCheckBox *const inPlay[] = {ui.Check4, ui.Check5, ui.Check6, ui.Check7, ui.Check8, ui.Check9};
@@ -134,7 +134,7 @@ void GameTest::editsFromAListsMenuActOnThatList()
     QFETCH(QString, lists);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     f.ui().mnuLister->trigger();
     f.ui().mnuRaffler->trigger();
     f.ui().Frame3->show(); // both players panels in view

@@ -3,7 +3,7 @@
 #include "scriptedwadapi.h"
 #include "support/fakeclock.h"
 #include "support/scriptedprompts.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/program.h"
 
 #include <QTemporaryDir>
@@ -32,7 +32,7 @@ struct ProgramFixture
 
     ~ProgramFixture() { ScriptedWadapi::setTimeSource({}); }
 
-    Ui::Draw &ui() { return program->window().ui(); }
+    Ui::MainWindow &ui() { return program->window().ui(); }
 
     // The room lines said since the last clear(), and the moments they were
     // said, counted from the first of them.

@@ -86,7 +86,7 @@ void WindowTest::checkBoxesCountHoweverTheyChange()
     ProgramFixture f(false);
     writeSettings(f, startsYes ? Items{{14, u"Yes"_s}, {15, u"Yes"_s}, {16, u"Yes"_s}} : Items{});
     QVERIFY(f.program->Draw_Load());
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     f.ui().Command16->click(); // the main settings in view
     f.ui().Frame22->show();
     window.show();
@@ -141,7 +141,7 @@ void WindowTest::listMenusOpenFromTheKeyboard()
     QFETCH(QString, lists);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     f.ui().Frame3->show(); // both players panels in view
     window.show();
     QApplication::setActiveWindow(&window);
@@ -210,7 +210,7 @@ void WindowTest::changedCaptionsAreReadAsShown()
     QFETCH(QString, first);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     QAccessibleInterface *read = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(control));
     auto *scroll = window.findChild<QScrollBar *>(bar);
     scroll->setValue(page);

@@ -1,4 +1,4 @@
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 #include "support/programfixture.h"
 #include "window/appearance.h"
 #include "window/controlguide.h"
@@ -378,7 +378,7 @@ void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()
     QFETCH(QStringList, items);
 
     WindowLayout layout;
-    Draw window(layout);
+    MainWindow window(layout);
     const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget);
     if (twips.isNull()) {
@@ -393,10 +393,10 @@ void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     if (!caption.isNull())
         QCOMPARE(captionOf(widget), caption);
-    QCOMPARE(widget->pos(), QPoint(Draw::pixels(twips.x()), Draw::pixels(twips.y())));
+    QCOMPARE(widget->pos(), QPoint(MainWindow::pixels(twips.x()), MainWindow::pixels(twips.y())));
     if (twips.width() >= 0)
-        QCOMPARE(widget->width(), Draw::pixels(twips.width()));
-    QCOMPARE(widget->height(), Draw::pixels(twips.height()));
+        QCOMPARE(widget->width(), MainWindow::pixels(twips.width()));
+    QCOMPARE(widget->height(), MainWindow::pixels(twips.height()));
 }
 
 // Every control is named as its caption says, or after a caption near it,
@@ -415,7 +415,7 @@ void WindowTest::everyControlIsNamedExplainedAndFitsItsCaption()
     ProgramFixture f;
     f.program->window().show();
     f.ui().mnuAbout1->trigger();
-    frmAbout *about = f.program->helpMenu().aboutBox();
+    AboutBox *about = f.program->helpMenu().aboutBox();
     QVERIFY(about);
 
     QStringList faults;
@@ -501,7 +501,7 @@ void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices()
     QFETCH(QString, marked);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     for (const QString &step : std::as_const(steps))
         use(window, step);
 
@@ -510,9 +510,9 @@ void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices()
                      == shown.contains(QString::fromLatin1(panel)),
                  panel);
     QCOMPARE(f.program->layout().outerSize(), size);
-    QCOMPARE(window.width(), Draw::clientSizeFor(size).width());
+    QCOMPARE(window.width(), MainWindow::clientSizeFor(size).width());
     // No control in view is cut off by the window's edge; a frame's own border may be.
-    const QRect client(QPoint(0, 0), Draw::clientSizeFor(size));
+    const QRect client(QPoint(0, 0), MainWindow::clientSizeFor(size));
     for (const QWidget *control : f.ui().client->findChildren<QWidget *>()) {
         const QRect place(control->mapTo(f.ui().client, QPoint(0, 0)), control->size());
         if (control->isVisibleTo(&window) && !qobject_cast<const QGroupBox *>(control)

@@ -52,7 +52,7 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
     QFETCH(QString, name);
 
     ProgramFixture f;
-    Ui::Draw &ui = f.ui();
+    Ui::MainWindow &ui = f.ui();
     PlayerLists &lists = f.program->lists();
     f.program->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.program->window()));

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QList<bool> delayMarks(const Ui::Draw &ui)
+QList<bool> delayMarks(const Ui::MainWindow &ui)
 {
     return {ui.mnunone->isChecked(), ui.mnu1->isChecked(), ui.mnu2->isChecked(), ui.mnu3->isChecked()};
 }
@@ -45,8 +45,8 @@ void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()
     QFETCH(QList<bool>, delay);
 
     ProgramFixture f(false);
-    Draw &window = f.program->window();
-    Ui::Draw &ui = f.ui();
+    MainWindow &window = f.program->window();
+    Ui::MainWindow &ui = f.ui();
     HostSettings &settings = f.program->settings();
     writeSettings(f, file);
     QVERIFY(f.program->Draw_Load());
@@ -69,7 +69,7 @@ void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()
         QVERIFY(!computed->isEnabled());
     const QRect screen = window.screen()->geometry();
     QCOMPARE(window.pos(),
-             QPoint((screen.width() - Draw::pixels(3855)) / 2, (screen.height() - Draw::pixels(5475)) / 2));
+             QPoint((screen.width() - MainWindow::pixels(3855)) / 2, (screen.height() - MainWindow::pixels(5475)) / 2));
     QVERIFY(!window.isVisible()); // shown by the caller once start-up is through
 
     // Stay On Top starts marked and follows its mark.
@@ -139,7 +139,7 @@ void WindowTest::everyWayOutClosesTheChatLinkOnce()
     QFETCH(bool, lister);
 
     ProgramFixture f;
-    Draw &window = f.program->window();
+    MainWindow &window = f.program->window();
     if (lister)
         f.ui().mnuLister->trigger();
     window.show();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "window/draw.h"
+#include "window/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QObject>
 
 // Clicks a button or triggers a menu item, as the host would.
-inline void use(const Draw &window, const QString &control)
+inline void use(const MainWindow &window, const QString &control)
 {
     if (auto *button = window.findChild<QAbstractButton *>(control))
         button->click();

@@ -2,7 +2,7 @@
 // it hosts a short game against the stand-in room, which runs in this same
 // process on a socket of its own, and grabs every panel, menu and window on
 // the way.
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 #include "about/programicon.h"
 #include "bots.h"
 #include "chat/clock.h"
@@ -11,7 +11,7 @@
 #include "roomservice.h"
 #include "roomtranscript.h"
 #include "roomwindow.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 #include "window/appearance.h"
 #include "window/helpmenu.h"
 #include "window/program.h"
@@ -90,7 +90,7 @@ QPixmap popped(QMenu *menu, QPoint at)
 
 // A menu popped up at `at` in the window and, beside it, one of its
 // submenus: their pictures, placed over the window's.
-QList<Pictures::Overlay> poppedAt(Draw &window, QMenu *menu, QMenu *submenu, QPoint at)
+QList<Pictures::Overlay> poppedAt(MainWindow &window, QMenu *menu, QMenu *submenu, QPoint at)
 {
     menu->popup(window.mapToGlobal(at));
     QList<Pictures::Overlay> overlays{{Shooter::grab(*menu), at}};
@@ -104,7 +104,7 @@ QList<Pictures::Overlay> poppedAt(Draw &window, QMenu *menu, QMenu *submenu, QPo
 }
 
 // A pop-up menu over a list and, beside it, one of its submenus.
-QImage listMenu(Draw &window, QListView *list, QMenu *menu, QMenu *submenu)
+QImage listMenu(MainWindow &window, QListView *list, QMenu *menu, QMenu *submenu)
 {
     const QPixmap base = Shooter::grab(window);
     const QRect listRect(list->mapTo(&window, QPoint(0, 0)), list->size());
@@ -114,7 +114,7 @@ QImage listMenu(Draw &window, QListView *list, QMenu *menu, QMenu *submenu)
 }
 
 // A menu of the menu bar dropped down and, beside it, one of its submenus.
-QImage barMenu(Draw &window, QMenu *menu, QMenu *submenu)
+QImage barMenu(MainWindow &window, QMenu *menu, QMenu *submenu)
 {
     const QPixmap base = Shooter::grab(window);
     QMenuBar *bar = window.menuBar();
@@ -166,8 +166,8 @@ int main(int argc, char *argv[])
     Program program(clock, {files.path(), files.path()});
     if (!program.Draw_Load())
         return 1;
-    Draw &window = program.window();
-    Ui::Draw &ui = window.ui();
+    MainWindow &window = program.window();
+    Ui::MainWindow &ui = window.ui();
     window.show();
     shoot.window(window, u"window-compact.png"_s);
 
@@ -229,7 +229,7 @@ int main(int argc, char *argv[])
     ui.Command6->click(); // "Ok"
 
     ui.mnuAbout1->trigger();
-    frmAbout *about = program.helpMenu().aboutBox();
+    AboutBox *about = program.helpMenu().aboutBox();
     if (!about)
         return 1;
     shoot.window(*about, u"about.png"_s);

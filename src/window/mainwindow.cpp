@@ -1,16 +1,16 @@
-#include "window/draw.h"
+#include "window/mainwindow.h"
 
 #include "core/showntext.h"
-#include "ui_draw.h"
+#include "ui_mainwindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QWindow>
 
-Draw::Draw(WindowLayout &layout, QWidget *parent)
+MainWindow::MainWindow(WindowLayout &layout, QWidget *parent)
     : QMainWindow(parent)
-    , m_ui(std::make_unique<Ui::Draw>())
+    , m_ui(std::make_unique<Ui::MainWindow>())
     , m_layout(layout)
 {
     m_ui->setupUi(this);
@@ -24,8 +24,8 @@ Draw::Draw(WindowLayout &layout, QWidget *parent)
     }
     applyOuterSize(m_layout.outerSize());
 
-    connect(&m_layout, &WindowLayout::visibilityChanged, this, &Draw::applyVisibility);
-    connect(&m_layout, &WindowLayout::outerSizeChanged, this, &Draw::applyOuterSize);
+    connect(&m_layout, &WindowLayout::visibilityChanged, this, &MainWindow::applyVisibility);
+    connect(&m_layout, &WindowLayout::outerSizeChanged, this, &MainWindow::applyOuterSize);
     const auto showMarks = [this] {
         m_ui->mnuRaffler->setChecked(m_layout.isRafflerChecked());
         m_ui->mnuLister->setChecked(m_layout.isListerChecked());
@@ -34,20 +34,20 @@ Draw::Draw(WindowLayout &layout, QWidget *parent)
     showMarks();
 }
 
-Draw::~Draw() = default;
+MainWindow::~MainWindow() = default;
 
-int Draw::pixels(int twips)
+int MainWindow::pixels(int twips)
 {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-QSize Draw::clientSizeFor(QSize outerTwips)
+QSize MainWindow::clientSizeFor(QSize outerTwips)
 {
     return {pixels(std::max(0, outerTwips.width() - kFrameWidthTwips)),
             pixels(std::max(0, outerTwips.height() - kFrameHeightTwips))};
 }
 
-void Draw::applyOuterSize(QSize outerTwips)
+void MainWindow::applyOuterSize(QSize outerTwips)
 {
     // The controls stand at fixed places, so the host does not resize the
     // window; the program sets its sizes. A size change keeps the top-left corner.
@@ -55,12 +55,12 @@ void Draw::applyOuterSize(QSize outerTwips)
     setFixedSize(client.width(), client.height() + m_ui->menubar->sizeHint().height());
 }
 
-void Draw::applyVisibility(WindowLayout::Panel panel, bool visible)
+void MainWindow::applyVisibility(WindowLayout::Panel panel, bool visible)
 {
     m_panels[panel]->setVisible(visible);
 }
 
-void Draw::centreOnScreen(QSize outerTwips)
+void MainWindow::centreOnScreen(QSize outerTwips)
 {
     const QScreen *target = screen();
     if (!target)
@@ -70,7 +70,7 @@ void Draw::centreOnScreen(QSize outerTwips)
          area.y() + (area.height() - pixels(outerTwips.height())) / 2);
 }
 
-void Draw::setStayOnTop(bool on)
+void MainWindow::setStayOnTop(bool on)
 {
     // Changing the flags of a shown widget would hide it; the native window
     // takes the change in place.
@@ -79,12 +79,12 @@ void Draw::setStayOnTop(bool on)
         handle->setFlag(Qt::WindowStaysOnTopHint, on);
 }
 
-bool Draw::isStayOnTop() const
+bool MainWindow::isStayOnTop() const
 {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void Draw::showNotice(const QString &notice)
+void MainWindow::showNotice(const QString &notice)
 {
     if (!m_notice) {
         m_notice = new QLabel(QStringLiteral("\u26A0"), m_ui->menubar);
@@ -99,7 +99,7 @@ void Draw::showNotice(const QString &notice)
 
 // Panels that a smaller size moves out of the window stay shown, so Tab
 // would wander through controls the host cannot see; it passes them by.
-bool Draw::focusNextPrevChild(bool next)
+bool MainWindow::focusNextPrevChild(bool next)
 {
     const QWidget *start = focusWidget();
     for (int step = 0; step < 1000; ++step) {
@@ -112,7 +112,7 @@ bool Draw::focusNextPrevChild(bool next)
     return true;
 }
 
-void Draw::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
         m_unloaded = true;

@@ -1,13 +1,13 @@
-#include "about/frmabout.h"
+#include "about/aboutbox.h"
 
 #include "about/programicon.h"
 #include "core/prompts.h"
 #include "core/windowinput.h"
-#include "ui_about.h"
+#include "ui_aboutbox.h"
 
-frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
+AboutBox::AboutBox(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::frmAbout>())
+    , m_ui(std::make_unique<Ui::AboutBox>())
     , m_input(input)
     , m_prompts(prompts)
     , m_title(title)
@@ -24,20 +24,20 @@ frmAbout::frmAbout(const QString &title, WindowInput &input, Prompts &prompts, Q
     // The two lines make one etched rule: a dark one with a light one below.
     m_ui->Line1_0->setForegroundRole(QPalette::Dark);
     m_ui->Line1_1->setForegroundRole(QPalette::Light);
-    connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
     Form_Load(title);
 }
 
-frmAbout::~frmAbout() = default;
+AboutBox::~AboutBox() = default;
 
-QString frmAbout::versionText()
+QString AboutBox::versionText()
 {
     return QStringLiteral("Version ") + QString::number(RAFFLER_VERSION_MAJOR) + u'.'
         + QString::number(RAFFLER_VERSION_MINOR) + u'.' + QString::number(RAFFLER_VERSION_PATCH);
 }
 
-void frmAbout::Form_Load(const QString &title)
+void AboutBox::Form_Load(const QString &title)
 {
     setWindowTitle(QStringLiteral("About ") + title);
     const QIcon icon = programIcon();
@@ -48,18 +48,18 @@ void frmAbout::Form_Load(const QString &title)
     m_ui->lblTitle->setText(title);
 }
 
-void frmAbout::cmdOK_Click()
+void AboutBox::cmdOK_Click()
 {
     m_input.enable();
     accept();
 }
 
-void frmAbout::cmdSysInfo_Click()
+void AboutBox::cmdSysInfo_Click()
 {
     StartSysInfo();
 }
 
-void frmAbout::StartSysInfo()
+void AboutBox::StartSysInfo()
 {
     if (!m_tool.start())
         m_prompts.showMessage(m_title, QStringLiteral("System Information Is Unavailable At This Time"));
@@ -67,7 +67,7 @@ void frmAbout::StartSysInfo()
 
 // Escape and the close box end here as "OK" does, so the main window never
 // stays without input.
-void frmAbout::done(int result)
+void AboutBox::done(int result)
 {
     m_input.enable();
     QDialog::done(result);

@@ -9,19 +9,19 @@
 class Prompts;
 class WindowInput;
 namespace Ui {
-class frmAbout;
+class AboutBox;
 }
 
 // The About box: the program's title and version and a way to the system
 // information tool. The main window takes no input while it is open; closing
 // it in any way gives the input back.
-class frmAbout : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmAbout(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent = nullptr);
-    ~frmAbout() override;
+    AboutBox(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent = nullptr);
+    ~AboutBox() override;
 
     SystemInfoTool &systemInfoTool() { return m_tool; }
 
@@ -38,7 +38,7 @@ public slots:
 private:
     void Form_Load(const QString &title);
 
-    std::unique_ptr<Ui::frmAbout> m_ui;
+    std::unique_ptr<Ui::AboutBox> m_ui;
     WindowInput &m_input;
     Prompts &m_prompts;
     QString m_title;

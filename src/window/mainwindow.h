@@ -10,13 +10,13 @@
 class QLabel;
 
 namespace Ui {
-class Draw;
+class MainWindow;
 }
 
-// The main window. It is built from draw.ui, mirrors the WindowLayout (which
+// The main window. It is built from mainwindow.ui, mirrors the WindowLayout (which
 // panels are shown, how large it is) and tells when it is being unloaded.
 // Everything it shows lives in state objects; the panel classes bind them.
-class Draw : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -28,10 +28,10 @@ public:
     static constexpr int kFrameWidthTwips = 120;
     static constexpr int kFrameHeightTwips = 780;
 
-    explicit Draw(WindowLayout &layout, QWidget *parent = nullptr);
-    ~Draw() override;
+    explicit MainWindow(WindowLayout &layout, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    Ui::Draw &ui() { return *m_ui; }
+    Ui::MainWindow &ui() { return *m_ui; }
 
     // The client area in pixels for an outer window size in twips.
     static QSize clientSizeFor(QSize outerTwips);
@@ -59,7 +59,7 @@ private:
     void applyOuterSize(QSize outerTwips);
     void applyVisibility(WindowLayout::Panel panel, bool visible);
 
-    std::unique_ptr<Ui::Draw> m_ui;
+    std::unique_ptr<Ui::MainWindow> m_ui;
     WindowLayout &m_layout;
     std::array<QWidget *, WindowLayout::PanelCount> m_panels{};
     QLabel *m_notice = nullptr;
