@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     settings.setItem(HostSettings::Symbol, symbol);
     settings.setChecked(HostSettings::Check1, confirm);
     PlayerLists lists;
-    lists.List2.add(QStringLiteral("Bob"));
+    lists.ledger.add(QStringLiteral("Bob"));
     Tokenizer tokenizer;
     RegistrationIntake intake(link, settings, lists, tokenizer);
     intake.setTxtHost(host);
@@ -125,12 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(received == expected);
     }
     const QStringList taken = RegistrationScan::newRegistrations(received, symbol, host, ledger);
-    check(lists.List3.names() == taken);
+    check(lists.queue.names() == taken);
     QStringList sorted = taken;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    check(lists.lstAvatars.names() == sorted);
-    check(lists.List2.count() == taken.size() + 1);
+    check(lists.players.names() == sorted);
+    check(lists.ledger.count() == taken.size() + 1);
     QStringList confirmed;
     for (const ScriptedWadapi::Call &call : ScriptedWadapi::calls()) {
         if (call.function == u"DapiCommunicate" && call.mode == ChatLink::kEsp)

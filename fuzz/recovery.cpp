@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
     PlayerLists restored;
-    restored.List3.add(QStringLiteral("Old"));
+    restored.queue.add(QStringLiteral("Old"));
     Recovery recovery(restored, scratchStore());
     check(recovery.ReadRecovery());
     for (std::size_t i = 0; i < lists.all().size(); ++i)

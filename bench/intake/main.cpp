@@ -90,14 +90,14 @@ int main(int argc, char *argv[])
     double getReg = 1e18;
     for (int run = 0; run < 5; ++run) {
         PlayerLists lists;
-        lists.List2.add(u"Host"_s);
+        lists.ledger.add(u"Host"_s);
         RegistrationIntake intake(link, settings, lists, tokenizer);
         intake.setTxtHost(u"Host"_s);
         QElapsedTimer timer;
         timer.start();
         intake.ScanRegistrations();
         getReg = std::min(getReg, static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        taken = lists.List3.count();
+        taken = lists.queue.count();
     }
     const double scan200k = bestMs(5, [&] {
         taken = static_cast<int>(RegistrationScan::newRegistrations(evening, symbol, u"Host"_s, ledger).size());

@@ -31,15 +31,15 @@ void RegistrationIntake::ScanRegistrations()
     if (!m_link.fetchTranscript(kTranscriptWaitMs))
         return;
     const QString transcript = m_link.Transcript();
-    QSet<QString> registered(m_lists.List2.names().cbegin(), m_lists.List2.names().cend());
+    QSet<QString> registered(m_lists.ledger.names().cbegin(), m_lists.ledger.names().cend());
     const QStringList names = RegistrationScan::newRegistrations(transcript, m_settings.item(HostSettings::Symbol),
                                                                  m_host, registered);
     for (const QString &name : names) {
-        m_lists.List2.add(name);
+        m_lists.ledger.add(name);
         if (m_settings.isChecked(HostSettings::Check1))
             m_link.EspText(name, m_settings.item(HostSettings::Confirmation));
-        m_lists.lstAvatars.add(name);
-        m_lists.List3.add(name);
+        m_lists.players.add(name);
+        m_lists.queue.add(name);
     }
 }
 
@@ -62,9 +62,9 @@ void RegistrationIntake::FindHost(const QString &text)
         const QString speaker = line.left(at);
         if (!knownHost.isEmpty() && speaker != knownHost)
             continue;
-        if (speaker != u"<system>" && !m_lists.List2.containsIgnoringCase(speaker)) {
+        if (speaker != u"<system>" && !m_lists.ledger.containsIgnoringCase(speaker)) {
             m_host = speaker;
-            m_lists.List2.add(speaker);
+            m_lists.ledger.add(speaker);
         }
     }
 }
@@ -88,7 +88,7 @@ QString RegistrationIntake::GetHost()
         at = at == 0 ? -1 : transcript.lastIndexOf(QStringView(kBanner), at - 1);
     }
     if (at < 0) {
-        m_lists.List2.add(m_host);
+        m_lists.ledger.add(m_host);
         return m_host;
     }
     // The speaker of the banner's line. ESP lines never count, so the result

@@ -11,7 +11,7 @@ class WindowInput;
 struct PlayerLists;
 
 // Takes players in from the transcript: every new "ESP from" sender whose
-// text starts with the registration symbol enters the ledger List2, the
+// text starts with the registration symbol enters the ledger, the
 // raffle's players and the Lister's queue, and gets the confirmation ESP when
 // "Confermation?" is checked. Also learns which avatar is the host.
 class RegistrationIntake : public QObject

@@ -41,25 +41,25 @@ void Lister::Command8_Click()
     switch (m_parts.state.opening) {
     case GameState::Opening::ClearList:
         m_parts.state.Text3 = QStringLiteral("0");
-        lists.List3.clear();
-        lists.List2.clear();
-        lists.List4.clear();
+        lists.queue.clear();
+        lists.ledger.clear();
+        lists.called.clear();
         m_parts.colours.Command23_Click();
         link.SayText(m_parts.announcements.invitation());
         pace();
         break;
     case GameState::Opening::ResetList:
         // Called players go to the end of the queue, behind those still waiting.
-        for (const QString &called : lists.List4.names())
-            lists.List3.add(called);
-        lists.List4.clear();
+        for (const QString &called : lists.called.names())
+            lists.queue.add(called);
+        lists.called.clear();
         link.SayText(QStringLiteral("all name have been restored no need to Register"));
         break;
     case GameState::Opening::Neither:
         break;
     }
 
-    lists.List2.add(m_parts.intake.txtHost());
+    lists.ledger.add(m_parts.intake.txtHost());
     m_parts.recovery.WriteRecovery();
     m_parts.input.enable();
 }
@@ -67,12 +67,12 @@ void Lister::Command8_Click()
 void Lister::Command11_Click()
 {
     m_parts.input.disable();
-    const QStringList queue = m_parts.lists.List3.names();
+    const QStringList queue = m_parts.lists.queue.names();
     m_parts.announcements.sayList(QStringLiteral("thay are currenly ") + QString::number(queue.size())
                                       + QStringLiteral(" players on the list"),
                                   queue);
     if (m_parts.settings.isChecked(HostSettings::Check2)) {
-        const QStringList called = m_parts.lists.List4.names();
+        const QStringList called = m_parts.lists.called.names();
         m_parts.announcements.sayList(QStringLiteral("There are curently ") + QString::number(called.size())
                                           + QStringLiteral(" players ")
                                           + m_parts.settings.item(HostSettings::FirstLineOnList),
@@ -84,7 +84,7 @@ void Lister::Command11_Click()
 
 std::optional<QString> Lister::selectHead()
 {
-    PlayerList &queue = m_parts.lists.List3;
+    PlayerList &queue = m_parts.lists.queue;
     if (!queue.isEmpty()) {
         queue.setSelected(0);
         return queue.at(0);
@@ -120,8 +120,8 @@ void Lister::Command7_Click()
     const QString &name = *head;
     m_parts.link.EspText(name, m_parts.settings.item(HostSettings::CallNextEsp));
     m_parts.link.SayText(name + u' ' + m_parts.settings.item(HostSettings::CallNextSay));
-    m_parts.lists.List4.add(name);
-    m_parts.lists.List3.removeAt(0);
+    m_parts.lists.called.add(name);
+    m_parts.lists.queue.removeAt(0);
     m_parts.input.enable();
     m_parts.recovery.WriteRecovery();
 }

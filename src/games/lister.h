@@ -15,8 +15,8 @@ class WindowInput;
 struct GameState;
 struct PlayerLists;
 
-// The Lister: a first-come, first-served queue (List3). The head is warned
-// and called forward one at a time; a called player moves to List4.
+// The Lister: a first-come, first-served queue. The head is warned
+// and called forward one at a time; a called player moves to the called list.
 class Lister : public QObject
 {
     Q_OBJECT

@@ -45,24 +45,24 @@ void Raffle::cmdStart_Click()
     case GameState::Opening::ClearList:
         m_parts.state.Text3 = QStringLiteral("0");
         m_parts.settings.setItem(HostSettings::Round, QStringLiteral("1"));
-        lists.List1.clear();
-        lists.List2.clear();
-        lists.lstAvatars.clear();
+        lists.winners.clear();
+        lists.ledger.clear();
+        lists.players.clear();
         m_parts.colours.Command23_Click();
         link.SayText(m_parts.announcements.invitation());
         pace();
         break;
     case GameState::Opening::ResetList:
-        for (const QString &winner : lists.List1.names())
-            lists.lstAvatars.add(winner);
-        lists.List1.clear();
+        for (const QString &winner : lists.winners.names())
+            lists.players.add(winner);
+        lists.winners.clear();
         link.SayText(QStringLiteral("all name have been restored no need to Register"));
         break;
     case GameState::Opening::Neither:
         break;
     }
 
-    lists.List2.add(m_parts.intake.txtHost());
+    lists.ledger.add(m_parts.intake.txtHost());
     m_parts.recovery.WriteRecovery();
     m_parts.input.enable();
 }
@@ -93,7 +93,7 @@ QString Raffle::currentPrize() const
 void Raffle::DrawWinners()
 {
     ChatLink &link = m_parts.link;
-    PlayerList &players = m_parts.lists.lstAvatars;
+    PlayerList &players = m_parts.lists.players;
     m_parts.input.disable();
     if (players.isEmpty()) {
         noMoreNames();
@@ -121,7 +121,7 @@ void Raffle::DrawWinners()
                                                                                 : players.names().indexOf(winner));
         if (m_parts.settings.isChecked(HostSettings::Check3)) {
             link.SayText(winner + QStringLiteral(" wins ") + currentPrize());
-            m_parts.lists.List1.add(winner);
+            m_parts.lists.winners.add(winner);
             link.EspText(winner, m_parts.settings.item(HostSettings::EspWinner));
         }
     }
@@ -141,12 +141,12 @@ void Raffle::Command13_Click()
 void Raffle::Command1_Click()
 {
     m_parts.input.disable();
-    const QStringList players = m_parts.lists.lstAvatars.names();
+    const QStringList players = m_parts.lists.players.names();
     m_parts.announcements.sayList(QStringLiteral("There are currenly ") + QString::number(players.size())
                                       + QStringLiteral(" players on the list"),
                                   players);
     if (m_parts.settings.isChecked(HostSettings::Check2)) {
-        const QStringList winners = m_parts.lists.List1.names();
+        const QStringList winners = m_parts.lists.winners.names();
         m_parts.announcements.sayList(QStringLiteral("There are curently ") + QString::number(winners.size())
                                           + QStringLiteral(" players ")
                                           + m_parts.settings.item(HostSettings::FirstLineOnList),

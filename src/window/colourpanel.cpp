@@ -47,9 +47,9 @@ ColourPanel::ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists 
         connect(controls.holder, &QLineEdit::textEdited, &colours,
                 [&colours, colour](const QString &text) { colours.setHolder(colour, text); });
         connect(controls.fromWinners, &QAction::triggered, &colours,
-                [&colours, &lists, colour] { colours.give(colour, lists.List1.selectedName()); });
+                [&colours, &lists, colour] { colours.give(colour, lists.winners.selectedName()); });
         connect(controls.fromCalled, &QAction::triggered, &colours,
-                [&colours, &lists, colour] { colours.give(colour, lists.List4.selectedName()); });
+                [&colours, &lists, colour] { colours.give(colour, lists.called.selectedName()); });
         show(c);
     }
     connect(&colours, &ColourCaller::colourChanged, this, &ColourPanel::show);

@@ -32,10 +32,10 @@ ListMenus::ListMenus(Ui::MainWindow &ui, ChatLink &link, PlayerLists &lists, QOb
     , m_link(link)
     , m_lists(lists)
 {
-    popUpOver(ui.lstAvatars, lists.lstAvatars, ui.mnuAvi);
-    popUpOver(ui.List1, lists.List1, ui.mnuColor);
-    popUpOver(ui.List3, lists.List3, ui.mnuLstLister);
-    popUpOver(ui.List4, lists.List4, ui.mnuColor1);
+    popUpOver(ui.lstAvatars, lists.players, ui.mnuAvi);
+    popUpOver(ui.List1, lists.winners, ui.mnuColor);
+    popUpOver(ui.List3, lists.queue, ui.mnuLstLister);
+    popUpOver(ui.List4, lists.called, ui.mnuColor1);
 
     connect(ui.mnuAviRemove, &QAction::triggered, this, &ListMenus::mnuAviRemove_Click);
     connect(ui.mnuRemove, &QAction::triggered, this, &ListMenus::mnuRemove_Click);
@@ -91,30 +91,30 @@ void ListMenus::popUpAtSelection(const ListMenu &over)
 
 void ListMenus::mnuAviRemove_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.lstAvatars);
+    ListEditing::RemovePlayer(m_link, m_lists.players);
 }
 
 void ListMenus::mnuRemove_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.List1);
+    ListEditing::RemovePlayer(m_link, m_lists.winners);
 }
 
 void ListMenus::mnuRemoveLister_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.List3);
+    ListEditing::RemovePlayer(m_link, m_lists.queue);
 }
 
 void ListMenus::mnuRe_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.List4);
+    ListEditing::RemovePlayer(m_link, m_lists.called);
 }
 
 void ListMenus::mnuAdd_Click()
 {
-    ListEditing::AddPlayerBack(m_lists.List1, m_lists.lstAvatars);
+    ListEditing::AddPlayerBack(m_lists.winners, m_lists.players);
 }
 
 void ListMenus::mnuAdd1_Click()
 {
-    ListEditing::AddPlayerBack(m_lists.List4, m_lists.List3);
+    ListEditing::AddPlayerBack(m_lists.called, m_lists.queue);
 }

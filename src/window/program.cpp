@@ -46,10 +46,10 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
         ui, ListerPanel::Parts{m_link, m_lister, m_announcements, m_intake, m_recovery, m_input, m_layout});
     m_listMenus = std::make_unique<ListMenus>(ui, m_link, m_lists);
     m_colourPanel = std::make_unique<ColourPanel>(ui, m_colours, m_lists, m_layout);
-    new ListBinding(ui.lstAvatars, m_lists.lstAvatars);
-    new ListBinding(ui.List1, m_lists.List1);
-    new ListBinding(ui.List3, m_lists.List3);
-    new ListBinding(ui.List4, m_lists.List4);
+    new ListBinding(ui.lstAvatars, m_lists.players);
+    new ListBinding(ui.List1, m_lists.winners);
+    new ListBinding(ui.List3, m_lists.queue);
+    new ListBinding(ui.List4, m_lists.called);
     m_macroSender = std::make_unique<MacroSender>(m_macros, m_link, m_tokenizer, m_input, m_recovery);
     // The macro dialogs open where the program keeps its files: the per-user
     // folder when the program's own cannot be written (an installed program).

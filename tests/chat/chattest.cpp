@@ -359,10 +359,10 @@ void ChatTest::getHostLooksForTheBanner()
     Fixture s;
     s.intake.setTxtHost(knownHost);
     for (const QString &name : ledger)
-        s.lists.List2.add(name);
+        s.lists.ledger.add(name);
     s.link.setTranscript(transcript);
     QCOMPARE(s.intake.GetHost(), result);
-    QCOMPARE(s.lists.List2.names(), ledgerAfter);
+    QCOMPARE(s.lists.ledger.names(), ledgerAfter);
     QCOMPARE(s.link.Transcript(), transcriptKept ? transcript : QString());
 }
 
@@ -393,8 +393,8 @@ void ChatTest::getRegTakesEachNewPlayerOnce()
     connect(&input, &WindowInput::enabledChanged, &input, [&seen](bool enabled) { seen << enabled; });
 
     s.settings.setChecked(HostSettings::Check1, confirm);
-    s.lists.List2.add(u"Host"_s);
-    s.lists.List3.add(u"Queued"_s);
+    s.lists.ledger.add(u"Host"_s);
+    s.lists.queue.add(u"Queued"_s);
     s.link.setTranscript(u"ESP from Stale: $"_s); // an old copy is never read again
     ScriptedWadapi::setTranscript("Host: Corvane's Hoster\r\nESP from zed: $\r\nESP from Amy: $\r\nESP from Host: $");
     ScriptedWadapi::setDelivery(delivery);
@@ -412,9 +412,9 @@ void ChatTest::getRegTakesEachNewPlayerOnce()
 
     QCOMPARE(seen, (QList<bool>{false, true, false, true}));
     QCOMPARE(QFile::exists(dir.filePath(u"Recover.bak"_s)), raffle);
-    QCOMPARE(s.lists.List2.names(), arrives ? (QStringList{u"Amy"_s, u"Host"_s, u"zed"_s}) : QStringList{u"Host"_s});
-    QCOMPARE(s.lists.lstAvatars.names(), arrives ? (QStringList{u"Amy"_s, u"zed"_s}) : QStringList{});
-    QCOMPARE(s.lists.List3.names(),
+    QCOMPARE(s.lists.ledger.names(), arrives ? (QStringList{u"Amy"_s, u"Host"_s, u"zed"_s}) : QStringList{u"Host"_s});
+    QCOMPARE(s.lists.players.names(), arrives ? (QStringList{u"Amy"_s, u"zed"_s}) : QStringList{});
+    QCOMPARE(s.lists.queue.names(),
              arrives ? (QStringList{u"Queued"_s, u"zed"_s, u"Amy"_s}) : QStringList{u"Queued"_s});
     const QList<ScriptedWadapi::Call> esps = callsTo(u"DapiCommunicate"_s);
     QCOMPARE(esps.size(), confirm && arrives ? 2 : 0);

@@ -194,23 +194,23 @@ void StorageTest::writesTheExactFormatAndReadsItBack()
     QVERIFY(recovery.WriteRecovery());
     QCOMPARE(readFile(dir), QByteArray()); // all empty: 0 bytes
 
-    lists.lstAvatars.add(u"Bo"_s);
-    lists.lstAvatars.add(u"Ann"_s);
-    lists.List1.add(u"Smith, John"_s);
-    lists.List1.add(u"List3"_s);          // reads like a tag
-    lists.List2.add(u"Ann \U0001F600"_s); // outside the code page
-    lists.List3.add(QString());
-    lists.List4.add(u"Zoë € \"q\" <b>a\rb\nc</b>"_s);
+    lists.players.add(u"Bo"_s);
+    lists.players.add(u"Ann"_s);
+    lists.winners.add(u"Smith, John"_s);
+    lists.winners.add(u"List3"_s);         // reads like a tag
+    lists.ledger.add(u"Ann \U0001F600"_s); // outside the code page
+    lists.queue.add(QString());
+    lists.called.add(u"Zoë € \"q\" <b>a\rb\nc</b>"_s);
     QVERIFY(recovery.WriteRecovery());
     QCOMPARE(readFile(dir),
              QByteArray("lstAvatars\r\nAnn\r\nlstAvatars\r\nBo\r\nList1\r\nSmith, John\r\nList1\r\nList3\r\n"
                         "List2\r\nAnn ?\r\nList3\r\n\r\nList4\r\nZo\xEB \x80 \"q\" <b>a\rb\nc</b>\r\n"));
 
     PlayerLists restored;
-    restored.List3.add(u"stale"_s);
+    restored.queue.add(u"stale"_s);
     QVERIFY(Recovery(restored, store).ReadRecovery());
-    lists.List2.removeAt(0);
-    lists.List2.add(u"Ann ?"_s);
+    lists.ledger.removeAt(0);
+    lists.ledger.add(u"Ann ?"_s);
     QCOMPARE(contents(restored), contents(lists));
 
     // A missing file, or a directory in its place that can be neither read nor
@@ -253,7 +253,7 @@ void StorageTest::readsOddFiles()
     FileStore store(dir.path(), dir.path());
     QVERIFY(store.write(u"Recover.bak"_s, file));
     PlayerLists restored;
-    restored.lstAvatars.add(u"stale"_s);
+    restored.players.add(u"stale"_s);
     QVERIFY(Recovery(restored, store).ReadRecovery());
     QCOMPARE(contents(restored), lists);
 }
@@ -264,7 +264,7 @@ void StorageTest::aSaveDuringARestoreWaitsForIt()
     FileStore store(dir.path(), dir.path());
     PlayerLists lists;
     for (const QString &name : {u"Ann"_s, u"Bo"_s, u"Cy"_s})
-        lists.List3.add(name);
+        lists.queue.add(name);
     Recovery recovery(lists, store);
     recovery.WriteRecovery();
     const QByteArray before = readFile(dir);
@@ -275,7 +275,7 @@ void StorageTest::aSaveDuringARestoreWaitsForIt()
     bool secondRestore = true;
     QTimer::singleShot(0, &recovery, [&] {
         QVERIFY(recovery.isRestoring());
-        lists.List1.add(u"Won"_s);
+        lists.winners.add(u"Won"_s);
         QVERIFY(recovery.WriteRecovery());
         secondRestore = recovery.ReadRecovery();
         duringRestore = readFile(dir);
@@ -284,7 +284,7 @@ void StorageTest::aSaveDuringARestoreWaitsForIt()
 
     QVERIFY(!secondRestore);
     QCOMPARE(duringRestore, before); // untouched while the restore ran
-    QCOMPARE(lists.List3.names(), (QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}));
+    QCOMPARE(lists.queue.names(), (QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}));
     QCOMPARE(readFile(dir), Recovery::format(lists)); // the waiting save came right after
 }
 

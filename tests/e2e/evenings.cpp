@@ -46,16 +46,16 @@ void Evenings::registrationsSurviveARestart()
     QVERIFY(live.room.command("esp Ann: $\nesp Bob:   $ please\nesp Eve: hello\nsay Zed: $"));
     live.click("cmdGetText");
     const QStringList both{u"Ann"_s, u"Bob"_s};
-    QCOMPARE(live.program->lists().lstAvatars.names(), both);
-    QCOMPARE(live.program->lists().List3.names(), both);
+    QCOMPARE(live.program->lists().players.names(), both);
+    QCOMPARE(live.program->lists().queue.names(), both);
 
     // After a restart the recovery file brings them back, and the room hears of it.
     QVERIFY(live.restart());
-    QVERIFY(live.program->lists().lstAvatars.isEmpty());
+    QVERIFY(live.program->lists().players.isEmpty());
     live.mark();
     live.click("Command19");
-    QCOMPARE(live.program->lists().lstAvatars.names(), both);
-    QCOMPARE(live.program->lists().List2.names(), both + QStringList{u"Corvane"_s});
+    QCOMPARE(live.program->lists().players.names(), both);
+    QCOMPARE(live.program->lists().ledger.names(), both + QStringList{u"Corvane"_s});
     QCOMPARE(live.linesSinceMark(),
              (QStringList{u"say: *** Recovery in progress ***"_s, u"say: *** Recovery complete ***"_s}));
     live.stop();
@@ -72,7 +72,7 @@ void Evenings::aWholeRaffle()
     live.click("cmdStart");
     QVERIFY(live.takeIn("cmdGetText", 5));
     live.click("Command29"); // Closing
-    const QStringList players = program.lists().lstAvatars.names();
+    const QStringList players = program.lists().players.names();
     live.click("Command1"); // Say List
     for (int draw = 0; draw < 3; ++draw)
         live.click("Command3");
@@ -82,13 +82,13 @@ void Evenings::aWholeRaffle()
     const qsizetype list = lines.indexOf(u"say: There are currenly 5 players on the list"_s);
     QVERIFY(list > 0);
     QCOMPARE(lines.mid(list + 1, 5), said(players));
-    const QStringList winners = program.lists().List1.names();
+    const QStringList winners = program.lists().winners.names();
     QCOMPARE(winners.size(), 3);
     for (const QString &winner : winners) {
         QVERIFY(lines.contains(u"say: and the winner is "_s + winner));
         QVERIFY(lines.contains(u"esp %1: WTG you won"_s.arg(winner)));
     }
-    QCOMPARE(program.lists().lstAvatars.count(), 2);
+    QCOMPARE(program.lists().players.count(), 2);
     for (const QJsonObject &call : live.callsSinceMark())
         QCOMPARE(call.value(u"status").toString(), u"0"_s);
 }
@@ -109,14 +109,14 @@ void Evenings::aListerEvening()
     live.click("Command8"); // Start
     QCOMPARE(program.intake().txtHost(), u"Host"_s);
     QVERIFY(live.takeIn("Command9", 4));
-    const QStringList arrivals = lists.List3.names();
+    const QStringList arrivals = lists.queue.names();
     live.click("Command11"); // Say List
     for (int i = 0; i < 3; ++i)
         live.click("Command7"); // Call Next
-    QCOMPARE(lists.List3.names(), arrivals.mid(3));
+    QCOMPARE(lists.queue.names(), arrivals.mid(3));
     QStringList called = arrivals.mid(0, 3);
     called.sort(Qt::CaseInsensitive);
-    QCOMPARE(lists.List4.names(), called);
+    QCOMPARE(lists.called.names(), called);
 
     const QStringList lines = live.linesSinceMark();
     QVERIFY(lines.contains(u"say: Please send me Host a $ to get on the list"_s));
@@ -128,7 +128,7 @@ void Evenings::aListerEvening()
 
     // The colours caller: a colour to a called player, then the colours said.
     live.click("Command21"); // Colors Caller
-    lists.List4.setSelected(0);
+    lists.called.setSelected(0);
     live.click("mnuRed1");
     live.mark();
     live.click("Command22"); // Say colors
@@ -162,22 +162,22 @@ void Evenings::everyListEndsAsTheScriptExpects()
         QVERIFY(live.room.command(esps));
         live.click("cmdGetText");
     }
-    QCOMPARE(lists.List3.names(), players);
-    QCOMPARE(lists.lstAvatars.names(), players); // already in alphabetical order
+    QCOMPARE(lists.queue.names(), players);
+    QCOMPARE(lists.players.names(), players); // already in alphabetical order
     const qint64 warmedUp = residentKb();
 
     for (int i = 0; i < draws; ++i)
         live.click("Command3");
-    QCOMPARE(lists.List1.count(), draws);
-    QStringList everyone = lists.lstAvatars.names() + lists.List1.names();
+    QCOMPARE(lists.winners.count(), draws);
+    QStringList everyone = lists.players.names() + lists.winners.names();
     everyone.sort();
     QCOMPARE(everyone, players);
 
     live.click("mnuLister");
     for (int i = 0; i < calls; ++i)
         live.click("Command7");
-    QCOMPARE(lists.List3.names(), players.mid(calls));
-    QCOMPARE(lists.List4.names(), players.mid(0, calls));
+    QCOMPARE(lists.queue.names(), players.mid(calls));
+    QCOMPARE(lists.called.names(), players.mid(0, calls));
 
     program.macros().setText(0, u"Good luck all\r\nHave fun"_s);
     live.mark();

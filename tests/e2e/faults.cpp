@@ -16,7 +16,7 @@ void playersIn(LiveProgram &live)
     QVERIFY(live.room.command("say Host: Corvane's Hoster\nesp Ann: $\nesp Bob: $\nesp Cy: $"));
     live.program->intake().setTxtHost(u"Host"_s);
     live.click("cmdGetText");
-    QCOMPARE(live.program->lists().lstAvatars.count(), 3);
+    QCOMPARE(live.program->lists().players.count(), 3);
 }
 
 // The fault has passed: the program takes input again, and its next read
@@ -25,7 +25,7 @@ void takesInDee(LiveProgram &live)
 {
     QVERIFY(live.program->input().isEnabled());
     live.click("cmdGetText");
-    QCOMPARE(live.program->lists().lstAvatars.count(), 4);
+    QCOMPARE(live.program->lists().players.count(), 4);
     QCOMPARE(live.recoveryFile(), Recovery::format(live.program->lists()));
 }
 
@@ -88,7 +88,7 @@ void Evenings::transcriptsThatDoNotCome()
     live.click("cmdGetText");
     QVERIFY(elapsed.elapsed() < RegistrationIntake::kTranscriptWaitMs + 3000);
     QCOMPARE(enabled, (QList<bool>{false, true}));
-    QCOMPARE(live.program->lists().lstAvatars.count(), 3); // nothing scanned
+    QCOMPARE(live.program->lists().players.count(), 3); // nothing scanned
     takesInDee(live);
 }
 
@@ -111,8 +111,8 @@ void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
     live.click("Command3");
     QVERIFY2(elapsed.elapsed() < 20000, "a dead room must not hold the window");
     QVERIFY(program.input().isEnabled());
-    QCOMPARE(program.lists().lstAvatars.count(), 2);
-    QCOMPARE(program.lists().List1.count(), 1);
+    QCOMPARE(program.lists().players.count(), 2);
+    QCOMPARE(program.lists().winners.count(), 1);
     QCOMPARE(live.recoveryFile(), Recovery::format(program.lists()));
 
     // A room comes back on the same name: the program speaks to it again.

@@ -48,7 +48,7 @@ bool LiveProgram::takeIn(const char *getReg, int count)
     return QTest::qWaitFor(
         [&] {
             click(getReg);
-            return program->lists().List3.count() >= count;
+            return program->lists().queue.count() >= count;
         },
         30000);
 }

@@ -60,8 +60,8 @@ void GameTest::coloursFollowTheHost()
 
     ProgramFixture f;
     Ui::MainWindow &ui = f.ui();
-    f.program->lists().List1.add(u"Alice"_s);
-    f.program->lists().List4.add(u"Carol"_s);
+    f.program->lists().winners.add(u"Alice"_s);
+    f.program->lists().called.add(u"Carol"_s);
     QCheckBox *const inPlay[] = {ui.Check4, ui.Check5, ui.Check6, ui.Check7, ui.Check8, ui.Check9};
     QLineEdit *const holders[] = {ui.txtcolor_0, ui.txtcolor_1, ui.txtcolor_2,
                                   ui.txtcolor_3, ui.txtcolor_4, ui.txtcolor_5};
@@ -73,7 +73,8 @@ void GameTest::coloursFollowTheHost()
         const QStringList words = step.split(u' ');
         const int colour = words.value(1).toInt();
         if (words[0] == u"select")
-            (words[1] == u"List1" ? f.program->lists().List1 : f.program->lists().List4).setSelected(words[2].toInt());
+            (words[1] == u"List1" ? f.program->lists().winners : f.program->lists().called)
+                .setSelected(words[2].toInt());
         else if (words[0] == u"give")
             (words[2] == u"List1" ? fromWinners : fromCalled)[colour]->trigger();
         else if (words[0] == u"uncheck" || words[0] == u"check") {

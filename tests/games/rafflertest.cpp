@@ -46,7 +46,7 @@ void GameTest::drawsWinners()
     PlayerLists &lists = f.program->lists();
     HostSettings &settings = f.program->settings();
     const QStringList names = QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}.mid(0, players);
-    ProgramFixture::fill(lists.lstAvatars, names);
+    ProgramFixture::fill(lists.players, names);
     settings.setItem(HostSettings::Draws, draws);
     settings.setChecked(HostSettings::Check3, sayPrizes);
     f.program->prizes().setPrize(0, u"Gold hat"_s);
@@ -78,10 +78,10 @@ void GameTest::drawsWinners()
     QCOMPARE(f.esps(), esps);
     // Nobody is lost or drawn twice: the drawn leave the players, and become
     // winners when prizes are said.
-    QStringList everyone = lists.lstAvatars.names() + drawn;
+    QStringList everyone = lists.players.names() + drawn;
     everyone.sort();
     QCOMPARE(everyone, names);
-    QCOMPARE(lists.List1.names(), sayPrizes ? drawn : QStringList{});
+    QCOMPARE(lists.winners.names(), sayPrizes ? drawn : QStringList{});
     QCOMPARE(f.recoveryFile(), Recovery::format(lists));
 }
 
@@ -172,7 +172,7 @@ void GameTest::aStartWithoutATranscriptKeepsTheHost()
 
     QCOMPARE(f.said().last(), u"Please send me  a $ to get on the list"_s);
     QCOMPARE(f.program->intake().txtHost(), QString());
-    QCOMPARE(f.program->lists().List2.names(), QStringList{QString()});
+    QCOMPARE(f.program->lists().ledger.names(), QStringList{QString()});
     QVERIFY(f.program->input().isEnabled());
 }
 

@@ -70,7 +70,7 @@ void MacroTest::aButtonSaysTheLinesOfItsMacro()
     QFETCH(QStringList, said);
 
     Shown s;
-    s.program->lists().lstAvatars.add(u"Zoë"_s);
+    s.program->lists().players.add(u"Zoë"_s);
     s.program->macros().setText(12, text);
     // The line walk is shared: the rest of a macro that stopped early is never said.
     s.program->macros().setText(11, u"said before\r\n\r\n\r\nnever said"_s);

@@ -91,7 +91,7 @@ void WindowTest::checkBoxesCountHoweverTheyChange()
     f.ui().Frame22->show();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    f.program->lists().lstAvatars.add(u"Ann"_s);
+    f.program->lists().players.add(u"Ann"_s);
     f.program->prizes().setPrize(0, u"Gold hat"_s);
 
     auto *changed = window.findChild<QCheckBox *>(box);

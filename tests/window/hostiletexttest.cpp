@@ -60,25 +60,25 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
     ScriptedWadapi::setTranscript("Ann: hi\r\nESP from " + bytes + ": $");
 
     ui.cmdGetText->click();
-    for (PlayerList *list : {&lists.List2, &lists.lstAvatars, &lists.List3})
+    for (PlayerList *list : {&lists.ledger, &lists.players, &lists.queue})
         QCOMPARE(list->names(), QStringList{name});
     checkShownRow(ui.lstAvatars, name);
     checkShownRow(ui.List3, name);
 
-    f.program->settings().setChecked(HostSettings::Check3, true); // winners go to List1 with their prize
+    f.program->settings().setChecked(HostSettings::Check3, true); // winners are kept with their prize
     ui.Command3->click();                                         // Draw
-    QCOMPARE(lists.List1.names(), QStringList{name});
+    QCOMPARE(lists.winners.names(), QStringList{name});
     checkShownRow(ui.List1, name);
 
     f.clear();
     ui.Command7->click(); // Call Next
-    QCOMPARE(lists.List4.names(), QStringList{name});
+    QCOMPARE(lists.called.names(), QStringList{name});
     checkShownRow(ui.List4, name);
     // The room hears the whole name.
     QCOMPARE(f.esps(), QStringList{name + u": Please come down you are next"_s});
     QCOMPARE(f.said(), QStringList{name + u" Please come down you are next"_s});
 
-    lists.List1.setSelected(0);
+    lists.winners.setSelected(0);
     ui.mnuRed->trigger();
     QCOMPARE(f.program->colours().holder(ColourCaller::Red), name);
     QCOMPARE(ui.txtcolor_0->text(), name);
