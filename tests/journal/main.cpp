@@ -1,3 +1,4 @@
+#include "journalfiletest.h"
 #include "recordingtest.h"
 
 #include <QCoreApplication>
@@ -7,5 +8,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     RecordingTest recording;
-    return QTest::qExec(&recording, argc, argv);
+    JournalFileTest file;
+    return QTest::qExec(&recording, argc, argv) + QTest::qExec(&file, argc, argv);
 }
