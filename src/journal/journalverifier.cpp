@@ -96,9 +96,10 @@ JournalVerdict JournalVerifier::verify(const JournalContents &contents)
         verdict.reason = reason;
         return verdict;
     };
+    if (contents.headerLine.isEmpty() && contents.damage.isEmpty())
+        return fail(0, 1, tr("the file holds no complete journal header"));
     if (contents.headerLine.isEmpty())
-        return fail(0, contents.damagedLine,
-            contents.damage.isEmpty() ? tr("the file holds no journal header") : contents.damage);
+        return fail(0, contents.damagedLine, contents.damage);
 
     ListState state;
     QByteArray previous = contents.headerLine;
