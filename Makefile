@@ -13,7 +13,7 @@ FUZZ_PACKAGES  := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file appstream
 
 
-FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
+FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands journal
 FUZZ_SECONDS ?= 180
 
 .PHONY: all deps deps-fuzz configure build run test soak screenshots bench fuzz clean
