@@ -56,7 +56,7 @@ screenshots: build
 
 # Only the benchmarks (and what they link) are built, in release mode. They
 # print their figures and fail only when a result is wrong, never on a timing.
-BENCHMARKS := pause intake room
+BENCHMARKS := pause intake room journal
 bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target $(addprefix bench_,$(BENCHMARKS))
