@@ -15,7 +15,7 @@ LINT_PACKAGES  := clang-format clang-tidy
 PACKAGE_PACKAGES := dpkg-dev file appstream
 
 
-FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands
+FUZZERS      := intake recovery quotedlines roomprotocol chatroomcommands journal
 FUZZ_SECONDS ?= 180
 
 .PHONY: all deps deps-fuzz deps-lint configure build run test soak screenshots bench fuzz format format-check lint clean
@@ -61,7 +61,7 @@ screenshots: build
 
 # Only the benchmarks (and what they link) are built, in release mode. They
 # print their figures and fail only when a result is wrong, never on a timing.
-BENCHMARKS := pause intake room
+BENCHMARKS := pause intake room journal
 bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target $(addprefix bench_,$(BENCHMARKS))

@@ -4,6 +4,7 @@
 #include "core/playerlist.h"
 #include "core/playerlists.h"
 #include "core/recovery.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -37,31 +36,6 @@ QList<QStringList> contents(const PlayerLists &lists)
         all << list->names();
     return all;
 }
-
-// Holds the process's file size limit for its lifetime; a write past it
-// fails instead of ending the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-        : m_oldSignal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limited{bytes, m_old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldSignal);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldSignal)(int);
-};
 
 // Takes the right to create files in a folder away for its lifetime: its
 // permission bits, and for root, who ignores those, the immutable flag.

@@ -1,0 +1,226 @@
+#include "journal/journalwriter.h"
+
+#include "core/playerlists.h"
+#include "journal/liststate.h"
+#include "journal/pick.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonDocument>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Fields the writer sets itself; the caller's are dropped.
+constexpr std::array<QLatin1StringView, 6> kReserved {QLatin1StringView("seq"), QLatin1StringView("time"),
+    QLatin1StringView("op"), QLatin1StringView("prev"), QLatin1StringView("changes"), QLatin1StringView("picks")};
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Until this returns, the bytes written may still be only in the cache.
+bool syncFile(QFile &file)
+{
+#ifdef Q_OS_WIN
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+#elif defined(Q_OS_LINUX)
+    return ::fdatasync(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// A new file's name is only lasting once its folder is synced too.
+void syncFolder([[maybe_unused]] const QString &path)
+{
+#ifndef Q_OS_WIN
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+// A JSON value as it stands in a line: a string quoted and escaped.
+QByteArray jsonText(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2);
+}
+
+QByteArray sha256Hex(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
+
+JournalWriter::JournalWriter(
+    PlayerLists &lists, const QString &directory, const QString &programVersion, TimeSource now, QObject *parent)
+    : QObject(parent)
+    , m_recorder(lists)
+    , m_now(std::move(now))
+    , m_directory(directory)
+{
+    m_started = this->now();
+    // The header leads the lines waiting to be written, and the chain.
+    const QByteArray header = "{\"journal\":" + jsonText(kProgram) + ",\"version\":" + QByteArray::number(kVersion)
+        + ",\"program\":" + jsonText(programVersion) + ",\"started\":" + jsonText(timeText(m_started))
+        + ",\"pick\":" + jsonText(Pick::kMethod) + '}';
+    m_previousHash = sha256Hex(header);
+    m_waiting = header + '\n';
+}
+
+JournalWriter::~JournalWriter()
+{
+    // A last try for entries an earlier failure kept back.
+    if (!m_waiting.isEmpty())
+        writeWaiting();
+}
+
+QDateTime JournalWriter::now() const
+{
+    return m_now ? m_now() : QDateTime::currentDateTime();
+}
+
+QString JournalWriter::timeText(const QDateTime &time)
+{
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(u"yyyy-MM-dd'T'HH:mm:ss.zzz"_s) + (offset < 0 ? u'-' : u'+')
+        + u"%1:%2"_s.arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
+bool JournalWriter::open()
+{
+    return m_waiting.isEmpty() || writeWaiting();
+}
+
+bool JournalWriter::append(const QString &op, const QJsonObject &fields)
+{
+    QByteArray line = "{\"seq\":" + QByteArray::number(++m_seq) + ",\"time\":" + jsonText(timeText(now()))
+        + ",\"op\":" + jsonText(op) + ",\"prev\":\"" + m_previousHash + '"';
+    QJsonObject own = fields;
+    for (const QLatin1StringView key : kReserved) {
+        Q_ASSERT_X(!fields.contains(key), "JournalWriter::append", "the writer sets this field itself");
+        own.remove(key);
+    }
+    if (!own.isEmpty()) {
+        const QByteArray object = QJsonDocument(own).toJson(QJsonDocument::Compact);
+        line += ',' + object.sliced(1, object.size() - 2);
+    }
+    const QList<ListEdit> edits = m_recorder.take();
+    if (!edits.isEmpty()) {
+        QJsonArray changes;
+        for (const ListEdit &edit : edits)
+            changes.append(edit.toJson());
+        line += ",\"changes\":" + QJsonDocument(changes).toJson(QJsonDocument::Compact);
+    }
+    if (!m_picks.isEmpty()) {
+        line += ",\"picks\":" + QJsonDocument(m_picks).toJson(QJsonDocument::Compact);
+        m_picks = {};
+    }
+    line += '}';
+
+    m_previousHash = sha256Hex(line);
+    m_waiting += line + '\n';
+    return writeWaiting();
+}
+
+void JournalWriter::notePick(QByteArrayView seed, int count, int index, const QString &winner)
+{
+    const QStringList &players = m_recorder.lists().all()[ListEdit::kPlayers]->names();
+    Q_ASSERT_X(count == players.size() && index >= 0 && index < count && players.at(index) == winner,
+        "JournalWriter::notePick", "note the pick before the winner leaves the players list");
+    m_picks.append(QJsonObject {
+        {u"seed"_s, QString::fromLatin1(seed.toByteArray().toHex())},
+        {u"n"_s, count},
+        {u"index"_s, index},
+        {u"winner"_s, winner},
+        {u"players"_s, QString::fromLatin1(ListState::hashOf(players))},
+        {u"at"_s, m_recorder.pendingCount()},
+    });
+}
+
+bool JournalWriter::createFile(QString *reason)
+{
+    const QString folder = QDir(m_directory).filePath(kFolder);
+    if (!QDir().mkpath(folder)) {
+        *reason = tr("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    const QString stem = QDir(folder).filePath(m_started.toString(u"yyyy-MM-dd_HH-mm-ss"_s));
+    for (int taken = 1; taken < 1000; ++taken) {
+        m_file.setFileName(taken == 1 ? stem + u".jsonl"_s : u"%1-%2.jsonl"_s.arg(stem).arg(taken));
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            syncFolder(folder);
+            return true;
+        }
+        if (m_file.exists())
+            continue;
+        break;
+    }
+    *reason = m_file.errorString();
+    m_file.setFileName({});
+    return false;
+}
+
+bool JournalWriter::writeWaiting()
+{
+    QString reason;
+    QByteArray bytes = m_waiting;
+    if (!m_file.isOpen()) {
+        const bool opened = m_file.fileName().isEmpty()
+            ? createFile(&reason)
+            : m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered);
+        if (!opened) {
+            setProblem(tr("The journal could not be saved (%1); the next entry tries again.")
+                           .arg(reason.isEmpty() ? m_file.errorString() : reason));
+            return false;
+        }
+        // A write that failed part-way left the start of a line: cut it off,
+        // or, where that fails, leave it on a line of its own.
+        if (m_file.size() > m_written && !m_file.resize(m_written))
+            bytes.prepend('\n');
+    }
+    bool written = m_file.write(bytes) == bytes.size();
+    if (written && !syncFile(m_file)) {
+        written = false;
+        reason = systemError();
+    }
+    if (!written) {
+        if (reason.isEmpty())
+            reason = m_file.errorString();
+        m_file.close(); // opened afresh for the next try
+        setProblem(tr("The journal could not be saved in %1 (%2); the next entry tries again.")
+                       .arg(QDir::toNativeSeparators(m_file.fileName()), reason));
+        return false;
+    }
+    m_written = m_file.size();
+    m_waiting.clear();
+    setProblem({});
+    return true;
+}
+
+void JournalWriter::setProblem(const QString &problem)
+{
+    if (m_problem == problem)
+        return;
+    m_problem = problem;
+    emit problemChanged(problem);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "journal/listrecorder.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+
+#include <functional>
+
+struct PlayerLists;
+
+// Writes the evening's journal: one file per run in <directory>/Journal/,
+// JSON Lines, a header and then one entry for every operation that changes a
+// list, a counter or a colour or announces a result (docs/journal.md). Each
+// entry carries the list edits made since the one before and the picks noted
+// for it, and the hash of the line before it, so the file can be replayed to
+// any entry and every draw checked.
+//
+// An entry is on disk before append() returns. One that cannot be written
+// stays in memory, already numbered and chained, and goes out before the next
+// one; a line cut short by a failed write is cut off again first, so a
+// failure never spoils the entries after it.
+class JournalWriter : public QObject {
+    Q_OBJECT
+
+public:
+    using TimeSource = std::function<QDateTime()>;
+
+    // The header's "journal" and "version".
+    static constexpr QLatin1StringView kProgram {"Corvane's Raffler"};
+    static constexpr int kVersion = 1;
+    static constexpr QLatin1StringView kFolder {"Journal"};
+
+    // now gives the local time of each entry, the system clock when empty.
+    // Nothing touches the disk before open() or the first append().
+    JournalWriter(PlayerLists &lists, const QString &directory, const QString &programVersion, TimeSource now = {},
+        QObject *parent = nullptr);
+    ~JournalWriter() override;
+
+    // Creates the file and writes the header; false, with problem(), when not.
+    bool open();
+
+    // Writes an entry for the operation op (a short name: "start", "getreg",
+    // "draw") with the caller's fields, the list edits since the last entry
+    // and the picks noted since. False when it is not on disk yet; problem()
+    // says why, and the entry goes out with the next one that succeeds.
+    bool append(const QString &op, const QJsonObject &fields = {});
+
+    // Notes a raffle pick for the next entry, right after the pick and before
+    // the winner leaves the players list: the seed, the number of players
+    // drawn from, the index the seed gave and the name there.
+    void notePick(QByteArrayView seed, int count, int index, const QString &winner);
+
+    // The file's path once it has been created.
+    QString path() const { return m_file.fileName(); }
+    qint64 lastSeq() const { return m_seq; }
+    // Why the last write failed, for the notice in the menu bar; empty after a good one.
+    QString problem() const { return m_problem; }
+
+    // A local time with milliseconds and its offset: 2026-12-06T23:14:05.123+01:00.
+    static QString timeText(const QDateTime &time);
+
+signals:
+    void problemChanged(const QString &problem);
+
+private:
+    QDateTime now() const;
+    bool createFile(QString *reason);
+    bool writeWaiting();
+    void setProblem(const QString &problem);
+
+    ListRecorder m_recorder;
+    TimeSource m_now;
+    QString m_directory;
+    QDateTime m_started;
+    QFile m_file;
+    QByteArray m_waiting; // whole lines not yet safely on disk
+    qint64 m_written = 0; // the file's bytes that hold whole lines
+    QByteArray m_previousHash;
+    qint64 m_seq = 0;
+    QJsonArray m_picks;
+    QString m_problem;
+};

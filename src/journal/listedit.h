@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QLatin1StringView>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// One change to one of the five player lists, as the journal keeps it:
+// ["queue","+",12,"Ann"] puts Ann in at index 12, ["players","-",3,"Bo"]
+// takes Bo out of index 3 (the name lets a replay check itself), and
+// ["winners","clear"] empties the list.
+struct ListEdit {
+    enum class Kind { Insert, Remove, Clear };
+
+    // The lists by their place in PlayerLists::all(), as the journal names them.
+    static constexpr std::array<QLatin1StringView, 5> kListNames {
+        QLatin1StringView("players"), // still in the raffle's draw
+        QLatin1StringView("winners"), // the raffle's winners
+        QLatin1StringView("ledger"), // everyone who registered
+        QLatin1StringView("queue"), // the Lister's queue
+        QLatin1StringView("called"), // the Lister's players already called
+    };
+    static constexpr int kPlayers = 0;
+
+    // The list's place for its journal name, or -1.
+    static int listNamed(QStringView name);
+
+    int list = 0;
+    Kind kind = Kind::Clear;
+    int index = 0;
+    QString name;
+
+    QJsonArray toJson() const;
+    // Nothing for anything that is not an edit of this shape.
+    static std::optional<ListEdit> fromJson(const QJsonValue &value);
+
+    bool operator==(const ListEdit &other) const = default;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "journal/listedit.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QStringList>
+
+#include <array>
+
+struct PlayerLists;
+
+// The five player lists as plain text, in the order of PlayerLists::all():
+// what a replay of the journal builds, edit by edit, from empty lists.
+class ListState {
+public:
+    std::array<QStringList, 5> lists;
+
+    static ListState of(const PlayerLists &playerLists);
+
+    const QStringList &players() const { return lists[ListEdit::kPlayers]; }
+
+    // Applies one edit; false, with the reason, when it does not fit the
+    // lists as they stand (an index past the end, another name at the index).
+    bool apply(const ListEdit &edit, QString *problem = nullptr);
+    // Applies the encoded edits from..to - 1 of a journal entry's "changes".
+    bool apply(const QJsonArray &changes, qsizetype from, qsizetype to, QString *problem = nullptr);
+
+    // Lower-case hex SHA-256 of the names in order, each as UTF-8 followed by
+    // a line feed: the players list a pick was made from.
+    static QByteArray hashOf(const QStringList &names);
+
+    bool operator==(const ListState &other) const = default;
+};

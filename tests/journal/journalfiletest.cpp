@@ -1,0 +1,320 @@
+#include "journalfiletest.h"
+
+#include "core/playerlists.h"
+#include "journal/journalreader.h"
+#include "journal/journalrestore.h"
+#include "journal/journalverifier.h"
+#include "journal/journalwriter.h"
+#include "journal/pick.h"
+#include "support/filesizelimit.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A second a call from 23:14:05 at UTC+1.
+JournalWriter::TimeSource fixedClock()
+{
+    auto time = std::make_shared<QDateTime>(QDate(2026, 12, 6), QTime(23, 14, 5), QTimeZone(3600));
+    return [time] { return std::exchange(*time, time->addSecs(1)); };
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A short evening: seq 1 the start, 2 to 13 registrations, 14 to 17 draws
+// (17 draws twice in one press), 18 to 20 Lister calls, 21 the winners cleared.
+constexpr int kFirstDraw = 14;
+constexpr int kEntries = 21;
+constexpr int kPicks = 5;
+
+struct Evening {
+    QTemporaryDir dir;
+    PlayerLists lists;
+    QList<ListState> after; // after[seq]: the lists right after that entry
+    QString path;
+};
+
+void pickWinner(JournalWriter &journal, PlayerLists &lists, int draw)
+{
+    PlayerList &players = *lists.all()[0];
+    const QByteArray seed = QCryptographicHash::hash("seed " + QByteArray::number(draw), QCryptographicHash::Sha256);
+    const int index = static_cast<int>(Pick::index(seed, static_cast<quint64>(players.count())));
+    const QString winner = players.at(index);
+    journal.notePick(seed, players.count(), index, winner);
+    players.removeAt(index);
+    lists.all()[1]->add(winner);
+}
+
+void writeEvening(Evening &evening)
+{
+    const auto all = evening.lists.all();
+    JournalWriter journal(evening.lists, evening.dir.path(), u"1.0.7"_s, fixedClock());
+    const auto append = [&](const QString &op, const QJsonObject &fields = {}) {
+        QVERIFY2(journal.append(op, fields), qPrintable(journal.problem()));
+        evening.after << ListState::of(evening.lists);
+    };
+    evening.after << ListState();
+    append(u"start"_s, {{u"mode"_s, u"raffle"_s}});
+    const QStringList names {u"Ann"_s, u"bo"_s, u"Cy"_s, u"ann"_s, u"Dee"_s, u"Bo"_s, u"Eve"_s, u"Zoë"_s, u"Ann"_s,
+        u"Fay"_s, u"\"q\""_s, u"a\nb"_s};
+    for (const QString &name : names) {
+        all[2]->add(name);
+        all[0]->add(name);
+        all[3]->add(name);
+        append(u"getreg"_s, {{u"taken"_s, 1}});
+    }
+    for (int draw = 1; draw <= 4; ++draw) {
+        pickWinner(journal, evening.lists, draw);
+        if (draw == 4)
+            pickWinner(journal, evening.lists, 5);
+        append(u"draw"_s, {{u"round"_s, draw}, {u"prize"_s, u"A hat"_s}});
+    }
+    for (int call = 0; call < 3; ++call) {
+        all[4]->add(all[3]->at(0));
+        all[3]->removeAt(0);
+        append(u"call"_s);
+    }
+    all[1]->clear();
+    append(u"reset"_s);
+    evening.path = journal.path();
+}
+
+QByteArray sha256Hex(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+enum Tamper { None, Winner, ChosenWinner, AddedName, RemovedName, DropEntry, SwapEntries, CutLine, Version };
+
+} // namespace
+
+void JournalFileTest::namesTheFileByItsStart()
+{
+    QTemporaryDir dir;
+    PlayerLists lists;
+    JournalWriter first(lists, dir.path(), u"1.0.7"_s, fixedClock());
+    JournalWriter second(lists, dir.path(), u"1.0.7"_s, fixedClock()); // started in the same second
+    QVERIFY(first.open());
+    QVERIFY(second.open());
+    QCOMPARE(first.path(), dir.filePath(u"Journal/2026-12-06_23-14-05.jsonl"_s));
+    QCOMPARE(second.path(), dir.filePath(u"Journal/2026-12-06_23-14-05-2.jsonl"_s));
+    QCOMPARE(readAll(first.path()),
+        "{\"journal\":\"Corvane's Raffler\",\"version\":1,\"program\":\"1.0.7\","
+        "\"started\":\"2026-12-06T23:14:05.000+01:00\",\"pick\":\"sha256-reject-v1\"}\n");
+    QCOMPARE(JournalWriter::timeText(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), QTimeZone(-9000))),
+        u"2026-01-02T03:04:05.006-02:30"_s);
+}
+
+void JournalFileTest::verifiesDrawsAndFindsTampering_data()
+{
+    QTest::addColumn<int>("tamper");
+    QTest::addColumn<bool>("rehash"); // a forger who puts the chain right again after the change
+    QTest::addColumn<int>("entries"); // as many as the reader gives back
+    QTest::addColumn<qint64>("seq"); // the entry that does not match; 0: it all verifies
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("as written") << int(None) << false << kEntries << qint64(0) << 0 << QString();
+    QTest::newRow("a winner changed") << int(Winner) << false << kEntries << qint64(kFirstDraw) << kFirstDraw + 1
+                                      << u"not the winner"_s;
+    QTest::newRow("a winner changed, chain rehashed")
+        << int(Winner) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"not the winner"_s;
+    QTest::newRow("another index and its player, chain rehashed")
+        << int(ChosenWinner) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"seed gives index"_s;
+    QTest::newRow("a name added changed")
+        << int(AddedName) << false << kEntries << qint64(5) << 6 << u"not the one it followed"_s;
+    QTest::newRow("a name added changed, chain rehashed")
+        << int(AddedName) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"other players"_s;
+    QTest::newRow("a name removed changed")
+        << int(RemovedName) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"does not hold"_s;
+    QTest::newRow("an entry left out") << int(DropEntry) << false << kEntries - 1 << qint64(6) << 6 << u"should be 5"_s;
+    QTest::newRow("two entries swapped") << int(SwapEntries) << false << kEntries << qint64(6) << 6 << u"should be 5"_s;
+    QTest::newRow("a line cut in the middle of the file")
+        << int(CutLine) << false << 9 << qint64(10) << 11 << u"not a JSON object"_s;
+    QTest::newRow("another version") << int(Version) << false << 0 << qint64(0) << 1 << u"version"_s;
+}
+
+void JournalFileTest::verifiesDrawsAndFindsTampering()
+{
+    QFETCH(int, tamper);
+    QFETCH(bool, rehash);
+    QFETCH(int, entries);
+    QFETCH(qint64, seq);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+
+    Evening evening;
+    writeEvening(evening);
+    QList<QByteArray> lines = readAll(evening.path).split('\n');
+    QCOMPARE(lines.size(), kEntries + 2); // the header, the entries, nothing after the last line feed
+    const auto edit = [&lines](int lineIndex, const std::function<void(QJsonObject &)> &change) {
+        QJsonObject object = QJsonDocument::fromJson(lines[lineIndex]).object();
+        change(object);
+        lines[lineIndex] = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    };
+    const auto editPick = [&](const std::function<void(QJsonObject &)> &change) {
+        edit(kFirstDraw, [&](QJsonObject &entry) {
+            QJsonArray picks = entry[u"picks"].toArray();
+            QJsonObject pick = picks[0].toObject();
+            change(pick);
+            picks[0] = pick;
+            entry[u"picks"_s] = picks;
+        });
+    };
+    const auto editChange = [&](int lineIndex, int change, const QString &name) {
+        edit(lineIndex, [&](QJsonObject &entry) {
+            QJsonArray changes = entry[u"changes"].toArray();
+            QJsonArray one = changes[change].toArray();
+            one[3] = name;
+            changes[change] = one;
+            entry[u"changes"_s] = changes;
+        });
+    };
+    const QStringList playersAtFirstDraw = evening.after[kFirstDraw - 1].players();
+    switch (tamper) {
+    case Winner:
+        editPick([](QJsonObject &pick) { pick[u"winner"_s] = u"Mallory"_s; });
+        break;
+    case ChosenWinner:
+        editPick([&](QJsonObject &pick) {
+            const int index = (pick[u"index"].toInt() + 1) % static_cast<int>(playersAtFirstDraw.size());
+            pick[u"index"_s] = index;
+            pick[u"winner"_s] = playersAtFirstDraw.at(index);
+        });
+        break;
+    case AddedName:
+        editChange(4, 1, u"Mallory"_s); // seq 4 adds its name to the players second
+        break;
+    case RemovedName:
+        editChange(kFirstDraw, 0, u"Mallory"_s); // the winner leaving the players
+        break;
+    case DropEntry:
+        lines.removeAt(5);
+        break;
+    case SwapEntries:
+        lines.swapItemsAt(5, 6);
+        break;
+    case CutLine:
+        lines[10].truncate(lines[10].size() / 2);
+        break;
+    case Version:
+        edit(0, [](QJsonObject &header) { header[u"version"_s] = 2; });
+        break;
+    }
+    if (rehash) {
+        for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+            edit(static_cast<int>(i),
+                [&](QJsonObject &entry) { entry[u"prev"_s] = QString::fromLatin1(sha256Hex(lines[i - 1])); });
+    }
+
+    const JournalContents contents = JournalReader::parse(lines.join('\n'));
+    QCOMPARE(contents.entries.size(), entries);
+    const JournalVerdict verdict = JournalVerifier::verify(contents);
+    QCOMPARE(verdict.ok, seq == 0 && line == 0);
+    if (verdict.ok) {
+        QCOMPARE(verdict.draws, kPicks);
+        QCOMPARE(verdict.text(), u"5 draws verified"_s);
+        return;
+    }
+    QVERIFY2(verdict.reason.contains(reason), qPrintable(verdict.text()));
+    QCOMPARE(verdict.seq, seq);
+    QCOMPARE(verdict.line, line);
+    if (seq > 0)
+        QVERIFY(verdict.text().startsWith(u"Entry %1 (line %2) does not match: "_s.arg(seq).arg(line)));
+}
+
+// A crash while a line was being written leaves its start: every cut within
+// the last line, and what a file system may leave after a crash, are no
+// damage, and the entries before stand.
+void JournalFileTest::ignoresALastLineCutShort()
+{
+    Evening evening;
+    writeEvening(evening);
+    const QByteArray bytes = readAll(evening.path);
+    const qsizetype lastLine = bytes.lastIndexOf('\n', bytes.size() - 2) + 1;
+    QList<QByteArray> files;
+    for (qsizetype cut = lastLine; cut < bytes.size(); ++cut)
+        files << bytes.first(cut);
+    files << bytes.first(lastLine) + QByteArray(300, '\0') << bytes.first(lastLine) + QByteArray(300, '\0') + '\n';
+    for (const QByteArray &file : files) {
+        const JournalContents contents = JournalReader::parse(file);
+        QVERIFY2(contents.damage.isEmpty(), qPrintable(contents.damage));
+        QCOMPARE(contents.entries.size(), kEntries - 1);
+        QCOMPARE(contents.entries.last().object.value(u"seq").toInteger(), kEntries - 1);
+        QVERIFY(JournalVerifier::verify(contents).ok);
+    }
+}
+
+void JournalFileTest::aFailedAppendSpoilsNothing()
+{
+    QTemporaryDir dir;
+    PlayerLists lists;
+    JournalWriter journal(lists, dir.path(), u"1.0.7"_s, fixedClock());
+    QSignalSpy problems(&journal, &JournalWriter::problemChanged);
+    lists.all()[2]->add(u"Ann"_s);
+    QVERIFY(journal.append(u"start"_s));
+    const qint64 size = QFileInfo(journal.path()).size();
+    {
+        // The disk fills up in the middle of a long entry.
+        const FileSizeLimit limit(static_cast<rlim_t>(size + 100));
+        lists.all()[2]->add(u"Bo"_s);
+        QVERIFY(!journal.append(u"getreg"_s, {{u"note"_s, QString(5000, u'x')}}));
+        QVERIFY(QFileInfo(journal.path()).size() > size); // a line was begun
+        QVERIFY(!journal.problem().isEmpty());
+        QCOMPARE(problems.count(), 1);
+        const JournalContents cut = JournalReader::read(journal.path());
+        QVERIFY(cut.damage.isEmpty());
+        QCOMPARE(cut.entries.size(), 1);
+        lists.all()[2]->add(u"Cy"_s);
+        QVERIFY(!journal.append(u"getreg"_s));
+    }
+    lists.all()[2]->add(u"Dee"_s);
+    QVERIFY(journal.append(u"getreg"_s));
+    QVERIFY(journal.problem().isEmpty());
+
+    // Every entry made it, the failed ones included, and the lists replay whole.
+    const JournalContents contents = JournalReader::read(journal.path());
+    QVERIFY(contents.damage.isEmpty());
+    QCOMPARE(contents.entries.size(), 4);
+    QVERIFY(JournalVerifier::verify(contents).ok);
+    QCOMPARE(JournalRestore::stateAfter(contents.entries, 4)->lists[2], lists.all()[2]->names());
+}
+
+void JournalFileTest::restoresTheListsOfAnyEntry()
+{
+    Evening evening;
+    writeEvening(evening);
+    const JournalContents contents = JournalReader::read(evening.path);
+    for (int seq = 1; seq <= kEntries; ++seq)
+        QCOMPARE(JournalRestore::stateAfter(contents.entries, seq), evening.after[seq]);
+    QString problem;
+    QVERIFY(!JournalRestore::stateAfter(contents.entries, kEntries + 1, &problem));
+    QVERIFY(!problem.isEmpty());
+
+    // Back to the last registration, through the lists' own edits and into the
+    // same journal, which still verifies and replays to the restored lists.
+    const ListState target = *JournalRestore::stateAfter(contents.entries, kFirstDraw - 1);
+    QCOMPARE(JournalRestore::summary(ListState::of(evening.lists), target).text(),
+        u"players 7 → 12, queue 9 → 12, called 3 → 0"_s);
+    JournalWriter journal(evening.lists, evening.dir.path(), u"1.0.7"_s, fixedClock());
+    QVERIFY(JournalRestore::apply(target, evening.lists));
+    QVERIFY(journal.append(u"restore"_s, {{u"to"_s, kFirstDraw - 1}}));
+    const JournalContents restored = JournalReader::read(journal.path());
+    QVERIFY(JournalVerifier::verify(restored).ok);
+    QCOMPARE(JournalRestore::stateAfter(restored.entries, 1), target);
+}

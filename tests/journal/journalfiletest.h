@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+// The journal file: written, read back after a crash, checked, and replayed
+// to any entry.
+class JournalFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void namesTheFileByItsStart();
+    void verifiesDrawsAndFindsTampering_data();
+    void verifiesDrawsAndFindsTampering();
+    void ignoresALastLineCutShort();
+    void aFailedAppendSpoilsNothing();
+    void restoresTheListsOfAnyEntry();
+};
