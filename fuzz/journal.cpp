@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QJsonObject object = contents.entries[i].object;
             object.insert(QStringLiteral("seq"), i + 1);
             object.insert(QStringLiteral("prev"),
-                QString::fromLatin1(QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex()));
+                          QString::fromLatin1(QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex()));
             previous = QJsonDocument(object).toJson(QJsonDocument::Compact);
             chained += previous + '\n';
         }

@@ -106,14 +106,14 @@ int main(int argc, char *argv[])
     const double p99 = sorted[sorted.size() * 99 / 100];
     const qint64 size = QFileInfo(journal.path()).size();
     std::printf("%zu entries written and synced to %s%s\n", latencies.size(), qPrintable(journal.path()),
-        allWritten ? "" : "  (SOME APPENDS FAILED)");
+                allWritten ? "" : "  (SOME APPENDS FAILED)");
     std::printf("  append latency: median %.3f ms, p99 %.3f ms, max %.3f ms   target p99 under 5 ms -> %s\n", median,
-        p99, sorted.back(), verdict(p99 < 5.0));
+                p99, sorted.back(), verdict(p99 < 5.0));
     std::sort(noteLatencies.begin(), noteLatencies.end());
     std::printf("  noting a pick:  median %.3f ms, max %.3f ms (the players list hashed)\n",
-        noteLatencies[noteLatencies.size() / 2], noteLatencies.back());
+                noteLatencies[noteLatencies.size() / 2], noteLatencies.back());
     std::printf("  journal size:   %.2f MB   target under 5 MB -> %s\n", static_cast<double>(size) / 1e6,
-        verdict(size < 5'000'000));
+                verdict(size < 5'000'000));
 
     QElapsedTimer timer;
     timer.start();
@@ -130,8 +130,8 @@ int main(int argc, char *argv[])
     const bool restored = atRandom && atLast && *atLast == ListState::of(lists);
     std::printf("  restore to entry %lld: %.1f ms, to the last entry %lld: %.1f ms (file read and replay)   target "
                 "under 100 ms -> %s\n",
-        static_cast<long long>(middle), randomMs, static_cast<long long>(last), lastMs,
-        verdict(std::max(randomMs, lastMs) < 100.0));
+                static_cast<long long>(middle), randomMs, static_cast<long long>(last), lastMs,
+                verdict(std::max(randomMs, lastMs) < 100.0));
     std::printf("  the last entry's lists %s the lists in memory\n", restored ? "match" : "DO NOT MATCH");
     return allWritten && verified.ok && verified.draws == 500 && restored ? 0 : 1;
 }

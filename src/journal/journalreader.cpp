@@ -13,7 +13,7 @@ namespace {
 
 std::optional<QJsonObject> objectOf(QByteArrayView line)
 {
-    QJsonParseError error {};
+    QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
@@ -72,11 +72,11 @@ JournalContents JournalReader::parse(QByteArrayView bytes)
         }
         if (lineNumber == 1) {
             if (object->value(u"journal").toString() != JournalWriter::kProgram) {
-                contents.damage
-                    = QCoreApplication::translate("JournalReader", "the file is not a journal of Corvane's Raffler");
+                contents.damage = QCoreApplication::translate("JournalReader",
+                                                              "the file is not a journal of Corvane's Raffler");
             } else if (object->value(u"version") != QJsonValue(JournalWriter::kVersion)) {
-                contents.damage = QCoreApplication::translate(
-                    "JournalReader", "the journal's version is not known to this program");
+                contents.damage = QCoreApplication::translate("JournalReader",
+                                                              "the journal's version is not known to this program");
             } else {
                 contents.header = *object;
                 contents.headerLine = line.toByteArray();

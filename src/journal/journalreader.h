@@ -7,14 +7,16 @@
 
 // One entry of a journal: its object and the exact bytes of its line
 // (without the line feed), which the next entry's "prev" hashes.
-struct JournalEntry {
+struct JournalEntry
+{
     QJsonObject object;
     QByteArray line;
     int lineNumber = 0;
 };
 
 // What a journal file holds up to its first damage.
-struct JournalContents {
+struct JournalContents
+{
     QJsonObject header;
     QByteArray headerLine; // empty when the file holds no complete line
     QList<JournalEntry> entries;
@@ -28,7 +30,8 @@ struct JournalContents {
 // or not valid JSON, is no damage: it never counted, and is left out. Any
 // other line that is not a JSON object, and a header that is not a journal's
 // of a known version, is damage; the entries before it still come back.
-class JournalReader {
+class JournalReader
+{
 public:
     // Files larger than this are damaged, not a journal: only their start is read.
     static constexpr qint64 kMaxBytes = 256 * 1024 * 1024;

@@ -9,10 +9,11 @@
 struct PlayerLists;
 
 // What a restore to an entry would do to each list, for the host to confirm.
-struct RestoreSummary {
-    std::array<int, 5> now {};
-    std::array<int, 5> after {};
-    std::array<bool, 5> changed {};
+struct RestoreSummary
+{
+    std::array<int, 5> now{};
+    std::array<int, 5> after{};
+    std::array<bool, 5> changed{};
 
     // "players 120 → 98, winners 3 → 25", naming only the lists that change.
     QString text() const;
@@ -20,12 +21,13 @@ struct RestoreSummary {
 
 // Undoing a slip: the five lists as they were right after any entry of the
 // run's journal, replayed from the empty lists every run starts with.
-class JournalRestore {
+class JournalRestore
+{
 public:
     // The lists right after the entry numbered seq; nothing, with the reason,
     // when the journal has no such entry or an edit does not fit on the way.
-    static std::optional<ListState> stateAfter(
-        const QList<JournalEntry> &entries, qint64 seq, QString *problem = nullptr);
+    static std::optional<ListState> stateAfter(const QList<JournalEntry> &entries, qint64 seq,
+                                               QString *problem = nullptr);
 
     static RestoreSummary summary(const ListState &now, const ListState &after);
 

@@ -6,7 +6,8 @@ struct JournalContents;
 
 // What checking a journal found: how many draws it proved, or the first
 // entry that does not match and why.
-struct JournalVerdict {
+struct JournalVerdict
+{
     bool ok = false;
     int draws = 0;
     // The entry that does not match and its line; seq 0 for the header or
@@ -23,7 +24,8 @@ struct JournalVerdict {
 // it (its "prev" is that line's hash, its "seq" one more), every list edit
 // fits the lists replayed so far, and every pick comes out again: the same
 // players list, the index the seed gives, the winner at that index.
-class JournalVerifier {
+class JournalVerifier
+{
 public:
     static JournalVerdict verify(const QString &path);
     static JournalVerdict verify(const JournalContents &contents);

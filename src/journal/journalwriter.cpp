@@ -24,8 +24,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Fields the writer sets itself; the caller's are dropped.
-constexpr std::array<QLatin1StringView, 6> kReserved {QLatin1StringView("seq"), QLatin1StringView("time"),
-    QLatin1StringView("op"), QLatin1StringView("prev"), QLatin1StringView("changes"), QLatin1StringView("picks")};
+constexpr std::array<QLatin1StringView, 6> kReserved{QLatin1StringView("seq"),     QLatin1StringView("time"),
+                                                     QLatin1StringView("op"),      QLatin1StringView("prev"),
+                                                     QLatin1StringView("changes"), QLatin1StringView("picks")};
 
 QString systemError()
 {
@@ -59,7 +60,7 @@ void syncFolder([[maybe_unused]] const QString &path)
 // A JSON value as it stands in a line: a string quoted and escaped.
 QByteArray jsonText(const QJsonValue &value)
 {
-    const QByteArray array = QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact);
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return array.sliced(1, array.size() - 2);
 }
 
@@ -70,8 +71,8 @@ QByteArray sha256Hex(QByteArrayView bytes)
 
 } // namespace
 
-JournalWriter::JournalWriter(
-    PlayerLists &lists, const QString &directory, const QString &programVersion, TimeSource now, QObject *parent)
+JournalWriter::JournalWriter(PlayerLists &lists, const QString &directory, const QString &programVersion,
+                             TimeSource now, QObject *parent)
     : QObject(parent)
     , m_recorder(lists)
     , m_now(std::move(now))
@@ -146,8 +147,8 @@ void JournalWriter::notePick(QByteArrayView seed, int count, int index, const QS
 {
     const QStringList &players = m_recorder.lists().all()[ListEdit::kPlayers]->names();
     Q_ASSERT_X(count == players.size() && index >= 0 && index < count && players.at(index) == winner,
-        "JournalWriter::notePick", "note the pick before the winner leaves the players list");
-    m_picks.append(QJsonObject {
+               "JournalWriter::notePick", "note the pick before the winner leaves the players list");
+    m_picks.append(QJsonObject{
         {u"seed"_s, QString::fromLatin1(seed.toByteArray().toHex())},
         {u"n"_s, count},
         {u"index"_s, index},

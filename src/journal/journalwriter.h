@@ -23,21 +23,22 @@ struct PlayerLists;
 // stays in memory, already numbered and chained, and goes out before the next
 // one; a line cut short by a failed write is cut off again first, so a
 // failure never spoils the entries after it.
-class JournalWriter : public QObject {
+class JournalWriter : public QObject
+{
     Q_OBJECT
 
 public:
     using TimeSource = std::function<QDateTime()>;
 
     // The header's "journal" and "version".
-    static constexpr QLatin1StringView kProgram {"Corvane's Raffler"};
+    static constexpr QLatin1StringView kProgram{"Corvane's Raffler"};
     static constexpr int kVersion = 1;
-    static constexpr QLatin1StringView kFolder {"Journal"};
+    static constexpr QLatin1StringView kFolder{"Journal"};
 
     // now gives the local time of each entry, the system clock when empty.
     // Nothing touches the disk before open() or the first append().
     JournalWriter(PlayerLists &lists, const QString &directory, const QString &programVersion, TimeSource now = {},
-        QObject *parent = nullptr);
+                  QObject *parent = nullptr);
     ~JournalWriter() override;
 
     // Creates the file and writes the header; false, with problem(), when not.

@@ -11,16 +11,17 @@
 // ["queue","+",12,"Ann"] puts Ann in at index 12, ["players","-",3,"Bo"]
 // takes Bo out of index 3 (the name lets a replay check itself), and
 // ["winners","clear"] empties the list.
-struct ListEdit {
+struct ListEdit
+{
     enum class Kind { Insert, Remove, Clear };
 
     // The lists by their place in PlayerLists::all(), as the journal names them.
-    static constexpr std::array<QLatin1StringView, 5> kListNames {
+    static constexpr std::array<QLatin1StringView, 5> kListNames{
         QLatin1StringView("players"), // still in the raffle's draw
         QLatin1StringView("winners"), // the raffle's winners
-        QLatin1StringView("ledger"), // everyone who registered
-        QLatin1StringView("queue"), // the Lister's queue
-        QLatin1StringView("called"), // the Lister's players already called
+        QLatin1StringView("ledger"),  // everyone who registered
+        QLatin1StringView("queue"),   // the Lister's queue
+        QLatin1StringView("called"),  // the Lister's players already called
     };
     static constexpr int kPlayers = 0;
 

@@ -14,17 +14,17 @@ ListRecorder::ListRecorder(PlayerLists &lists, QObject *parent)
         for (int row = 0; row < list->count(); ++row)
             m_pending.append({i, ListEdit::Kind::Insert, row, list->at(row)});
 
-        connect(
-            list, &QAbstractItemModel::rowsInserted, this, [this, list, i](const QModelIndex &, int first, int last) {
-                for (int row = first; row <= last; ++row)
-                    m_pending.append({i, ListEdit::Kind::Insert, row, list->at(row)});
-            });
+        connect(list, &QAbstractItemModel::rowsInserted, this,
+                [this, list, i](const QModelIndex &, int first, int last) {
+                    for (int row = first; row <= last; ++row)
+                        m_pending.append({i, ListEdit::Kind::Insert, row, list->at(row)});
+                });
         // Before the rows go, while their names can still be read.
         connect(list, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this, list, i](const QModelIndex &, int first, int last) {
-                for (int row = first; row <= last; ++row)
-                    m_pending.append({i, ListEdit::Kind::Remove, first, list->at(row)});
-            });
+                [this, list, i](const QModelIndex &, int first, int last) {
+                    for (int row = first; row <= last; ++row)
+                        m_pending.append({i, ListEdit::Kind::Remove, first, list->at(row)});
+                });
         connect(list, &QAbstractItemModel::modelReset, this, [this, i] { recordWhole(i); });
         connect(list, &QAbstractItemModel::layoutChanged, this, [this, i] { recordWhole(i); });
         connect(list, &QAbstractItemModel::rowsMoved, this, [this, i] { recordWhole(i); });

@@ -11,7 +11,8 @@ struct PlayerLists;
 // last take(), in the order they happened across all lists. It starts with
 // the lists' content as it stands, as inserts, so a replay from empty lists
 // always comes out right.
-class ListRecorder : public QObject {
+class ListRecorder : public QObject
+{
     Q_OBJECT
 
 public:

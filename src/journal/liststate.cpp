@@ -32,8 +32,8 @@ bool ListState::apply(const ListEdit &edit, QString *problem)
     case ListEdit::Kind::Insert:
         if (edit.index > list.size()) {
             setProblem(problem,
-                QCoreApplication::translate("ListState", "%1 has %2 names, so none can go in at %3")
-                    .arg(listName, QString::number(list.size()), QString::number(edit.index)));
+                       QCoreApplication::translate("ListState", "%1 has %2 names, so none can go in at %3")
+                           .arg(listName, QString::number(list.size()), QString::number(edit.index)));
             return false;
         }
         list.insert(edit.index, edit.name);
@@ -41,8 +41,8 @@ bool ListState::apply(const ListEdit &edit, QString *problem)
     case ListEdit::Kind::Remove:
         if (edit.index >= list.size() || list.at(edit.index) != edit.name) {
             setProblem(problem,
-                QCoreApplication::translate("ListState", "%1 does not hold \"%2\" at %3")
-                    .arg(listName, edit.name, QString::number(edit.index)));
+                       QCoreApplication::translate("ListState", "%1 does not hold \"%2\" at %3")
+                           .arg(listName, edit.name, QString::number(edit.index)));
             return false;
         }
         list.removeAt(edit.index);

@@ -12,7 +12,8 @@ struct PlayerLists;
 
 // The five player lists as plain text, in the order of PlayerLists::all():
 // what a replay of the journal builds, edit by edit, from empty lists.
-class ListState {
+class ListState
+{
 public:
     std::array<QStringList, 5> lists;
 

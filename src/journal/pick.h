@@ -15,7 +15,7 @@
 namespace Pick {
 
 // The method's name in the journal's header.
-inline constexpr QLatin1StringView kMethod {"sha256-reject-v1"};
+inline constexpr QLatin1StringView kMethod{"sha256-reject-v1"};
 
 // An index from 0 to count - 1; count must be at least 1.
 quint64 index(QByteArrayView seed, quint64 count);

@@ -20,7 +20,7 @@ void addNumber(QCryptographicHash &hash, quint64 number)
 
 QByteArray SeedMaker::next(qint64 msSinceMidnight)
 {
-    std::array<quint32, 8> random {};
+    std::array<quint32, 8> random{};
     QRandomGenerator::system()->fillRange(random.data(), random.size());
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
 

@@ -8,7 +8,8 @@
 // same tick of the clock, and nobody may steer it. It hashes the time of day,
 // a fine-grained clock, the number of picks so far and bytes from the
 // operating system's random source into 32 bytes.
-class SeedMaker {
+class SeedMaker
+{
 public:
     static constexpr int kSize = 32;
 

@@ -42,7 +42,8 @@ constexpr int kFirstDraw = 14;
 constexpr int kEntries = 21;
 constexpr int kPicks = 5;
 
-struct Evening {
+struct Evening
+{
     QTemporaryDir dir;
     PlayerLists lists;
     QList<ListState> after; // after[seq]: the lists right after that entry
@@ -70,8 +71,8 @@ void writeEvening(Evening &evening)
     };
     evening.after << ListState();
     append(u"start"_s, {{u"mode"_s, u"raffle"_s}});
-    const QStringList names {u"Ann"_s, u"bo"_s, u"Cy"_s, u"ann"_s, u"Dee"_s, u"Bo"_s, u"Eve"_s, u"Zoë"_s, u"Ann"_s,
-        u"Fay"_s, u"\"q\""_s, u"a\nb"_s};
+    const QStringList names{u"Ann"_s, u"bo"_s,  u"Cy"_s,  u"ann"_s, u"Dee"_s,   u"Bo"_s,
+                            u"Eve"_s, u"Zoë"_s, u"Ann"_s, u"Fay"_s, u"\"q\""_s, u"a\nb"_s};
     for (const QString &name : names) {
         all[2]->add(name);
         all[0]->add(name);
@@ -114,10 +115,10 @@ void JournalFileTest::namesTheFileByItsStart()
     QCOMPARE(first.path(), dir.filePath(u"Journal/2026-12-06_23-14-05.jsonl"_s));
     QCOMPARE(second.path(), dir.filePath(u"Journal/2026-12-06_23-14-05-2.jsonl"_s));
     QCOMPARE(readAll(first.path()),
-        "{\"journal\":\"Corvane's Raffler\",\"version\":1,\"program\":\"1.0.7\","
-        "\"started\":\"2026-12-06T23:14:05.000+01:00\",\"pick\":\"sha256-reject-v1\"}\n");
+             "{\"journal\":\"Corvane's Raffler\",\"version\":1,\"program\":\"1.0.7\","
+             "\"started\":\"2026-12-06T23:14:05.000+01:00\",\"pick\":\"sha256-reject-v1\"}\n");
     QCOMPARE(JournalWriter::timeText(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), QTimeZone(-9000))),
-        u"2026-01-02T03:04:05.006-02:30"_s);
+             u"2026-01-02T03:04:05.006-02:30"_s);
 }
 
 void JournalFileTest::verifiesDrawsAndFindsTampering_data()
@@ -125,7 +126,7 @@ void JournalFileTest::verifiesDrawsAndFindsTampering_data()
     QTest::addColumn<int>("tamper");
     QTest::addColumn<bool>("rehash"); // a forger who puts the chain right again after the change
     QTest::addColumn<int>("entries"); // as many as the reader gives back
-    QTest::addColumn<qint64>("seq"); // the entry that does not match; 0: it all verifies
+    QTest::addColumn<qint64>("seq");  // the entry that does not match; 0: it all verifies
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("reason");
 
@@ -219,7 +220,7 @@ void JournalFileTest::verifiesDrawsAndFindsTampering()
     if (rehash) {
         for (qsizetype i = 1; i + 1 < lines.size(); ++i)
             edit(static_cast<int>(i),
-                [&](QJsonObject &entry) { entry[u"prev"_s] = QString::fromLatin1(sha256Hex(lines[i - 1])); });
+                 [&](QJsonObject &entry) { entry[u"prev"_s] = QString::fromLatin1(sha256Hex(lines[i - 1])); });
     }
 
     const JournalContents contents = JournalReader::parse(lines.join('\n'));
@@ -310,7 +311,7 @@ void JournalFileTest::restoresTheListsOfAnyEntry()
     // same journal, which still verifies and replays to the restored lists.
     const ListState target = *JournalRestore::stateAfter(contents.entries, kFirstDraw - 1);
     QCOMPARE(JournalRestore::summary(ListState::of(evening.lists), target).text(),
-        u"players 7 → 12, queue 9 → 12, called 3 → 0"_s);
+             u"players 7 → 12, queue 9 → 12, called 3 → 0"_s);
     JournalWriter journal(evening.lists, evening.dir.path(), u"1.0.7"_s, fixedClock());
     QVERIFY(JournalRestore::apply(target, evening.lists));
     QVERIFY(journal.append(u"restore"_s, {{u"to"_s, kFirstDraw - 1}}));

@@ -4,7 +4,8 @@
 
 // The journal file: written, read back after a crash, checked, and replayed
 // to any entry.
-class JournalFileTest : public QObject {
+class JournalFileTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -64,7 +64,7 @@ void RecordingTest::picksAreFair()
     constexpr int kNames = 6;
     constexpr int kPicks = 60000;
     SeedMaker seeds;
-    std::array<int, kNames> counts {};
+    std::array<int, kNames> counts{};
     for (int i = 0; i < kPicks; ++i) {
         const QByteArray seed = seeds.next(83645000);
         QCOMPARE(seed.size(), SeedMaker::kSize);
@@ -81,7 +81,7 @@ void RecordingTest::picksAreFair()
 void RecordingTest::replayRebuildsTheLists_data()
 {
     QTest::addColumn<quint32>("seed");
-    QTest::addColumn<int>("pool"); // distinct names to draw from: a small pool repeats names
+    QTest::addColumn<int>("pool");       // distinct names to draw from: a small pool repeats names
     QTest::addColumn<int>("clearOneIn"); // edits per clear, on average
 
     QTest::newRow("many names, rare clears") << 1u << 400 << 400;
@@ -99,8 +99,8 @@ void RecordingTest::replayRebuildsTheLists()
     QFETCH(int, clearOneIn);
 
     QRandomGenerator random(seed);
-    const QStringList odd {
-        u"ann"_s, u"Ann"_s, u"ANN"_s, QString(), u"Zoë €"_s, u"a\nb"_s, u"\"q\", %1"_s, u"Ann \U0001F600"_s};
+    const QStringList odd{u"ann"_s,   u"Ann"_s,  u"ANN"_s,       QString(),
+                          u"Zoë €"_s, u"a\nb"_s, u"\"q\", %1"_s, u"Ann \U0001F600"_s};
     const auto nameFor = [&](int n) { return n < odd.size() ? odd.at(n) : u"Player %1"_s.arg(n % 50); };
 
     PlayerLists lists;

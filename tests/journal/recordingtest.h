@@ -4,7 +4,8 @@
 
 // What goes into an entry: the picks, and the list edits a replay rebuilds
 // the lists from.
-class RecordingTest : public QObject {
+class RecordingTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -5,13 +5,14 @@
 
 // Holds the process's file size limit for its lifetime; a write past it
 // fails instead of ending the process.
-class FileSizeLimit {
+class FileSizeLimit
+{
 public:
     explicit FileSizeLimit(rlim_t bytes)
         : m_oldSignal(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limited {bytes, m_old.rlim_max};
+        const rlimit limited{bytes, m_old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -23,6 +24,6 @@ public:
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
-    rlimit m_old {};
+    rlimit m_old{};
     void (*m_oldSignal)(int);
 };
