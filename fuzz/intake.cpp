@@ -3,13 +3,13 @@
 // scan: the two must agree. The whole intake then takes the same bytes from
 // the scripted chat client and must fill the lists as the scan says.
 #include "chat/chatlink.h"
-#include "chat/registrationintake.h"
-#include "chat/registrationscan.h"
 #include "chat/tokenizer.h"
 #include "chat/transcripttext.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
 #include "fuzzcheck.h"
+#include "games/registrationintake.h"
+#include "games/registrationscan.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
@@ -108,12 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(link.InitDDE() == 0);
     HostSettings settings;
     settings.setItem(HostSettings::Symbol, symbol);
-    settings.setChecked(HostSettings::Check1, confirm);
+    settings.setChecked(HostSettings::Check::Confirmation, confirm);
     PlayerLists lists;
     lists.ledger.add(QStringLiteral("Bob"));
     Tokenizer tokenizer;
     RegistrationIntake intake(link, settings, lists, tokenizer);
-    intake.setTxtHost(host);
+    intake.setHost(host);
 
     // The text reaches the program as a C string, so it ends at a NUL.
     intake.ScanRegistrations();

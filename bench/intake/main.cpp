@@ -3,11 +3,11 @@
 // first written (string copies line by line), measured in the same run.
 #include "chat/chatlink.h"
 #include "chat/clock.h"
-#include "chat/registrationintake.h"
-#include "chat/registrationscan.h"
 #include "chat/tokenizer.h"
 #include "core/ansi.h"
 #include "core/playerlists.h"
+#include "games/registrationintake.h"
+#include "games/registrationscan.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
         PlayerLists lists;
         lists.ledger.add(u"Host"_s);
         RegistrationIntake intake(link, settings, lists, tokenizer);
-        intake.setTxtHost(u"Host"_s);
+        intake.setHost(u"Host"_s);
         QElapsedTimer timer;
         timer.start();
         intake.ScanRegistrations();

@@ -2,13 +2,12 @@
 
 #include "about/programicon.h"
 #include "core/prompts.h"
-#include "core/windowinput.h"
 #include "ui_aboutbox.h"
 
 AboutBox::AboutBox(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutBox>())
-    , m_input(input)
+    , m_busy(std::in_place, input)
     , m_prompts(prompts)
     , m_title(title)
 {
@@ -50,7 +49,6 @@ void AboutBox::Form_Load(const QString &title)
 
 void AboutBox::cmdOK_Click()
 {
-    m_input.enable();
     accept();
 }
 
@@ -69,6 +67,6 @@ void AboutBox::StartSysInfo()
 // stays without input.
 void AboutBox::done(int result)
 {
-    m_input.enable();
+    m_busy.reset();
     QDialog::done(result);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "about/systeminfotool.h"
+#include "core/busyguard.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class Prompts;
 class WindowInput;
@@ -39,7 +41,8 @@ private:
     void Form_Load(const QString &title);
 
     std::unique_ptr<Ui::AboutBox> m_ui;
-    WindowInput &m_input;
+    // The main window waits while the box is open.
+    std::optional<BusyGuard> m_busy;
     Prompts &m_prompts;
     QString m_title;
     SystemInfoTool m_tool;

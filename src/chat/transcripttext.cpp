@@ -28,6 +28,18 @@ QString GetLine(QStringView text, qsizetype n)
     return (end < 0 ? text.sliced(start) : text.sliced(start, end - start)).toString();
 }
 
+qsizetype startOfLine(QStringView text, qsizetype at)
+{
+    const qsizetype previousEnd = at == 0 ? -1 : text.lastIndexOf(QStringView(kLineEnd), at - 1);
+    return previousEnd < 0 ? 0 : previousEnd + 2;
+}
+
+QStringView lineAt(QStringView text, qsizetype start)
+{
+    const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
+    return text.sliced(start, (end < 0 ? text.size() : end) - start);
+}
+
 QStringView trimBlanks(QStringView text)
 {
     while (text.startsWith(u' '))

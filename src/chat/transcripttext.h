@@ -12,7 +12,6 @@
 namespace TranscriptText {
 
 inline constexpr char16_t kLineEnd[] = u"\r\n";
-inline constexpr char16_t kHostMarker[] = u"Corvane's Hoster";
 
 // The number of CR LF pairs plus one; an empty text has one line.
 qsizetype CountLines(QStringView text);
@@ -31,6 +30,11 @@ QStringView speakerOf(QStringView line);
 // room line, and once the host is known, one the host said. Players cannot
 // steer the lists by typing those texts.
 bool isHostsRoomLine(QStringView line, const QString &host);
+
+// Where the line that holds position `at` begins.
+qsizetype startOfLine(QStringView text, qsizetype at);
+// The line that begins at `start`, without its CR LF.
+QStringView lineAt(QStringView text, qsizetype start);
 
 // Blanks trimmed at both ends, as the client's names and texts are.
 QStringView trimBlanks(QStringView text);

@@ -1,9 +1,10 @@
 #include "core/filestore.h"
 
+#include "core/atomicfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -70,15 +71,15 @@ std::optional<QByteArray> FileStore::read(const QString &fileName) const
 
 bool FileStore::write(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(pathOf(fileName));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    const QString problem = writeAtomically(pathOf(fileName), bytes);
+    if (problem.isEmpty()) {
         setNotice(m_lastingNotice);
         return true;
     }
     setNotice(QCoreApplication::translate("FileStore",
                                           "%1 could not be saved in %2: %3. Nothing in the window "
                                           "was lost; the file keeps its earlier content.")
-                  .arg(fileName, QDir::toNativeSeparators(m_directory), file.errorString()));
+                  .arg(fileName, QDir::toNativeSeparators(m_directory), problem));
     return false;
 }
 

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-// Whether the main window takes input. The long operations disable it while
-// they speak, so that no second operation can start inside their pauses,
-// and enable it again when they end.
+// Whether the main window takes input. The long operations hold it with a
+// BusyGuard while they speak, so that no second operation can start inside
+// their pauses; the window takes input again when the last guard ends.
 class WindowInput : public QObject
 {
     Q_OBJECT
@@ -12,21 +12,24 @@ class WindowInput : public QObject
 public:
     using QObject::QObject;
 
-    bool isEnabled() const { return m_enabled; }
-    void disable() { setEnabled(false); }
-    void enable() { setEnabled(true); }
+    bool isEnabled() const { return m_holds == 0; }
 
 signals:
     void enabledChanged(bool enabled);
 
 private:
-    void setEnabled(bool enabled)
+    friend class BusyGuard;
+
+    void hold()
     {
-        if (m_enabled == enabled)
-            return;
-        m_enabled = enabled;
-        emit enabledChanged(enabled);
+        if (m_holds++ == 0)
+            emit enabledChanged(false);
+    }
+    void release()
+    {
+        if (--m_holds == 0)
+            emit enabledChanged(true);
     }
 
-    bool m_enabled = true;
+    int m_holds = 0;
 };

@@ -8,32 +8,26 @@ class HostSettings;
 class PrizeList;
 class RegistrationIntake;
 
-// What both games say the same way: the call for registrations, the
-// closing countdown and the prize announcement.
+// What both games say the same way: the invitation, the call for
+// registrations, the closing countdown, the list read-outs and the prizes.
 class Announcements
 {
 public:
-    // The host's web address, said when a game starts.
-    static constexpr char16_t kWebAddress[] = u"http://www.corvanes-games.example";
-
     Announcements(ChatLink &link, HostSettings &settings, PrizeList &prizes, RegistrationIntake &intake);
 
-    // "Please send me " host " a " symbol " to get on the list"
+    // The invitation to register, naming the host and the symbol as they stand.
     QString invitation() const;
 
     // "Call 4 Reg": the banner again and the invitation.
-    void CallForRegistrations();
+    void callForRegistrations();
     // "Closing": a ten-second countdown with fixed pauses.
-    void Closing();
+    void countDown();
     // "Say Prizes": the opening line and one line per place.
-    void SayPrizes();
+    void sayPrizes();
 
     // A headline, every name with a pacing pause before and after it, and
-    // "*** End of List ***": the read-out of both games' "Say List".
+    // the end line: the read-out of both games' "Say List".
     void sayList(const QString &headline, const QStringList &names);
-
-    // The suffix of place k + 1, "st" for k = 0 ("Text5").
-    static QString Text5(int k);
 
 private:
     ChatLink &m_link;

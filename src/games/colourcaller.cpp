@@ -1,7 +1,8 @@
 #include "games/colourcaller.h"
 
 #include "chat/chatlink.h"
-#include "core/windowinput.h"
+#include "core/busyguard.h"
+#include "games/roomlines.h"
 
 ColourCaller::ColourCaller(ChatLink &link, WindowInput &input, QObject *parent)
     : QObject(parent)
@@ -53,25 +54,24 @@ void ColourCaller::give(Colour colour, const QString &winner)
         m_colours[colour].nameBox.clear();
         emit colourChanged(colour);
     }
-    m_link.SayText(winner + QStringLiteral(" = ") + nameOf(colour));
+    m_link.SayText(RoomLines::colourHolder(winner, nameOf(colour)));
 }
 
-void ColourCaller::Command22_Click()
+void ColourCaller::sayColours()
 {
-    m_input.disable();
-    m_link.SayText(QStringLiteral("Colors remaning are"));
+    const BusyGuard busy(m_input);
+    m_link.SayText(QString::fromUtf16(RoomLines::kColoursLeft));
     for (int c = 0; c < ColourCount; ++c) {
         const State &state = m_colours[c];
         // A holder wins over the in-play flag; a free colour out of play
         // leaves its name box empty, and that empty text is said.
         m_link.SayText(state.holder.isEmpty() ? state.nameBox
-                                              : state.holder + QStringLiteral(" = ") + nameOf(static_cast<Colour>(c)));
+                                              : RoomLines::colourHolder(state.holder, nameOf(static_cast<Colour>(c))));
     }
-    m_link.SayText(QStringLiteral("Please chose a color"));
-    m_input.enable();
+    m_link.SayText(QString::fromUtf16(RoomLines::kChooseAColour));
 }
 
-void ColourCaller::Command23_Click()
+void ColourCaller::reset()
 {
     for (int c = 0; c < ColourCount; ++c)
         setHolder(static_cast<Colour>(c), QString());

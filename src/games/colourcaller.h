@@ -38,9 +38,9 @@ public:
     // winner (empty when none is selected) and the room hears it.
     void give(Colour colour, const QString &winner);
     // "Say colors": the holders and the colours still free.
-    void Command22_Click();
+    void sayColours();
     // "Reset", and both games' fresh Start: every colour free again.
-    void Command23_Click();
+    void reset();
 
 signals:
     void colourChanged(ColourCaller::Colour colour);

@@ -12,7 +12,7 @@ struct GameState
     enum class Opening { Neither, ClearList, ResetList };
     Opening opening = Opening::Neither;
 
-    QString Text1;                       // index of the last raffle winner at its pick
-    QString Text2;                       // name of the last raffle winner
-    QString Text3 = QStringLiteral("0"); // presses of "Draw" since the last fresh game
+    QString lastPickIndex;                     // Text1: where the last winner stood at its pick
+    QString lastWinner;                        // Text2: the last raffle winner
+    QString drawCounter = QStringLiteral("0"); // Text3: presses of "Draw" since the last fresh game
 };

@@ -2,20 +2,20 @@
 
 #include "chat/chatlink.h"
 #include "core/playerlist.h"
+#include "games/roomlines.h"
 
 namespace ListEditing {
 
-void RemovePlayer(ChatLink &link, PlayerList &list)
+void removePlayer(ChatLink &link, PlayerList &list)
 {
     const int selected = list.selected();
     if (list.isEmpty() || selected < 0)
         return;
-    const QString name = list.at(selected);
-    link.SayText(QStringLiteral("*** ") + name + QStringLiteral(" has been removed ***"));
+    link.SayText(RoomLines::removal(list.at(selected)));
     list.removeAt(selected);
 }
 
-void AddPlayerBack(PlayerList &from, PlayerList &to)
+void addPlayerBack(PlayerList &from, PlayerList &to)
 {
     const int selected = from.selected();
     if (from.isEmpty() || selected < 0)

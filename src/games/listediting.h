@@ -8,12 +8,12 @@ class PlayerList;
 // saves the recovery file; the next game action does.
 namespace ListEditing {
 
-// "Remove Player": the room hears "*** NAME has been removed ***", then the
+// "Remove Player": the room hears that the player has been removed, then the
 // entry goes. A later "Get Reg" will not take the player in again.
-void RemovePlayer(ChatLink &link, PlayerList &list);
+void removePlayer(ChatLink &link, PlayerList &list);
 
 // "Add Player To List": the entry moves back among the players, whether or
 // not the name stands there already.
-void AddPlayerBack(PlayerList &from, PlayerList &to);
+void addPlayerBack(PlayerList &from, PlayerList &to);
 
 } // namespace ListEditing

@@ -1,16 +1,18 @@
 #include "games/lister.h"
 
 #include "chat/chatlink.h"
-#include "chat/pacing.h"
-#include "chat/registrationintake.h"
-#include "chat/transcripttext.h"
+#include "core/busyguard.h"
 #include "core/playerlists.h"
 #include "core/recovery.h"
-#include "core/windowinput.h"
 #include "games/announcements.h"
 #include "games/colourcaller.h"
 #include "games/gamestate.h"
+#include "games/pacing.h"
+#include "games/registrationintake.h"
+#include "games/roomlines.h"
 #include "settings/hostsettings.h"
+
+using namespace RoomLines;
 
 Lister::Lister(const Parts &parts, QObject *parent)
     : QObject(parent)
@@ -22,17 +24,17 @@ void Lister::pace()
     pacingPause(m_parts.link, m_parts.settings);
 }
 
-void Lister::Command8_Click()
+void Lister::start()
 {
     ChatLink &link = m_parts.link;
     PlayerLists &lists = m_parts.lists;
-    m_parts.input.disable();
-    link.SayText(QString::fromUtf16(TranscriptText::kHostMarker));
+    const BusyGuard busy(m_parts.input);
+    link.SayText(QString::fromUtf16(kHostMarker));
     link.SayText(m_parts.settings.item(HostSettings::WelcomeLine));
     pace();
-    link.SayText(QString::fromUtf16(Announcements::kWebAddress));
+    link.SayText(QString::fromUtf16(kWebAddress));
     pace();
-    link.SayText(QStringLiteral("*** Starting a New Game ***"));
+    link.SayText(QString::fromUtf16(kNewGame));
     // The look-up works on the text the link already holds; only its effect
     // on the host's name matters here.
     m_parts.intake.GetHost();
@@ -40,11 +42,11 @@ void Lister::Command8_Click()
 
     switch (m_parts.state.opening) {
     case GameState::Opening::ClearList:
-        m_parts.state.Text3 = QStringLiteral("0");
+        m_parts.state.drawCounter = QStringLiteral("0");
         lists.queue.clear();
         lists.ledger.clear();
         lists.called.clear();
-        m_parts.colours.Command23_Click();
+        m_parts.colours.reset();
         link.SayText(m_parts.announcements.invitation());
         pace();
         break;
@@ -53,32 +55,32 @@ void Lister::Command8_Click()
         for (const QString &called : lists.called.names())
             lists.queue.add(called);
         lists.called.clear();
-        link.SayText(QStringLiteral("all name have been restored no need to Register"));
+        link.SayText(QString::fromUtf16(kNamesRestored));
         break;
     case GameState::Opening::Neither:
         break;
     }
 
-    lists.ledger.add(m_parts.intake.txtHost());
+    lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
-    m_parts.input.enable();
 }
 
-void Lister::Command11_Click()
+void Lister::takeInRegistrations()
 {
-    m_parts.input.disable();
+    const BusyGuard busy(m_parts.input);
+    m_parts.intake.ScanRegistrations();
+}
+
+void Lister::sayList()
+{
+    const BusyGuard busy(m_parts.input);
     const QStringList queue = m_parts.lists.queue.names();
-    m_parts.announcements.sayList(QStringLiteral("thay are currenly ") + QString::number(queue.size())
-                                      + QStringLiteral(" players on the list"),
-                                  queue);
-    if (m_parts.settings.isChecked(HostSettings::Check2)) {
+    m_parts.announcements.sayList(queueHeadline(queue.size()), queue);
+    if (m_parts.settings.isChecked(HostSettings::Check::SayWinnersList)) {
         const QStringList called = m_parts.lists.called.names();
-        m_parts.announcements.sayList(QStringLiteral("There are curently ") + QString::number(called.size())
-                                          + QStringLiteral(" players ")
-                                          + m_parts.settings.item(HostSettings::FirstLineOnList),
-                                      called);
+        m_parts.announcements.sayList(
+            winnersHeadline(called.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), called);
     }
-    m_parts.input.enable();
     m_parts.recovery.WriteRecovery();
 }
 
@@ -90,15 +92,14 @@ std::optional<QString> Lister::selectHead()
         return queue.at(0);
     }
     pace();
-    m_parts.link.SayText(QStringLiteral("Opps no more names on the list"));
+    m_parts.link.SayText(QString::fromUtf16(kNoMoreNames));
     pace();
-    m_parts.input.enable();
     return std::nullopt;
 }
 
-void Lister::Command12_Click()
+void Lister::warnNext()
 {
-    m_parts.input.disable();
+    const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
     if (!head)
         return;
@@ -108,12 +109,11 @@ void Lister::Command12_Click()
     if (!sayNext.isEmpty())
         m_parts.link.SayText(name + u' ' + sayNext);
     m_parts.recovery.WriteRecovery();
-    m_parts.input.enable();
 }
 
-void Lister::Command7_Click()
+void Lister::callNext()
 {
-    m_parts.input.disable();
+    const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
     if (!head)
         return;
@@ -122,6 +122,5 @@ void Lister::Command7_Click()
     m_parts.link.SayText(name + u' ' + m_parts.settings.item(HostSettings::CallNextSay));
     m_parts.lists.called.add(name);
     m_parts.lists.queue.removeAt(0);
-    m_parts.input.enable();
     m_parts.recovery.WriteRecovery();
 }

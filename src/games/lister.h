@@ -37,15 +37,22 @@ public:
 
     explicit Lister(const Parts &parts, QObject *parent = nullptr);
 
-    void Command8_Click();  // "Start"
-    void Command11_Click(); // "Say List"
-    void Command12_Click(); // "Say Next"
-    void Command7_Click();  // "Call Next"
+    // "Start": announces a game, looks the host up and opens the queue as
+    // the opening mode says.
+    void start();
+    // "Get Reg": takes in the new registrations.
+    void takeInRegistrations();
+    // "Say List": reads out the queue, and the called players when asked to.
+    void sayList();
+    // "Say Next": warns the head of the queue.
+    void warnNext();
+    // "Call Next": calls the head of the queue forward.
+    void callNext();
 
 private:
     void pace();
     // Selects the head of the queue and gives its name; an empty queue gets
-    // its answer in the room and the window back, and no name.
+    // its answer in the room, and no name.
     std::optional<QString> selectHead();
 
     Parts m_parts;

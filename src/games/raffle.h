@@ -38,13 +38,20 @@ public:
 
     explicit Raffle(const Parts &parts, QObject *parent = nullptr);
 
-    void cmdStart_Click(); // "Start"
-    void Command3_Click(); // "Draw"
-    void DrawWinners();
-    void Command13_Click(); // "Round #"
-    void Command1_Click();  // "Say List"
+    // "Start": announces a game, learns the host and opens the lists as the
+    // opening mode says.
+    void start();
+    // "Get Reg": takes in the new registrations and saves the lists.
+    void takeInRegistrations();
+    // "Draw": the next round, with "# of Draws" winners drawn at random.
+    void draw();
+    // "Round #": says the round, out of how many.
+    void announceRound();
+    // "Say List": reads out the players, and the winners when asked to.
+    void sayList();
 
 private:
+    void drawWinners();
     void pace();
     void noMoreNames();
     // The prize of the current press of "Draw"; empty when the counter

@@ -2,10 +2,11 @@
 
 #include "chat/chatlink.h"
 #include "core/recovery.h"
+#include "games/roomlines.h"
 
-void Recover(ChatLink &link, Recovery &recovery)
+void recoverLists(ChatLink &link, Recovery &recovery)
 {
-    link.SayText(QStringLiteral("*** Recovery in progress ***"));
+    link.SayText(QString::fromUtf16(RoomLines::kRecovering));
     recovery.ReadRecovery();
-    link.SayText(QStringLiteral("*** Recovery complete ***"));
+    link.SayText(QString::fromUtf16(RoomLines::kRecovered));
 }

@@ -6,4 +6,4 @@ class Recovery;
 // The "Recover" buttons of both panels: brings the five lists back from the
 // recovery file between two announcements, which are said whatever the
 // outcome.
-void Recover(ChatLink &link, Recovery &recovery);
+void recoverLists(ChatLink &link, Recovery &recovery);

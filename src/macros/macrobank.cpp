@@ -23,12 +23,12 @@ QString MacroBank::caption() const
     return QStringLiteral("Macro #") + QString::number(m_page + 1);
 }
 
-void MacroBank::HScroll1_Change(int value)
+void MacroBank::setPage(int page)
 {
-    if (value < 0 || value >= kCount)
+    if (page < 0 || page >= kCount)
         return;
-    m_page = value;
-    emit pageChanged(value);
+    m_page = page;
+    emit pageChanged(page);
 }
 
 void MacroBank::clearPage()

@@ -29,7 +29,7 @@ public:
     // The caption of the editor's frame, "Macro #1" for page 0.
     QString caption() const;
     // The scroll bar moved: show that page.
-    void HScroll1_Change(int value);
+    void setPage(int page);
 
     // "Clear": empties the page shown, leaving its tooltip copy alone.
     void clearPage();

@@ -1,12 +1,12 @@
 #include "macros/macrofiles.h"
 
 #include "core/ansi.h"
+#include "core/atomicfile.h"
 #include "core/quotedlines.h"
 #include "macros/macrobank.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 MacroFiles::MacroFiles(MacroBank &bank, Prompts &prompts, const QString &programDirectory, QObject *parent)
     : QObject(parent)
@@ -49,7 +49,7 @@ Prompts::FileRequest MacroFiles::request(const QString &title, const QString &di
     request.filterName = QStringLiteral("Macro Files (.mac)");
     request.patterns = {QStringLiteral("*.mac")};
     request.defaultSuffix = QStringLiteral("mac");
-    request.detailedView = m_useHook;
+    request.detailedView = kDetailedView;
     return request;
 }
 
@@ -74,7 +74,7 @@ QString MacroFiles::GetOpenName(const QString &initialDirectory)
 
 // The second pair's dialog keeps the platform's own titles, lists "*.mac" and
 // adds ".mac" to a name typed without it; it has no detail view of its own.
-void MacroFiles::Command4_Click()
+void MacroFiles::savePlainLines()
 {
     Prompts::FileRequest save = request(QString(), m_programDirectory);
     save.filterName = QStringLiteral("Macro Files");
@@ -84,7 +84,7 @@ void MacroFiles::Command4_Click()
         writeFile(tr("Save"), path, formatPlain(m_bank.texts()));
 }
 
-void MacroFiles::Command5_Click()
+void MacroFiles::loadPlainLines()
 {
     Prompts::FileRequest open = request(QString(), m_programDirectory);
     open.filterName = QStringLiteral("Macro Files");
@@ -98,11 +98,11 @@ void MacroFiles::Command5_Click()
 // earlier file whole.
 bool MacroFiles::writeFile(const QString &title, const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString problem = writeAtomically(path, bytes);
+    if (problem.isEmpty())
         return true;
-    m_prompts.showError(
-        title, tr("The macros could not be saved in %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+    m_prompts.showError(title,
+                        tr("The macros could not be saved in %1: %2.").arg(QDir::toNativeSeparators(path), problem));
     return false;
 }
 

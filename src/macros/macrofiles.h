@@ -24,9 +24,9 @@ public:
 
     QString programDirectory() const { return m_programDirectory; }
 
-    // "Change File View": the dialogs open with their file list in detail.
-    bool ckUseHook() const { return m_useHook; }
-    void setUseHook(bool on) { m_useHook = on; }
+    // "Change File View" (ckUseHook), which is always on: the dialogs open
+    // with their file list in detail.
+    static constexpr bool kDetailedView = true;
 
     // Asks where to save and writes the file there; the path, or empty when
     // the host cancelled.
@@ -37,8 +37,8 @@ public:
 
     // The second pair of "Save" and "Load": every text as a plain line, and
     // loading reads the same fields as GetOpenName.
-    void Command4_Click();
-    void Command5_Click();
+    void savePlainLines();
+    void loadPlainLines();
 
     // The bytes of a macro file for the given texts.
     static QByteArray format(const QStringList &texts);
@@ -54,5 +54,4 @@ private:
     MacroBank &m_bank;
     Prompts &m_prompts;
     QString m_programDirectory;
-    bool m_useHook = true;
 };

@@ -2,8 +2,8 @@
 
 #include "chat/chatlink.h"
 #include "chat/tokenizer.h"
+#include "core/busyguard.h"
 #include "core/recovery.h"
-#include "core/windowinput.h"
 #include "macros/macrobank.h"
 
 MacroSender::MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input, Recovery &recovery,
@@ -16,12 +16,12 @@ MacroSender::MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, 
     , m_recovery(recovery)
 {}
 
-void MacroSender::cmdCommunicate_Click(int index)
+void MacroSender::say(int index)
 {
     if (index < 0 || index >= MacroBank::kCount)
         return;
     const QString lineEnd = QStringLiteral("\r\n");
-    m_input.disable();
+    const BusyGuard busy(m_input);
     const QString text = m_bank.text(index);
     // An empty text would make the tokenizer go on with an earlier walk's rest.
     if (!text.isEmpty()) {
@@ -34,5 +34,4 @@ void MacroSender::cmdCommunicate_Click(int index)
         }
     }
     m_recovery.WriteRecovery();
-    m_input.enable();
 }

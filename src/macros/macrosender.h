@@ -19,9 +19,9 @@ public:
     MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input, Recovery &recovery,
                 QObject *parent = nullptr);
 
-    // Button index: says macro index, then saves the player lists. The window
-    // takes no input meanwhile, so the shared tokenizer's walk is not disturbed.
-    void cmdCommunicate_Click(int index);
+    // Says macro `index`, then saves the player lists. The window takes no
+    // input meanwhile, so the shared tokenizer's walk is not disturbed.
+    void say(int index);
 
 private:
     MacroBank &m_bank;

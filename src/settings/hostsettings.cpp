@@ -1,5 +1,7 @@
 #include "settings/hostsettings.h"
 
+#include "settings/valuefile.h"
+
 namespace {
 
 struct ItemValues
@@ -54,11 +56,11 @@ QString HostSettings::restoredValue(int index)
 int HostSettings::itemOf(Check check)
 {
     switch (check) {
-    case Check1:
+    case Check::Confirmation:
         return ConfirmationYesNo;
-    case Check2:
+    case Check::SayWinnersList:
         return SayWinnersYesNo;
-    case Check3:
+    case Check::SayPrizes:
         return SayPrizesYesNo;
     }
     return ConfirmationYesNo;
@@ -70,15 +72,16 @@ void HostSettings::setItem(int index, const QString &text)
         return;
     m_items[index] = text;
     emit itemChanged(index, text);
-    m_text6 = QStringLiteral("1");
+    m_placeCounter = QStringLiteral("1");
     setItem(TotalRounds, m_items[Rounds]);
 }
 
 void HostSettings::setChecked(Check check, bool checked)
 {
-    if (m_checked.at(check) == checked)
+    bool &state = m_checked.at(static_cast<std::size_t>(check));
+    if (state == checked)
         return;
-    m_checked[check] = checked;
+    state = checked;
     emit checkedChanged(check, checked);
     // The toggle looks only at the item's text, never at the box.
     const int index = itemOf(check);
@@ -100,4 +103,28 @@ void HostSettings::restoreDefaults()
         if (i != PrizeCount)
             setItem(i, restoredValue(i));
     }
+}
+
+void HostSettings::load(const FileStore &store)
+{
+    const QStringList values = ValueFile::read(store, QString::fromUtf16(ValueFile::kSettings), kCount);
+    for (int i = 0; i < values.size(); ++i)
+        setItem(i, values[i]);
+    // Ticking a box runs its toggle, which turns "Yes" into "No"; the item is
+    // set back to "Yes" after it, so box and item agree.
+    for (const Check check : {Check::SayPrizes, Check::Confirmation, Check::SayWinnersList}) {
+        const int index = itemOf(check);
+        if (item(index) == u"Yes") {
+            setChecked(check, true);
+            setItem(index, QStringLiteral("Yes"));
+        }
+    }
+    // With no file, or one that changes nothing, no change has yet made the
+    // rounds announced follow the rounds set.
+    setItem(TotalRounds, item(Rounds));
+}
+
+bool HostSettings::save(FileStore &store) const
+{
+    return ValueFile::write(store, QString::fromUtf16(ValueFile::kSettings), items());
 }

@@ -8,7 +8,10 @@
 
 // The settings table: twenty text items that hold every text and count the
 // games use, the three yes/no check boxes beside items 14 to 16, and the
-// place counter Text6 that every change of an item resets.
+// place counter of the prize announcements (Text6), which every change of an
+// item resets. Settings.txt keeps the items between runs.
+class FileStore;
+
 class HostSettings : public QObject
 {
     Q_OBJECT
@@ -39,11 +42,11 @@ public:
         FirstLineOfPrizes = 19, // "First Line of Prizes"
     };
 
-    // The yes/no check boxes, by their control names.
-    enum Check {
-        Check1, // "Confermation?", item 15
-        Check2, // "Say Winners List?", item 16
-        Check3, // "Say Prizes?", item 14
+    // The yes/no check boxes.
+    enum class Check {
+        Confirmation,   // Check1 "Confermation?", item 15
+        SayWinnersList, // Check2 "Say Winners List?", item 16
+        SayPrizes,      // Check3 "Say Prizes?", item 14
     };
 
     explicit HostSettings(QObject *parent = nullptr);
@@ -54,23 +57,30 @@ public:
 
     QString item(int index) const { return m_items.at(index); }
     QStringList items() const { return {m_items.begin(), m_items.end()}; }
-    // Writing a different text runs the change handling: Text6 goes back to
-    // "1" and item 8 takes item 9's text. Writing the same text is no change.
+    // Writing a different text runs the change handling: the place counter
+    // goes back to "1" and item 8 takes item 9's text. Writing the same text
+    // is no change.
     void setItem(int index, const QString &text);
 
-    bool isChecked(Check check) const { return m_checked.at(check); }
+    bool isChecked(Check check) const { return m_checked.at(static_cast<std::size_t>(check)); }
     // A change of a check box's state runs its yes/no toggle on its item.
     // The state it holds already is no change: the window sets its boxes
     // from here and hears them back.
     void setChecked(Check check, bool checked);
 
-    QString Text6() const { return m_text6; }
-    void setText6(const QString &text) { m_text6 = text; }
+    QString placeCounter() const { return m_placeCounter; }
+    void setPlaceCounter(const QString &text) { m_placeCounter = text; }
 
     // "Clear": every item emptied; the check boxes keep their state.
     void clear();
     // "Restore Defults": the restored values into every item but 18.
     void restoreDefaults();
+
+    // Start-up: the items from Settings.txt, each box ticked whose item says
+    // "Yes"; what the file does not supply keeps its design default.
+    void load(const FileStore &store);
+    // "Ok": the twenty items into Settings.txt.
+    bool save(FileStore &store) const;
 
 signals:
     void itemChanged(int index, const QString &text);
@@ -79,5 +89,5 @@ signals:
 private:
     std::array<QString, kCount> m_items;
     std::array<bool, 3> m_checked{};
-    QString m_text6 = QStringLiteral("1");
+    QString m_placeCounter = QStringLiteral("1");
 };

@@ -22,12 +22,12 @@ QString PrizeList::caption() const
     return QStringLiteral("Prize # ") + QString::number(m_page + 1);
 }
 
-void PrizeList::VScroll1_Change(int value)
+void PrizeList::setPage(int page)
 {
-    if (value < 0 || value >= kCount)
+    if (page < 0 || page >= kCount)
         return;
-    m_page = value;
-    emit pageChanged(value);
+    m_page = page;
+    emit pageChanged(page);
     save();
 }
 

@@ -7,7 +7,7 @@
 
 class FileStore;
 
-// The ten prize texts, paged one at a time by the scroll bar VScroll1, and
+// The ten prize texts, paged one at a time by a scroll bar, and
 // saved to Prizes.txt whenever the page changes.
 class PrizeList : public QObject
 {
@@ -27,8 +27,9 @@ public:
     // The caption of the frame around the boxes, "Prize # 1" for page 0.
     QString caption() const;
 
-    // The scroll bar moved: show that box, rename the frame, save every prize.
-    void VScroll1_Change(int value);
+    // The scroll bar moved to a page: show that box, rename the frame, save
+    // every prize.
+    void setPage(int page);
 
     // "Clear" and "Restore Defults" of the settings; neither saves.
     void clear();

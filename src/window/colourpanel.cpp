@@ -71,12 +71,12 @@ void ColourPanel::show(int colour)
 
 void ColourPanel::Command22_Click()
 {
-    m_colours.Command22_Click();
+    m_colours.sayColours();
 }
 
 void ColourPanel::Command23_Click()
 {
-    m_colours.Command23_Click();
+    m_colours.reset();
 }
 
 void ColourPanel::Command24_Click()

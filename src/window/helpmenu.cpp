@@ -16,7 +16,6 @@ HelpMenu::HelpMenu(MainWindow &window, WindowInput &input, Prompts &prompts, QOb
 
 void HelpMenu::mnuAbout1_Click()
 {
-    m_input.disable();
     if (m_about) {
         m_about->raise();
         m_about->activateWindow();

@@ -1,16 +1,14 @@
 #include "window/listerpanel.h"
 
-#include "chat/registrationintake.h"
-#include "core/recovery.h"
-#include "games/announcements.h"
-#include "games/lister.h"
+#include "games/gamesession.h"
 #include "games/recover.h"
 #include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
-ListerPanel::ListerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent)
+ListerPanel::ListerPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent)
     : QObject(parent)
-    , m_parts(parts)
+    , m_session(session)
+    , m_layout(layout)
 {
     const std::pair<QPushButton *, void (ListerPanel::*)()> buttons[] = {
         {ui.Command8, &ListerPanel::Command8_Click},   {ui.Command31, &ListerPanel::Command31_Click},
@@ -24,51 +22,51 @@ ListerPanel::ListerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent
 
 void ListerPanel::Command8_Click()
 {
-    m_parts.lister.Command8_Click();
+    m_session.lister.start();
 }
 
 void ListerPanel::Command31_Click()
 {
-    m_parts.announcements.CallForRegistrations();
+    m_session.announcements.callForRegistrations();
 }
 
 void ListerPanel::Command9_Click()
 {
-    m_parts.intake.Command9_Click(m_parts.input);
+    m_session.lister.takeInRegistrations();
 }
 
 void ListerPanel::Command11_Click()
 {
-    m_parts.lister.Command11_Click();
+    m_session.lister.sayList();
 }
 
 void ListerPanel::Command30_Click()
 {
-    m_parts.announcements.Closing();
+    m_session.announcements.countDown();
 }
 
 void ListerPanel::Command12_Click()
 {
-    m_parts.lister.Command12_Click();
+    m_session.lister.warnNext();
 }
 
 void ListerPanel::Command7_Click()
 {
-    m_parts.lister.Command7_Click();
+    m_session.lister.callNext();
 }
 
 void ListerPanel::Command20_Click()
 {
-    Recover(m_parts.link, m_parts.recovery);
+    recoverLists(m_session.link, m_session.recovery);
 }
 
 void ListerPanel::Command25_Click()
 {
-    m_parts.layout.showColourCaller();
-    m_parts.recovery.WriteRecovery();
+    m_layout.showColourCaller();
+    m_session.recovery.WriteRecovery();
 }
 
 void ListerPanel::Command33_Click()
 {
-    m_parts.announcements.SayPrizes();
+    m_session.announcements.sayPrizes();
 }

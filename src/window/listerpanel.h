@@ -2,13 +2,8 @@
 
 #include <QObject>
 
-class Announcements;
-class ChatLink;
-class Lister;
-class Recovery;
-class RegistrationIntake;
-class WindowInput;
 class WindowLayout;
+struct GameSession;
 namespace Ui {
 class MainWindow;
 }
@@ -19,18 +14,7 @@ class ListerPanel : public QObject
     Q_OBJECT
 
 public:
-    struct Parts
-    {
-        ChatLink &link;
-        Lister &lister;
-        Announcements &announcements;
-        RegistrationIntake &intake;
-        Recovery &recovery;
-        WindowInput &input;
-        WindowLayout &layout;
-    };
-
-    ListerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent = nullptr);
+    ListerPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent = nullptr);
 
     void Command8_Click();  // "Start"
     void Command31_Click(); // "Call 4 Reg"
@@ -44,5 +28,6 @@ public:
     void Command33_Click(); // "Say Prizes"
 
 private:
-    Parts m_parts;
+    GameSession &m_session;
+    WindowLayout &m_layout;
 };

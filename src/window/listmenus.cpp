@@ -91,30 +91,30 @@ void ListMenus::popUpAtSelection(const ListMenu &over)
 
 void ListMenus::mnuAviRemove_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.players);
+    ListEditing::removePlayer(m_link, m_lists.players);
 }
 
 void ListMenus::mnuRemove_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.winners);
+    ListEditing::removePlayer(m_link, m_lists.winners);
 }
 
 void ListMenus::mnuRemoveLister_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.queue);
+    ListEditing::removePlayer(m_link, m_lists.queue);
 }
 
 void ListMenus::mnuRe_Click()
 {
-    ListEditing::RemovePlayer(m_link, m_lists.called);
+    ListEditing::removePlayer(m_link, m_lists.called);
 }
 
 void ListMenus::mnuAdd_Click()
 {
-    ListEditing::AddPlayerBack(m_lists.winners, m_lists.players);
+    ListEditing::addPlayerBack(m_lists.winners, m_lists.players);
 }
 
 void ListMenus::mnuAdd1_Click()
 {
-    ListEditing::AddPlayerBack(m_lists.called, m_lists.queue);
+    ListEditing::addPlayerBack(m_lists.called, m_lists.queue);
 }

@@ -81,7 +81,7 @@ void MacroPanel::bindBoxes()
         });
     }
     connect(&m_bank, &MacroBank::textChanged, this, &MacroPanel::showText);
-    connect(m_ui.HScroll1, &QScrollBar::valueChanged, &m_bank, &MacroBank::HScroll1_Change);
+    connect(m_ui.HScroll1, &QScrollBar::valueChanged, &m_bank, &MacroBank::setPage);
     connect(&m_bank, &MacroBank::pageChanged, this, &MacroPanel::showPage);
     showPage(m_bank.page());
 }
@@ -90,7 +90,7 @@ void MacroPanel::bindButtons()
 {
     for (int i = 0; i < MacroBank::kCount; ++i) {
         QPushButton *say = button(m_ui, i);
-        connect(say, &QPushButton::clicked, &m_sender, [this, i] { m_sender.cmdCommunicate_Click(i); });
+        connect(say, &QPushButton::clicked, &m_sender, [this, i] { m_sender.say(i); });
         say->installEventFilter(this);
         say->setContextMenuPolicy(Qt::PreventContextMenu); // the Macros menu is the buttons' only menu
     }
@@ -104,7 +104,7 @@ void MacroPanel::startUp()
         box(i)->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
         box(i)->setVisible(false);
     }
-    m_bank.HScroll1_Change(0);
+    m_bank.setPage(0);
 }
 
 void MacroPanel::showText(int index, const QString &text)

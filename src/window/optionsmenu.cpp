@@ -10,21 +10,21 @@ OptionsMenu::OptionsMenu(MainWindow &window, WindowOptions &options, QObject *pa
     , m_options(options)
 {
     Ui::MainWindow &ui = window.ui();
-    const std::pair<WindowOptions::DelayItem, QAction *> items[] = {{WindowOptions::mnunone, ui.mnunone},
-                                                                    {WindowOptions::mnu1, ui.mnu1},
-                                                                    {WindowOptions::mnu2, ui.mnu2},
-                                                                    {WindowOptions::mnu3, ui.mnu3}};
+    const std::pair<WindowOptions::DelayItem, QAction *> items[] = {{WindowOptions::NoDelay, ui.mnunone},
+                                                                    {WindowOptions::OneSecond, ui.mnu1},
+                                                                    {WindowOptions::TwoSeconds, ui.mnu2},
+                                                                    {WindowOptions::ThreeSeconds, ui.mnu3}};
     for (const auto &[item, action] : items) {
-        connect(action, &QAction::triggered, &options, [&options, item = item] { options.mnuDelay_Click(item); });
+        connect(action, &QAction::triggered, &options, [&options, item = item] { options.chooseDelay(item); });
     }
     connect(&options, &WindowOptions::marksChanged, this, &OptionsMenu::showMarks);
     showMarks();
 
-    ui.VScroll2->setValue(options.VScroll2());
-    connect(ui.VScroll2, &QScrollBar::valueChanged, &options, &WindowOptions::VScroll2_Change);
+    ui.VScroll2->setValue(options.scrollValue());
+    connect(ui.VScroll2, &QScrollBar::valueChanged, &options, &WindowOptions::setScrollValue);
     connect(&options, &WindowOptions::scrollChanged, ui.VScroll2, &QScrollBar::setValue);
 
-    connect(ui.mnuStay, &QAction::triggered, &options, &WindowOptions::mnuStay_Click);
+    connect(ui.mnuStay, &QAction::triggered, &options, &WindowOptions::toggleStayOnTop);
     connect(&options, &WindowOptions::stayOnTopChanged, this, [this](bool on) {
         m_window.ui().mnuStay->setChecked(on);
         m_window.setStayOnTop(on);
@@ -35,8 +35,8 @@ OptionsMenu::OptionsMenu(MainWindow &window, WindowOptions &options, QObject *pa
 void OptionsMenu::showMarks()
 {
     Ui::MainWindow &ui = m_window.ui();
-    ui.mnunone->setChecked(m_options.isMarked(WindowOptions::mnunone));
-    ui.mnu1->setChecked(m_options.isMarked(WindowOptions::mnu1));
-    ui.mnu2->setChecked(m_options.isMarked(WindowOptions::mnu2));
-    ui.mnu3->setChecked(m_options.isMarked(WindowOptions::mnu3));
+    ui.mnunone->setChecked(m_options.isMarked(WindowOptions::NoDelay));
+    ui.mnu1->setChecked(m_options.isMarked(WindowOptions::OneSecond));
+    ui.mnu2->setChecked(m_options.isMarked(WindowOptions::TwoSeconds));
+    ui.mnu3->setChecked(m_options.isMarked(WindowOptions::ThreeSeconds));
 }

@@ -19,17 +19,17 @@ PanelSwitcher::PanelSwitcher(Ui::MainWindow &ui, WindowLayout &layout, QObject *
 
 void PanelSwitcher::Command14_Click()
 {
-    m_layout.showSettingsPanel(WindowLayout::Frame10);
+    m_layout.showSettingsPanel(WindowLayout::ListerSettings);
 }
 
 void PanelSwitcher::Command15_Click()
 {
-    m_layout.showSettingsPanel(WindowLayout::Frame6);
+    m_layout.showSettingsPanel(WindowLayout::RaffleSettings);
 }
 
 void PanelSwitcher::Command16_Click()
 {
-    m_layout.showSettingsPanel(WindowLayout::Frame9);
+    m_layout.showSettingsPanel(WindowLayout::MainSettings);
 }
 
 void PanelSwitcher::mnuMain_Click()
@@ -40,7 +40,7 @@ void PanelSwitcher::mnuMain_Click()
 void PanelSwitcher::mnuSetDraw_Click()
 {
     Command15_Click();
-    m_layout.setVisible(WindowLayout::Frame4, true);
+    m_layout.setVisible(WindowLayout::RaffleButtons, true);
 }
 
 void PanelSwitcher::mnuSetLister_Click()

@@ -1,15 +1,14 @@
 #include "window/rafflerpanel.h"
 
-#include "chat/registrationintake.h"
-#include "games/announcements.h"
-#include "games/raffle.h"
+#include "games/gamesession.h"
 #include "games/recover.h"
 #include "ui_mainwindow.h"
 #include "window/windowlayout.h"
 
-RafflerPanel::RafflerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent)
+RafflerPanel::RafflerPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent)
     : QObject(parent)
-    , m_parts(parts)
+    , m_session(session)
+    , m_layout(layout)
 {
     const std::pair<QPushButton *, void (RafflerPanel::*)()> buttons[] = {
         {ui.cmdStart, &RafflerPanel::cmdStart_Click},   {ui.Command13, &RafflerPanel::Command13_Click},
@@ -23,50 +22,50 @@ RafflerPanel::RafflerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *pare
 
 void RafflerPanel::cmdStart_Click()
 {
-    m_parts.raffle.cmdStart_Click();
+    m_session.raffle.start();
 }
 
 void RafflerPanel::Command13_Click()
 {
-    m_parts.raffle.Command13_Click();
+    m_session.raffle.announceRound();
 }
 
 void RafflerPanel::Command32_Click()
 {
-    m_parts.announcements.CallForRegistrations();
+    m_session.announcements.callForRegistrations();
 }
 
 void RafflerPanel::cmdGetText_Click()
 {
-    m_parts.intake.cmdGetText_Click(m_parts.input, m_parts.recovery);
+    m_session.raffle.takeInRegistrations();
 }
 
 void RafflerPanel::Command1_Click()
 {
-    m_parts.raffle.Command1_Click();
+    m_session.raffle.sayList();
 }
 
 void RafflerPanel::Command29_Click()
 {
-    m_parts.announcements.Closing();
+    m_session.announcements.countDown();
 }
 
 void RafflerPanel::Command3_Click()
 {
-    m_parts.raffle.Command3_Click();
+    m_session.raffle.draw();
 }
 
 void RafflerPanel::Command19_Click()
 {
-    Recover(m_parts.link, m_parts.recovery);
+    recoverLists(m_session.link, m_session.recovery);
 }
 
 void RafflerPanel::Command21_Click()
 {
-    m_parts.layout.showColourCaller();
+    m_layout.showColourCaller();
 }
 
 void RafflerPanel::Command34_Click()
 {
-    m_parts.announcements.SayPrizes();
+    m_session.announcements.sayPrizes();
 }

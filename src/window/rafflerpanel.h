@@ -2,13 +2,8 @@
 
 #include <QObject>
 
-class Announcements;
-class ChatLink;
-class Raffle;
-class Recovery;
-class RegistrationIntake;
-class WindowInput;
 class WindowLayout;
+struct GameSession;
 namespace Ui {
 class MainWindow;
 }
@@ -19,18 +14,7 @@ class RafflerPanel : public QObject
     Q_OBJECT
 
 public:
-    struct Parts
-    {
-        ChatLink &link;
-        Raffle &raffle;
-        Announcements &announcements;
-        RegistrationIntake &intake;
-        Recovery &recovery;
-        WindowInput &input;
-        WindowLayout &layout;
-    };
-
-    RafflerPanel(Ui::MainWindow &ui, const Parts &parts, QObject *parent = nullptr);
+    RafflerPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent = nullptr);
 
     void cmdStart_Click();   // "Start"
     void Command13_Click();  // "Round #"
@@ -44,5 +28,6 @@ public:
     void Command34_Click();  // "Say Prizes"
 
 private:
-    Parts m_parts;
+    GameSession &m_session;
+    WindowLayout &m_layout;
 };

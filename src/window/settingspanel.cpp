@@ -3,7 +3,6 @@
 #include "core/filestore.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
-#include "settings/valuefile.h"
 #include "ui_mainwindow.h"
 #include "window/controlguide.h"
 #include "window/windowlayout.h"
@@ -61,8 +60,9 @@ void SettingsPanel::bindItems()
 
 void SettingsPanel::bindChecks()
 {
-    const std::pair<HostSettings::Check, QCheckBox *> checks[] = {
-        {HostSettings::Check1, m_ui.Check1}, {HostSettings::Check2, m_ui.Check2}, {HostSettings::Check3, m_ui.Check3}};
+    const std::pair<HostSettings::Check, QCheckBox *> checks[] = {{HostSettings::Check::Confirmation, m_ui.Check1},
+                                                                  {HostSettings::Check::SayWinnersList, m_ui.Check2},
+                                                                  {HostSettings::Check::SayPrizes, m_ui.Check3}};
     for (const auto &[check, box] : checks) {
         box->setChecked(m_settings.isChecked(check));
         // Every change counts, a screen reader's Toggle too, which clicks
@@ -73,7 +73,7 @@ void SettingsPanel::bindChecks()
     }
     connect(&m_settings, &HostSettings::checkedChanged, this, [this](HostSettings::Check check, bool checked) {
         QCheckBox *boxes[] = {m_ui.Check1, m_ui.Check2, m_ui.Check3};
-        boxes[check]->setChecked(checked);
+        boxes[static_cast<int>(check)]->setChecked(checked);
     });
 }
 
@@ -86,7 +86,7 @@ void SettingsPanel::bindPrizes()
     }
     connect(&m_prizes, &PrizeList::prizeChanged, this,
             [this](int index, const QString &text) { showText(prizeBox(m_ui, index), text); });
-    connect(m_ui.VScroll1, &QScrollBar::valueChanged, &m_prizes, &PrizeList::VScroll1_Change);
+    connect(m_ui.VScroll1, &QScrollBar::valueChanged, &m_prizes, &PrizeList::setPage);
     connect(&m_prizes, &PrizeList::pageChanged, this, &SettingsPanel::showPrizePage);
     showPrizePage(m_prizes.page());
 }
@@ -102,7 +102,7 @@ void SettingsPanel::showPrizePage(int page)
 
 void SettingsPanel::Command17_Click()
 {
-    ValueFile::write(m_store, QString::fromUtf16(ValueFile::kSettings), m_settings.items());
+    m_settings.save(m_store);
     m_layout.setOuterHeight(WindowLayout::kNormalHeight);
     m_layout.setOuterWidth(WindowLayout::kCompactWidth);
 }

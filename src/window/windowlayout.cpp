@@ -34,25 +34,25 @@ void WindowLayout::showSettingsPanel(Panel panel)
 {
     setOuterWidth(kSettingsWidth);
     setOuterHeight(kNormalHeight);
-    for (const Panel settings : {Frame9, Frame6, Frame10})
+    for (const Panel settings : {MainSettings, RaffleSettings, ListerSettings})
         setVisible(settings, settings == panel);
 }
 
 void WindowLayout::rafflerMode()
 {
-    setVisible(Frame5, false);
-    setVisible(Frame3, false);
-    setVisible(Frame2, true);
-    setVisible(Frame4, true);
+    setVisible(ListerButtons, false);
+    setVisible(ListerPlayers, false);
+    setVisible(RafflePlayers, true);
+    setVisible(RaffleButtons, true);
     setMarks(true, false);
 }
 
 void WindowLayout::listerMode()
 {
-    setVisible(Frame5, true);
-    setVisible(Frame3, true);
-    setVisible(Frame2, false);
-    setVisible(Frame4, false);
+    setVisible(ListerButtons, true);
+    setVisible(ListerPlayers, true);
+    setVisible(RafflePlayers, false);
+    setVisible(RaffleButtons, false);
     setMarks(false, true);
 }
 
@@ -63,20 +63,20 @@ void WindowLayout::uncheckLister()
 
 void WindowLayout::showColourCaller()
 {
-    setVisible(Frame22, true);
-    setVisible(Frame3, false);
-    setVisible(Frame2, false);
+    setVisible(Colours, true);
+    setVisible(ListerPlayers, false);
+    setVisible(RafflePlayers, false);
 }
 
 void WindowLayout::closeColourCaller()
 {
-    setVisible(Frame22, false);
-    setVisible(Frame3, false);
-    setVisible(Frame2, false);
+    setVisible(Colours, false);
+    setVisible(ListerPlayers, false);
+    setVisible(RafflePlayers, false);
     if (m_lister)
-        setVisible(Frame3, true);
+        setVisible(ListerPlayers, true);
     if (m_raffler)
-        setVisible(Frame2, true);
+        setVisible(RafflePlayers, true);
 }
 
 void WindowLayout::setMarks(bool raffler, bool lister)

@@ -13,16 +13,16 @@ class WindowLayout : public QObject
     Q_OBJECT
 
 public:
-    // Panels that share a place in the window, by their control names.
+    // Panels that share a place in the window.
     enum Panel {
-        Frame2,  // "Raffler (Players)"
-        Frame3,  // "Lister (Players)"
-        Frame22, // "Color Caller"
-        Frame4,  // "Raffler" buttons
-        Frame5,  // "Lister" buttons
-        Frame9,  // "Main Settings"
-        Frame6,  // "Raffler Settings"
-        Frame10, // "Lister Settings"
+        RafflePlayers,  // Frame2 "Raffler (Players)"
+        ListerPlayers,  // Frame3 "Lister (Players)"
+        Colours,        // Frame22 "Color Caller"
+        RaffleButtons,  // Frame4, the raffle's buttons
+        ListerButtons,  // Frame5, the Lister's buttons
+        MainSettings,   // Frame9 "Main Settings"
+        RaffleSettings, // Frame6 "Raffler Settings"
+        ListerSettings, // Frame10 "Lister Settings"
         PanelCount
     };
 

@@ -7,13 +7,13 @@ WindowOptions::WindowOptions(HostSettings &settings, QObject *parent)
     , m_settings(settings)
 {}
 
-void WindowOptions::mnuDelay_Click(DelayItem item)
+void WindowOptions::chooseDelay(DelayItem item)
 {
     m_settings.setItem(HostSettings::Delay, QString::number(item));
     markOnly(item);
 }
 
-void WindowOptions::VScroll2_Change(int value)
+void WindowOptions::setScrollValue(int value)
 {
     if (value < 0 || value > 3)
         return;
@@ -28,13 +28,13 @@ void WindowOptions::VScroll2_Change(int value)
 void WindowOptions::markFromDelay()
 {
     // Four tests one after the other, each reading the item again.
-    for (int item = mnunone; item < DelayItemCount; ++item) {
+    for (int item = NoDelay; item < DelayItemCount; ++item) {
         if (m_settings.item(HostSettings::Delay) == QString::number(item))
             markOnly(static_cast<DelayItem>(item));
     }
 }
 
-void WindowOptions::mnuStay_Click()
+void WindowOptions::toggleStayOnTop()
 {
     setStayOnTop(!m_stayOnTop);
 }

@@ -7,7 +7,7 @@
 class HostSettings;
 
 // The Settings menu's options: the pacing delay (item 13) with the Delay
-// menu's check marks and the scroll bar VScroll2, and "Stay On Top".
+// menu's check marks and its scroll bar (VScroll2), and "Stay On Top".
 // The menu and the scroll bar each set the delay on their own, so they can
 // disagree until the scroll bar moves again.
 class WindowOptions : public QObject
@@ -16,21 +16,27 @@ class WindowOptions : public QObject
 
 public:
     // The Delay menu's items, which set the delay to their index in seconds.
-    enum DelayItem { mnunone, mnu1, mnu2, mnu3, DelayItemCount };
+    enum DelayItem {
+        NoDelay,      // mnunone "None"
+        OneSecond,    // mnu1 "1"
+        TwoSeconds,   // mnu2 "2"
+        ThreeSeconds, // mnu3 "3"
+        DelayItemCount
+    };
 
     explicit WindowOptions(HostSettings &settings, QObject *parent = nullptr);
 
     bool isMarked(DelayItem item) const { return m_marks.at(item); }
-    int VScroll2() const { return m_scroll; }
+    int scrollValue() const { return m_scroll; }
     bool isStayOnTop() const { return m_stayOnTop; }
 
-    void mnuDelay_Click(DelayItem item);
-    void VScroll2_Change(int value);
+    void chooseDelay(DelayItem item);
+    void setScrollValue(int value);
     // The check marks from item 13: "0" to "3" mark their item alone; any
     // other text leaves the marks as they are.
     void markFromDelay();
 
-    void mnuStay_Click();
+    void toggleStayOnTop();
     void setStayOnTop(bool on);
 
 signals:

@@ -1,4 +1,4 @@
 #include "abouttest.h"
-#include "support/testmain.h"
+#include "support/windowtestmain.h"
 
-RAFFLER_TEST_MAIN(AboutTest)
+RAFFLER_WINDOW_TEST_MAIN(AboutTest)

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The link to the chat client, and how registrations are read out of its
-// transcript and taken into the lists.
+// The link to the chat client: its retries, the transcript as the client
+// delivers it, and its pauses.
 class ChatTest : public QObject
 {
     Q_OBJECT
@@ -14,14 +14,5 @@ private slots:
     void retriesUntilAnOutcome();
     void trimsTheTranscript_data();
     void trimsTheTranscript();
-    void pausesForTheDelaySetting_data();
-    void pausesForTheDelaySetting();
     void pausesOnTheRealClockUntilTheLinkCloses();
-    void takesInTheRightPlayers_data();
-    void takesInTheRightPlayers();
-    void agreesWithTheLiteralScanOnGeneratedTranscripts();
-    void getHostLooksForTheBanner_data();
-    void getHostLooksForTheBanner();
-    void getRegTakesEachNewPlayerOnce_data();
-    void getRegTakesEachNewPlayerOnce();
 };

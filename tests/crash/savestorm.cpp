@@ -25,9 +25,9 @@ int main(int argc, char *argv[])
     if (!program.Draw_Load())
         return 1;
     Ui::MainWindow &ui = program.window().ui();
-    HostSettings &settings = program.settings();
+    HostSettings &settings = program.session().settings;
     settings.setItem(HostSettings::Delay, QStringLiteral("0"));
-    settings.setChecked(HostSettings::Check3, true);
+    settings.setChecked(HostSettings::Check::SayPrizes, true);
 
     // Go on from the round the files of the last run reached.
     qint64 round = NumberText::roundHalfEven(
@@ -53,8 +53,8 @@ int main(int argc, char *argv[])
         settings.setItem(HostSettings::FirstLineOnList, QStringLiteral("That won ") + k);
         ui.Command17->click();
 
-        program.prizes().setPrize(0, QStringLiteral("First prize ") + k);
-        program.prizes().setPrize(9, QStringLiteral("Last prize ") + k);
+        program.session().prizes.setPrize(0, QStringLiteral("First prize ") + k);
+        program.session().prizes.setPrize(9, QStringLiteral("Last prize ") + k);
         ui.VScroll1->setValue(ui.VScroll1->value() == 0 ? 1 : 0);
         QCoreApplication::processEvents();
     }

@@ -41,21 +41,21 @@ void Evenings::registrationsSurviveARestart()
     LiveProgram live;
     QVERIFY(live.start({u"--host"_s, u"Corvane"_s}));
     live.click("cmdStart");
-    QCOMPARE(live.program->intake().txtHost(), u"Corvane"_s);
+    QCOMPARE(live.program->session().intake.host(), u"Corvane"_s);
     // Only ESPs holding the symbol register; the symbol said aloud does not.
     QVERIFY(live.room.command("esp Ann: $\nesp Bob:   $ please\nesp Eve: hello\nsay Zed: $"));
     live.click("cmdGetText");
     const QStringList both{u"Ann"_s, u"Bob"_s};
-    QCOMPARE(live.program->lists().players.names(), both);
-    QCOMPARE(live.program->lists().queue.names(), both);
+    QCOMPARE(live.program->session().lists.players.names(), both);
+    QCOMPARE(live.program->session().lists.queue.names(), both);
 
     // After a restart the recovery file brings them back, and the room hears of it.
     QVERIFY(live.restart());
-    QVERIFY(live.program->lists().players.isEmpty());
+    QVERIFY(live.program->session().lists.players.isEmpty());
     live.mark();
     live.click("Command19");
-    QCOMPARE(live.program->lists().players.names(), both);
-    QCOMPARE(live.program->lists().ledger.names(), both + QStringList{u"Corvane"_s});
+    QCOMPARE(live.program->session().lists.players.names(), both);
+    QCOMPARE(live.program->session().lists.ledger.names(), both + QStringList{u"Corvane"_s});
     QCOMPARE(live.linesSinceMark(),
              (QStringList{u"say: *** Recovery in progress ***"_s, u"say: *** Recovery complete ***"_s}));
     live.stop();
@@ -67,12 +67,12 @@ void Evenings::aWholeRaffle()
     LiveProgram live;
     QVERIFY(live.start({u"--host"_s, u"Corvane"_s, u"--bots"_s, u"5"_s}));
     Program &program = *live.program;
-    program.settings().setChecked(HostSettings::Check3, true); // winners get a prize and an ESP
+    program.session().settings.setChecked(HostSettings::Check::SayPrizes, true); // winners get a prize and an ESP
     live.mark();
     live.click("cmdStart");
     QVERIFY(live.takeIn("cmdGetText", 5));
     live.click("Command29"); // Closing
-    const QStringList players = program.lists().players.names();
+    const QStringList players = program.session().lists.players.names();
     live.click("Command1"); // Say List
     for (int draw = 0; draw < 3; ++draw)
         live.click("Command3");
@@ -82,13 +82,13 @@ void Evenings::aWholeRaffle()
     const qsizetype list = lines.indexOf(u"say: There are currenly 5 players on the list"_s);
     QVERIFY(list > 0);
     QCOMPARE(lines.mid(list + 1, 5), said(players));
-    const QStringList winners = program.lists().winners.names();
+    const QStringList winners = program.session().lists.winners.names();
     QCOMPARE(winners.size(), 3);
     for (const QString &winner : winners) {
         QVERIFY(lines.contains(u"say: and the winner is "_s + winner));
         QVERIFY(lines.contains(u"esp %1: WTG you won"_s.arg(winner)));
     }
-    QCOMPARE(program.lists().players.count(), 2);
+    QCOMPARE(program.session().lists.players.count(), 2);
     for (const QJsonObject &call : live.callsSinceMark())
         QCOMPARE(call.value(u"status").toString(), u"0"_s);
 }
@@ -98,16 +98,16 @@ void Evenings::aListerEvening()
     LiveProgram live;
     QVERIFY(live.start({u"--bots"_s, u"4"_s}));
     Program &program = *live.program;
-    PlayerLists &lists = program.lists();
+    PlayerLists &lists = program.session().lists;
     live.click("mnuLister");
     // Let the look-up know the room: an earlier read gives the Lister's Start a host.
-    program.link().fetchTranscript(2000);
+    program.session().link.fetchTranscript(2000);
     QVERIFY(live.room.command("say Host: Corvane's Hoster"));
-    program.link().fetchTranscript(2000);
+    program.session().link.fetchTranscript(2000);
 
     live.mark();
     live.click("Command8"); // Start
-    QCOMPARE(program.intake().txtHost(), u"Host"_s);
+    QCOMPARE(program.session().intake.host(), u"Host"_s);
     QVERIFY(live.takeIn("Command9", 4));
     const QStringList arrivals = lists.queue.names();
     live.click("Command11"); // Say List
@@ -148,9 +148,9 @@ void Evenings::everyListEndsAsTheScriptExpects()
     LiveProgram live;
     QVERIFY(live.start());
     Program &program = *live.program;
-    PlayerLists &lists = program.lists();
-    program.settings().setChecked(HostSettings::Check3, true);
-    program.settings().setChecked(HostSettings::Check1, true); // confirmations too
+    PlayerLists &lists = program.session().lists;
+    program.session().settings.setChecked(HostSettings::Check::SayPrizes, true);
+    program.session().settings.setChecked(HostSettings::Check::Confirmation, true); // confirmations too
     live.click("cmdStart");
     QStringList players;
     for (int batch = 0; batch < registrations / 100; ++batch) {
@@ -187,7 +187,7 @@ void Evenings::everyListEndsAsTheScriptExpects()
     const qint64 atEnd = residentKb();
 
     QCOMPARE(live.recoveryFile(), Recovery::format(lists));
-    QVERIFY(program.input().isEnabled());
+    QVERIFY(program.session().input.isEnabled());
     qInfo("%d registrations, %d draws, %d calls, %d macro clicks: resident %lld kB after the registrations, "
           "%lld kB at the end",
           registrations, draws, calls, macroClicks, warmedUp, atEnd);

@@ -14,19 +14,19 @@ namespace {
 void playersIn(LiveProgram &live)
 {
     QVERIFY(live.room.command("say Host: Corvane's Hoster\nesp Ann: $\nesp Bob: $\nesp Cy: $"));
-    live.program->intake().setTxtHost(u"Host"_s);
+    live.program->session().intake.setHost(u"Host"_s);
     live.click("cmdGetText");
-    QCOMPARE(live.program->lists().players.count(), 3);
+    QCOMPARE(live.program->session().lists.players.count(), 3);
 }
 
 // The fault has passed: the program takes input again, and its next read
 // takes in Dee, whose ESP came with the fault; the recovery file is whole.
 void takesInDee(LiveProgram &live)
 {
-    QVERIFY(live.program->input().isEnabled());
+    QVERIFY(live.program->session().input.isEnabled());
     live.click("cmdGetText");
-    QCOMPARE(live.program->lists().players.count(), 4);
-    QCOMPARE(live.recoveryFile(), Recovery::format(live.program->lists()));
+    QCOMPARE(live.program->session().lists.players.count(), 4);
+    QCOMPARE(live.recoveryFile(), Recovery::format(live.program->session().lists));
 }
 
 } // namespace
@@ -82,13 +82,13 @@ void Evenings::transcriptsThatDoNotCome()
     playersIn(live);
     QVERIFY(live.room.command("esp Dee: $\n" + fault));
     QList<bool> enabled;
-    connect(&live.program->input(), &WindowInput::enabledChanged, [&enabled](bool on) { enabled << on; });
+    connect(&live.program->session().input, &WindowInput::enabledChanged, [&enabled](bool on) { enabled << on; });
     QElapsedTimer elapsed;
     elapsed.start();
     live.click("cmdGetText");
     QVERIFY(elapsed.elapsed() < RegistrationIntake::kTranscriptWaitMs + 3000);
     QCOMPARE(enabled, (QList<bool>{false, true}));
-    QCOMPARE(live.program->lists().players.count(), 3); // nothing scanned
+    QCOMPARE(live.program->session().lists.players.count(), 3); // nothing scanned
     takesInDee(live);
 }
 
@@ -98,8 +98,8 @@ void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
     QVERIFY(live.start());
     playersIn(live);
     Program &program = *live.program;
-    program.settings().setItem(HostSettings::Delay, u"1"_s);
-    program.settings().setChecked(HostSettings::Check3, true);
+    program.session().settings.setItem(HostSettings::Delay, u"1"_s);
+    program.session().settings.setChecked(HostSettings::Check::SayPrizes, true);
 
     // The room is killed during the draw's first pause.
     QTimer::singleShot(0, program.window().ui().client, [&live] {
@@ -110,10 +110,10 @@ void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
     elapsed.start();
     live.click("Command3");
     QVERIFY2(elapsed.elapsed() < 20000, "a dead room must not hold the window");
-    QVERIFY(program.input().isEnabled());
-    QCOMPARE(program.lists().players.count(), 2);
-    QCOMPARE(program.lists().winners.count(), 1);
-    QCOMPARE(live.recoveryFile(), Recovery::format(program.lists()));
+    QVERIFY(program.session().input.isEnabled());
+    QCOMPARE(program.session().lists.players.count(), 2);
+    QCOMPARE(program.session().lists.winners.count(), 1);
+    QCOMPARE(live.recoveryFile(), Recovery::format(program.session().lists));
 
     // A room comes back on the same name: the program speaks to it again.
     RoomProcess again;

@@ -21,7 +21,7 @@ bool LiveProgram::restart()
     if (!program->Draw_Load())
         return false;
     // Lines follow each other without waiting; only the virtual clock moves.
-    program->settings().setItem(HostSettings::Delay, QStringLiteral("0"));
+    program->session().settings.setItem(HostSettings::Delay, QStringLiteral("0"));
     program->window().show();
     return true;
 }
@@ -48,7 +48,7 @@ bool LiveProgram::takeIn(const char *getReg, int count)
     return QTest::qWaitFor(
         [&] {
             click(getReg);
-            return program->lists().queue.count() >= count;
+            return program->session().lists.queue.count() >= count;
         },
         30000);
 }

@@ -60,8 +60,8 @@ void GameTest::coloursFollowTheHost()
 
     ProgramFixture f;
     Ui::MainWindow &ui = f.ui();
-    f.program->lists().winners.add(u"Alice"_s);
-    f.program->lists().called.add(u"Carol"_s);
+    f.program->session().lists.winners.add(u"Alice"_s);
+    f.program->session().lists.called.add(u"Carol"_s);
     QCheckBox *const inPlay[] = {ui.Check4, ui.Check5, ui.Check6, ui.Check7, ui.Check8, ui.Check9};
     QLineEdit *const holders[] = {ui.txtcolor_0, ui.txtcolor_1, ui.txtcolor_2,
                                   ui.txtcolor_3, ui.txtcolor_4, ui.txtcolor_5};
@@ -73,7 +73,7 @@ void GameTest::coloursFollowTheHost()
         const QStringList words = step.split(u' ');
         const int colour = words.value(1).toInt();
         if (words[0] == u"select")
-            (words[1] == u"List1" ? f.program->lists().winners : f.program->lists().called)
+            (words[1] == u"List1" ? f.program->session().lists.winners : f.program->session().lists.called)
                 .setSelected(words[2].toInt());
         else if (words[0] == u"give")
             (words[2] == u"List1" ? fromWinners : fromCalled)[colour]->trigger();
@@ -90,13 +90,13 @@ void GameTest::coloursFollowTheHost()
     for (int c = 0; c < 6; ++c) {
         QCOMPARE(fromWinners[c]->isEnabled(), offered[c]);
         QCOMPARE(fromCalled[c]->isEnabled(), offered[c]);
-        QCOMPARE(holders[c]->text(), f.program->colours().holder(static_cast<ColourCaller::Colour>(c)));
+        QCOMPARE(holders[c]->text(), f.program->session().colours.holder(static_cast<ColourCaller::Colour>(c)));
     }
 
     f.clear();
     ui.Command22->click();
     QCOMPARE(f.said(), said);
-    QVERIFY(f.program->input().isEnabled());
+    QVERIFY(f.program->session().input.isEnabled());
 }
 
 // The host right-clicks a players list: only the right button's release
@@ -141,10 +141,10 @@ void GameTest::editsFromAListsMenuActOnThatList()
     f.ui().Frame3->show(); // both players panels in view
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    fillLists(f.program->lists(), u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s);
-    for (PlayerList *each : f.program->lists().all())
+    fillLists(f.program->session().lists, u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s);
+    for (PlayerList *each : f.program->session().lists.all())
         each->setSelected(0);
-    PlayerList &edited = *f.program->lists().all()[static_cast<std::size_t>(list)];
+    PlayerList &edited = *f.program->session().lists.all()[static_cast<std::size_t>(list)];
     const auto shownMenu = [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); };
 
     auto *view = window.findChild<QListView *>(QString::fromLatin1(PlayerLists::kNames[std::size_t(list)]));
@@ -166,6 +166,6 @@ void GameTest::editsFromAListsMenuActOnThatList()
     item->trigger();
 
     QCOMPARE(f.said().join(u'\n'), said);
-    QCOMPARE(listsOf(f.program->lists()), lists);
+    QCOMPARE(listsOf(f.program->session().lists), lists);
     QCOMPARE(f.recoveryFile(), QByteArray("<none>")); // hand edits are saved by the next game action
 }

@@ -1,4 +1,5 @@
 #include "gamestests.h"
-#include "support/testmain.h"
+#include "intaketest.h"
+#include "support/windowtestmain.h"
 
-RAFFLER_TEST_MAIN(GameTest)
+RAFFLER_WINDOW_TEST_MAIN(IntakeTest, GameTest)

@@ -148,20 +148,20 @@ void GameTest::eachButtonSpeaksOnTime()
     QFETCH(bool, saves);
 
     ProgramFixture f;
-    fillLists(f.program->lists(), before);
-    f.program->intake().setTxtHost(u"Corvane"_s);
-    f.program->colours().give(ColourCaller::Red, u"A"_s);
-    HostSettings &settings = f.program->settings();
+    fillLists(f.program->session().lists, before);
+    f.program->session().intake.setHost(u"Corvane"_s);
+    f.program->session().colours.give(ColourCaller::Red, u"A"_s);
+    HostSettings &settings = f.program->session().settings;
     settings.setItem(HostSettings::Round, u"4"_s);
     settings.setItem(HostSettings::Delay, u"3"_s);
     settings.setItem(HostSettings::SayNextSay, QString());
     settings.setItem(HostSettings::CallNextSay, QString());
-    settings.setChecked(HostSettings::Check3, true); // a drawn winner's prize is said
-    f.program->state().Text3 = u"3"_s;
+    settings.setChecked(HostSettings::Check::SayPrizes, true); // a drawn winner's prize is said
+    f.program->session().state.drawCounter = u"3"_s;
     f.ui().Option1->setAutoExclusive(false);
     f.ui().Option1->setChecked(false);
     if (ticked == u"Check2")
-        settings.setChecked(HostSettings::Check2, true);
+        settings.setChecked(HostSettings::Check::SayWinnersList, true);
     else if (ticked.startsWith(u"Option"))
         f.program->window().findChild<QRadioButton *>(ticked)->setChecked(true);
     ScriptedWadapi::setTranscript("Ann: hi\r\nCorvane: Corvane's Hoster\r\nCorvane: Welcome\r\nESP from Zoe: $\r\n"
@@ -169,7 +169,7 @@ void GameTest::eachButtonSpeaksOnTime()
                                   "ESP from Mia: $");
     f.clear();
     QList<bool> enabled;
-    connect(&f.program->input(), &WindowInput::enabledChanged, this, [&enabled](bool on) { enabled << on; });
+    connect(&f.program->session().input, &WindowInput::enabledChanged, this, [&enabled](bool on) { enabled << on; });
     int clicks = 0;
     if (ticked == u"Command3") {
         QTimer::singleShot(0, f.program.get(), [&f, &clicks] {
@@ -188,12 +188,12 @@ void GameTest::eachButtonSpeaksOnTime()
     QCOMPARE(f.said(), said);
     QCOMPARE(f.moments(), moments);
     QCOMPARE(f.esps(), esps);
-    QCOMPARE(listsOf(f.program->lists()), after);
+    QCOMPARE(listsOf(f.program->session().lists), after);
     QCOMPARE(f.clock.nowMs() - start, qint64(took));
     QCOMPARE(settings.item(HostSettings::Round), round);
-    QCOMPARE(f.program->state().Text3, counter);
-    QCOMPARE(f.program->colours().holder(ColourCaller::Red), counter == u"0" ? QString() : u"A"_s);
+    QCOMPARE(f.program->session().state.drawCounter, counter);
+    QCOMPARE(f.program->session().colours.holder(ColourCaller::Red), counter == u"0" ? QString() : u"A"_s);
     QCOMPARE(clicks, ticked == u"Command3" ? 2 : 0);
     QCOMPARE(enabled, waits ? (QList<bool>{false, true}) : QList<bool>());
-    QCOMPARE(f.recoveryFile(), saves ? Recovery::format(f.program->lists()) : QByteArray("<none>"));
+    QCOMPARE(f.recoveryFile(), saves ? Recovery::format(f.program->session().lists) : QByteArray("<none>"));
 }

@@ -43,22 +43,22 @@ void GameTest::drawsWinners()
     QFETCH(QString, prize);
 
     ProgramFixture f;
-    PlayerLists &lists = f.program->lists();
-    HostSettings &settings = f.program->settings();
+    PlayerLists &lists = f.program->session().lists;
+    HostSettings &settings = f.program->session().settings;
     const QStringList names = QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}.mid(0, players);
-    ProgramFixture::fill(lists.players, names);
+    fill(lists.players, names);
     settings.setItem(HostSettings::Draws, draws);
-    settings.setChecked(HostSettings::Check3, sayPrizes);
-    f.program->prizes().setPrize(0, u"Gold hat"_s);
-    f.program->prizes().setPrize(1, u"Silver cup"_s);
-    f.program->state().Text3 = counter;
+    settings.setChecked(HostSettings::Check::SayPrizes, sayPrizes);
+    f.program->session().prizes.setPrize(0, u"Gold hat"_s);
+    f.program->session().prizes.setPrize(1, u"Silver cup"_s);
+    f.program->session().state.drawCounter = counter;
     f.clear();
 
     f.ui().Command3->click();
 
-    QCOMPARE(f.program->state().Text3, QString::number(counter.toInt() + 1));
+    QCOMPARE(f.program->session().state.drawCounter, QString::number(counter.toInt() + 1));
     QCOMPARE(settings.item(HostSettings::Round), u"2"_s);
-    QVERIFY(f.program->input().isEnabled());
+    QVERIFY(f.program->session().input.isEnabled());
     const QStringList said = f.said();
     static const QRegularExpression announced(u"^and the winner is "_s);
     const QStringList drawn = QStringList(said.filter(announced)).replaceInStrings(announced, QString());
@@ -131,11 +131,11 @@ void GameTest::saysThePrizes()
     QFETCH(int, places);
 
     ProgramFixture f;
-    HostSettings &settings = f.program->settings();
+    HostSettings &settings = f.program->session().settings;
     for (int i = 0; i < 10; ++i)
-        f.program->prizes().setPrize(i, u"P"_s + QString::number(i + 1));
+        f.program->session().prizes.setPrize(i, u"P"_s + QString::number(i + 1));
     settings.setItem(HostSettings::PrizeCount, count);
-    settings.setText6(u"4"_s);
+    settings.setPlaceCounter(u"4"_s);
     f.clear();
     f.program->window().findChild<QPushButton *>(button)->click();
 
@@ -145,7 +145,7 @@ void GameTest::saysThePrizes()
                 + u" Place P"_s + QString::number(k);
     }
     QCOMPARE(f.said(), expected);
-    QCOMPARE(settings.Text6(), u"1"_s);
+    QCOMPARE(settings.placeCounter(), u"1"_s);
 }
 
 // A macro that stops at two blank lines leaves the rest of its text with the
@@ -171,9 +171,9 @@ void GameTest::aStartWithoutATranscriptKeepsTheHost()
     f.program->window().findChild<QPushButton *>(start)->click();
 
     QCOMPARE(f.said().last(), u"Please send me  a $ to get on the list"_s);
-    QCOMPARE(f.program->intake().txtHost(), QString());
-    QCOMPARE(f.program->lists().ledger.names(), QStringList{QString()});
-    QVERIFY(f.program->input().isEnabled());
+    QCOMPARE(f.program->session().intake.host(), QString());
+    QCOMPARE(f.program->session().lists.ledger.names(), QStringList{QString()});
+    QVERIFY(f.program->session().input.isEnabled());
 }
 
 // On the very first run no file has changed an item yet; the rounds

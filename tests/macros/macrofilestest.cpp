@@ -79,11 +79,11 @@ void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
     plain[1] = u"Zoë"_s;
     f.program->macros().setTexts(plain);
     f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.program->macroFiles().Command4_Click();
+    f.program->macroFiles().savePlainLines();
     QCOMPARE(readAll(f.dir.filePath(u"plain.mac"_s)), "Hello, all\r\nZo\xEB\r\n" + QByteArray("\r\n").repeated(18));
     f.program->macros().setTexts(numbered());
     f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.program->macroFiles().Command5_Click();
+    f.program->macroFiles().loadPlainLines();
     expected = QStringList(MacroBank::kCount);
     expected[0] = u"Hello"_s;
     expected[1] = u"all"_s;

@@ -1,6 +1,7 @@
 #include "macrostests.h"
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
+#include "support/tooltipshows.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -70,13 +71,13 @@ void MacroTest::aButtonSaysTheLinesOfItsMacro()
     QFETCH(QStringList, said);
 
     Shown s;
-    s.program->lists().players.add(u"Zoë"_s);
+    s.program->session().lists.players.add(u"Zoë"_s);
     s.program->macros().setText(12, text);
     // The line walk is shared: the rest of a macro that stopped early is never said.
     s.program->macros().setText(11, u"said before\r\n\r\n\r\nnever said"_s);
     s.button(11)->click();
     QList<std::pair<bool, qsizetype>> inputChanges; // enabled, lines said by then
-    connect(&s.program->input(), &WindowInput::enabledChanged, this, [&inputChanges, &s](bool on) {
+    connect(&s.program->session().input, &WindowInput::enabledChanged, this, [&inputChanges, &s](bool on) {
         inputChanges.append({on, s.said().size()});
     });
     s.clear();

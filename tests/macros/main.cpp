@@ -1,4 +1,4 @@
 #include "macrostests.h"
-#include "support/testmain.h"
+#include "support/windowtestmain.h"
 
-RAFFLER_TEST_MAIN(MacroTest)
+RAFFLER_WINDOW_TEST_MAIN(MacroTest)

@@ -29,13 +29,13 @@ void SettingsTest::everyChangeResetsThePlaceCounterAndFollowsRounds()
     QFETCH(int, changes);
 
     HostSettings settings;
-    settings.setText6(u"4"_s);
+    settings.setPlaceCounter(u"4"_s);
     QSignalSpy spy(&settings, &HostSettings::itemChanged);
     settings.setItem(index, text);
 
     if (index != HostSettings::TotalRounds)
         QCOMPARE(settings.item(index), text);
-    QCOMPARE(settings.Text6(), changes ? u"1"_s : u"4"_s);
+    QCOMPARE(settings.placeCounter(), changes ? u"1"_s : u"4"_s);
     QCOMPARE(settings.item(HostSettings::TotalRounds), changes ? settings.item(HostSettings::Rounds) : u"1"_s);
     QCOMPARE(spy.count(), changes);
 }
@@ -45,9 +45,10 @@ void SettingsTest::everyChangeResetsThePlaceCounterAndFollowsRounds()
 // text, "yes" and "no" too, stays.
 void SettingsTest::togglesLookOnlyAtTheItemsText()
 {
-    const std::pair<HostSettings::Check, int> boxes[] = {{HostSettings::Check1, HostSettings::ConfirmationYesNo},
-                                                         {HostSettings::Check2, HostSettings::SayWinnersYesNo},
-                                                         {HostSettings::Check3, HostSettings::SayPrizesYesNo}};
+    const std::pair<HostSettings::Check, int> boxes[] = {
+        {HostSettings::Check::Confirmation, HostSettings::ConfirmationYesNo},
+        {HostSettings::Check::SayWinnersList, HostSettings::SayWinnersYesNo},
+        {HostSettings::Check::SayPrizes, HostSettings::SayPrizesYesNo}};
     for (const auto &[check, item] : boxes) {
         HostSettings settings;
         QStringList seen; // each text after a check, then after an uncheck
@@ -67,15 +68,15 @@ void SettingsTest::togglesLookOnlyAtTheItemsText()
 void SettingsTest::clearAndRestore()
 {
     HostSettings settings;
-    settings.setChecked(HostSettings::Check1, true);
+    settings.setChecked(HostSettings::Check::Confirmation, true);
     settings.clear();
     QCOMPARE(settings.items(), QStringList(HostSettings::kCount));
-    QVERIFY(settings.isChecked(HostSettings::Check1));
+    QVERIFY(settings.isChecked(HostSettings::Check::Confirmation));
 
     settings.setItem(HostSettings::PrizeCount, u"3"_s);
     settings.restoreDefaults();
     QCOMPARE(settings.item(HostSettings::PrizeCount), u"3"_s);
     QCOMPARE(settings.item(HostSettings::ConfirmationYesNo), u"No"_s);
     QCOMPARE(settings.item(HostSettings::TotalRounds), u"10"_s);
-    QVERIFY(settings.isChecked(HostSettings::Check1));
+    QVERIFY(settings.isChecked(HostSettings::Check::Confirmation));
 }

@@ -28,12 +28,12 @@ void SettingsTest::prizesAreReadWholeAndSavedWhenTheScrollBarMoves()
 
     prizes.setPrize(2, u"A hat, red"_s);
     QCOMPARE(saved(), damaged);
-    prizes.VScroll1_Change(1);
+    prizes.setPage(1);
     QCOMPARE(prizes.page(), 1);
     QCOMPARE(prizes.caption(), u"Prize # 2"_s);
     prizes.setPrize(3, u"typed after the move"_s);
     QCOMPARE(saved(), loaded + "\"A hat, red\"\r\n" + empty.repeated(7));
-    prizes.VScroll1_Change(0);
+    prizes.setPage(0);
     QCOMPARE(saved(), loaded + "\"A hat, red\"\r\n\"typed after the move\"\r\n" + empty.repeated(6));
 
     // "Restore Defults" names the prizes by their places.

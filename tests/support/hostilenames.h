@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <QTextDocument>
 
 // Names a player could bring into the room, each one something a careless
 // window takes as markup, an access key, a line break or a change of
@@ -39,24 +38,4 @@ inline QList<HostileName> hostileNames()
         {"10,000 characters", QString(10000, u'W')},
         {"40,000 characters", QString(40000, u'M')},
     };
-}
-
-// What a tooltip shows, read the way Qt decides between markup and plain text.
-inline QString toolTipShows(const QString &toolTip)
-{
-    if (!Qt::mightBeRichText(toolTip))
-        return toolTip;
-    QTextDocument document;
-    document.setHtml(toolTip);
-    // The raw text keeps no-break spaces; line and paragraph breaks show as one.
-    QString shown = document.toRawText();
-    shown.replace(QChar::LineSeparator, u'\n');
-    shown.replace(QChar::ParagraphSeparator, u'\n');
-    return shown;
-}
-
-// The text a tooltip is expected to show: markup shows a lone CR as a line break.
-inline QString withLineBreaks(QString text)
-{
-    return text.replace(u'\r', u'\n');
 }

@@ -2,6 +2,8 @@
 
 #include "scriptedwadapi.h"
 #include "support/fakeclock.h"
+#include "support/listtext.h"
+#include "support/recordedcalls.h"
 #include "support/scriptedprompts.h"
 #include "ui_mainwindow.h"
 #include "window/program.h"
@@ -13,7 +15,7 @@
 // A whole program on virtual time, started against the scripted chat
 // client in a directory of its own. Every call to the client is recorded
 // with the virtual moment it was made.
-struct ProgramFixture
+struct ProgramFixture : RecordedCalls
 {
     QTemporaryDir dir;
     FakeClock clock;
@@ -34,15 +36,5 @@ struct ProgramFixture
 
     Ui::MainWindow &ui() { return program->window().ui(); }
 
-    // The room lines said since the last clear(), and the moments they were
-    // said, counted from the first of them.
-    QStringList said() const;
-    QList<qint64> moments() const;
-    // The ESPs sent since the last clear(), as "NAME: TEXT".
-    QStringList esps() const;
-    void clear() { ScriptedWadapi::clearCalls(); }
-
-    // Recover.bak as it stands, or "<none>".
-    QByteArray recoveryFile() const;
-    static void fill(PlayerList &list, const QStringList &names);
+    QByteArray recoveryFile() const { return recoveryFileIn(dir.path()); }
 };

@@ -2,7 +2,6 @@
 
 #include "scriptedwadapi.h"
 
-#include <QApplication>
 #include <QTest>
 
 // Runs the test classes of one folder in one executable. Every class starts
@@ -15,15 +14,16 @@ int runTest(int argc, char *argv[])
     return QTest::qExec(&test, argc, argv);
 }
 
-template<typename... Tests>
+template<typename Application, typename... Tests>
 int runTests(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return (runTest<Tests>(argc, argv) + ...);
 }
 
+// Below the window nothing needs widgets, and no test may bring them in.
 #define RAFFLER_TEST_MAIN(...)                                                                                         \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
-        return runTests<__VA_ARGS__>(argc, argv);                                                                      \
+        return runTests<QCoreApplication, __VA_ARGS__>(argc, argv);                                                    \
     }

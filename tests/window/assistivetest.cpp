@@ -91,8 +91,8 @@ void WindowTest::checkBoxesCountHoweverTheyChange()
     f.ui().Frame22->show();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    f.program->lists().players.add(u"Ann"_s);
-    f.program->prizes().setPrize(0, u"Gold hat"_s);
+    f.program->session().lists.players.add(u"Ann"_s);
+    f.program->session().prizes.setPrize(0, u"Gold hat"_s);
 
     auto *changed = window.findChild<QCheckBox *>(box);
     const bool wasChecked = changed->isChecked();
@@ -146,10 +146,10 @@ void WindowTest::listMenusOpenFromTheKeyboard()
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const auto all = f.program->lists().all();
+    const auto all = f.program->session().lists.all();
     const QStringList before = u"Ann,Cy|Zed,Ann||Dee|Eve,Fay"_s.split(u'|');
     for (std::size_t i = 0; i < all.size(); ++i)
-        ProgramFixture::fill(*all[i], before[qsizetype(i)].split(u',', Qt::SkipEmptyParts));
+        fill(*all[i], before[qsizetype(i)].split(u',', Qt::SkipEmptyParts));
     auto *view = window.findChild<QListView *>(list);
     view->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), view);

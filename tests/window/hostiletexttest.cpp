@@ -3,6 +3,7 @@
 #include "support/hostilenames.h"
 #include "support/nextdialog.h"
 #include "support/programfixture.h"
+#include "support/tooltipshows.h"
 #include "window/widgetprompts.h"
 #include "windowtests.h"
 
@@ -53,7 +54,7 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
 
     ProgramFixture f;
     Ui::MainWindow &ui = f.ui();
-    PlayerLists &lists = f.program->lists();
+    PlayerLists &lists = f.program->session().lists;
     f.program->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.program->window()));
     const QByteArray bytes = Ansi::encode(name);
@@ -65,8 +66,8 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
     checkShownRow(ui.lstAvatars, name);
     checkShownRow(ui.List3, name);
 
-    f.program->settings().setChecked(HostSettings::Check3, true); // winners are kept with their prize
-    ui.Command3->click();                                         // Draw
+    f.program->session().settings.setChecked(HostSettings::Check::SayPrizes, true); // winners are kept with their prize
+    ui.Command3->click();                                                           // Draw
     QCOMPARE(lists.winners.names(), QStringList{name});
     checkShownRow(ui.List1, name);
 
@@ -80,7 +81,7 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
 
     lists.winners.setSelected(0);
     ui.mnuRed->trigger();
-    QCOMPARE(f.program->colours().holder(ColourCaller::Red), name);
+    QCOMPARE(f.program->session().colours.holder(ColourCaller::Red), name);
     QCOMPARE(ui.txtcolor_0->text(), name);
 
     const QByteArray entry = bytes + "\r\n";

@@ -1,4 +1,4 @@
-#include "support/testmain.h"
+#include "support/windowtestmain.h"
 #include "windowtests.h"
 
-RAFFLER_TEST_MAIN(WindowTest)
+RAFFLER_WINDOW_TEST_MAIN(WindowTest)

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 #include "support/hostilenames.h"
 #include "support/programfixture.h"
+#include "support/tooltipshows.h"
 #include "windowtests.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ void WindowTest::startUpTakesThePreviousFilesAndReadiesTheWindow()
     ProgramFixture f(false);
     MainWindow &window = f.program->window();
     Ui::MainWindow &ui = f.ui();
-    HostSettings &settings = f.program->settings();
+    HostSettings &settings = f.program->session().settings;
     writeSettings(f, file);
     QVERIFY(f.program->Draw_Load());
 
@@ -116,8 +117,8 @@ void WindowTest::startUpStopsWithoutTheChatClient()
                  && error.text.startsWith(u"Error 10001: Failed to initialize DDE layer"_s),
              qPrintable(error.title + u": "_s + error.text));
     // Neither file was read.
-    QCOMPARE(f.program->settings().item(0), u"$"_s);
-    QCOMPARE(f.program->prizes().prize(0), QString());
+    QCOMPARE(f.program->session().settings.item(0), u"$"_s);
+    QCOMPARE(f.program->session().prizes.prize(0), QString());
     QVERIFY(!f.program->window().isVisible());
 }
 

@@ -172,9 +172,9 @@ int main(int argc, char *argv[])
     shoot.window(window, u"window-compact.png"_s);
 
     // A raffle: no pauses between lines, so the pictures come quickly.
-    program.settings().setItem(HostSettings::Delay, u"0"_s);
-    program.prizes().setPrize(0, u"500 tokens"_s);
-    program.prizes().setPrize(1, u"A golden head"_s);
+    program.session().settings.setItem(HostSettings::Delay, u"0"_s);
+    program.session().prizes.setPrize(0, u"500 tokens"_s);
+    program.session().prizes.setPrize(1, u"A golden head"_s);
     ui.Check3->click(); // "Say Prizes?"
     ui.cmdStart->click();
     if (!waitUntil([&] { return registrations(transcript) >= kBots; }, 10000)) {
@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
     shoot.save(listMenu(window, ui.List4, ui.mnuColor1, ui.mnuColor8), u"popup-called.png"_s);
     ui.mnuRaffler->trigger();
 
-    program.settings().setItem(HostSettings::Delay, u"1"_s);
+    program.session().settings.setItem(HostSettings::Delay, u"1"_s);
     shoot.save(barMenu(window, ui.mnuFile, nullptr), u"menu-file.png"_s);
     shoot.save(barMenu(window, ui.mnuSettings, ui.mnuDelay), u"menu-settings.png"_s);
     shoot.save(barMenu(window, ui.mnuSettings, ui.mnuHoater), u"menu-hoster-settings.png"_s);

@@ -1,4 +1,4 @@
-#include "chat/pacing.h"
+#include "games/pacing.h"
 
 #include "chat/chatlink.h"
 #include "core/numbertext.h"

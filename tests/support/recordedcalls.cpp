@@ -1,8 +1,7 @@
-#include "programfixture.h"
+#include "support/recordedcalls.h"
 
 #include "core/ansi.h"
-
-#include <QFile>
+#include "scriptedwadapi.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ QList<ScriptedWadapi::Call> communicated(int mode)
 
 } // namespace
 
-QStringList ProgramFixture::said() const
+QStringList RecordedCalls::said()
 {
     QStringList texts;
     for (const auto &call : communicated(0))
@@ -26,7 +25,7 @@ QStringList ProgramFixture::said() const
     return texts;
 }
 
-QList<qint64> ProgramFixture::moments() const
+QList<qint64> RecordedCalls::moments()
 {
     QList<qint64> at;
     const auto calls = communicated(0);
@@ -35,7 +34,7 @@ QList<qint64> ProgramFixture::moments() const
     return at;
 }
 
-QStringList ProgramFixture::esps() const
+QStringList RecordedCalls::esps()
 {
     QStringList texts;
     for (const auto &call : communicated(2))
@@ -43,14 +42,7 @@ QStringList ProgramFixture::esps() const
     return texts;
 }
 
-QByteArray ProgramFixture::recoveryFile() const
+void RecordedCalls::clear()
 {
-    QFile file(dir.filePath(QStringLiteral("Recover.bak")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void ProgramFixture::fill(PlayerList &list, const QStringList &names)
-{
-    for (const QString &name : names)
-        list.add(name);
+    ScriptedWadapi::clearCalls();
 }

@@ -1,4 +1,4 @@
-#include "chat/patternsearch.h"
+#include "games/patternsearch.h"
 
 #include <algorithm>
 

@@ -1,7 +1,8 @@
-#include "chat/registrationscan.h"
+#include "games/registrationscan.h"
 
-#include "chat/patternsearch.h"
 #include "chat/transcripttext.h"
+#include "games/patternsearch.h"
+#include "games/roomlines.h"
 
 #include <QStringMatcher>
 
@@ -9,31 +10,8 @@
 
 namespace RegistrationScan {
 
-namespace {
-
 using namespace TranscriptText;
-
-constexpr char16_t kRemovedEnd[] = u" has been removed ***";
-
-QString removalOf(const QString &name)
-{
-    return QStringLiteral("*** ") + name + QString::fromUtf16(kRemovedEnd);
-}
-
-qsizetype startOfLine(QStringView text, qsizetype at)
-{
-    const qsizetype previousEnd = at == 0 ? -1 : text.lastIndexOf(QStringView(kLineEnd), at - 1);
-    return previousEnd < 0 ? 0 : previousEnd + 2;
-}
-
-// The line that begins at `start`, without its CR LF.
-QStringView lineAt(QStringView text, qsizetype start)
-{
-    const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
-    return text.sliced(start, (end < 0 ? text.size() : end) - start);
-}
-
-} // namespace
+using namespace RoomLines;
 
 QStringView afterNewestMarker(QStringView transcript, const QString &host)
 {
@@ -75,7 +53,7 @@ QStringList newRegistrations(QStringView transcript, const QString &symbol, cons
             if (message.first(std::min<qsizetype>(1, message.size())) == symbol) {
                 QString name = GetSender(line);
                 if (!name.isEmpty()) { // a line that names nobody registers nobody
-                    const int removal = removals.add(removalOf(name));
+                    const int removal = removals.add(RoomLines::removal(name));
                     candidates.push_back({start, std::move(name), removal});
                 }
             }

@@ -1,20 +1,18 @@
 #include "literalscan.h"
 
 #include "chat/transcripttext.h"
+#include "games/roomlines.h"
 
 using namespace TranscriptText;
 
 namespace {
 
-const QString kMarker = QStringLiteral("Corvane's Hoster");
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kMarker = QString::fromUtf16(RoomLines::kHostMarker);
+const QString kCrLf = QString::fromUtf16(kLineEnd);
 
 QStringView lineAround(const QString &text, qsizetype at)
 {
-    const qsizetype previous = at == 0 ? -1 : text.lastIndexOf(kCrLf, at - 1);
-    const qsizetype start = previous < 0 ? 0 : previous + 2;
-    const qsizetype end = text.indexOf(kCrLf, at);
-    return QStringView(text).sliced(start, (end < 0 ? text.size() : end) - start);
+    return lineAt(text, startOfLine(text, at));
 }
 
 // The first occurrence of the text in a line of the host's, or -1.
@@ -48,7 +46,7 @@ QStringList literalScan(QString transcript, const QString &symbol, const QString
             const QString message = trimBlanks(GetMessage(line)).toString();
             if (message.left(1) == symbol) {
                 const QString name = GetSender(line);
-                const QString removal = QStringLiteral("*** ") + name + QStringLiteral(" has been removed ***");
+                const QString removal = RoomLines::removal(name);
                 if (!name.isEmpty() && findInHostsLines(transcript, removal, host) < 0 && !registered.contains(name)) {
                     registered.insert(name);
                     taken.append(name);

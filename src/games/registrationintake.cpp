@@ -1,21 +1,14 @@
-#include "chat/registrationintake.h"
+#include "games/registrationintake.h"
 
 #include "chat/chatlink.h"
-#include "chat/registrationscan.h"
 #include "chat/tokenizer.h"
 #include "chat/transcripttext.h"
 #include "core/playerlists.h"
-#include "core/recovery.h"
-#include "core/windowinput.h"
+#include "games/registrationscan.h"
+#include "games/roomlines.h"
 #include "settings/hostsettings.h"
 
 using namespace TranscriptText;
-
-namespace {
-
-constexpr char16_t kBanner[] = u"*** Starting New Game ***";
-
-} // namespace
 
 RegistrationIntake::RegistrationIntake(ChatLink &link, HostSettings &settings, PlayerLists &lists, Tokenizer &tokenizer,
                                        QObject *parent)
@@ -36,7 +29,7 @@ void RegistrationIntake::ScanRegistrations()
                                                                  m_host, registered);
     for (const QString &name : names) {
         m_lists.ledger.add(name);
-        if (m_settings.isChecked(HostSettings::Check1))
+        if (m_settings.isChecked(HostSettings::Check::Confirmation))
             m_link.EspText(name, m_settings.item(HostSettings::Confirmation));
         m_lists.players.add(name);
         m_lists.queue.add(name);
@@ -49,7 +42,7 @@ void RegistrationIntake::FindHost(const QString &text)
     // earlier walk, a macro's for instance, and find a host in it.
     if (text.isEmpty())
         return;
-    static const QString marker = QStringLiteral(": ") + QString::fromUtf16(kHostMarker);
+    static const QString marker = QStringLiteral(": ") + QString::fromUtf16(RoomLines::kHostMarker);
     // The host known before this look-up; while it is, only its own lines count.
     const QString knownHost = m_host;
     for (QString line = m_tokenizer.GetToken(text, QString::fromUtf16(kLineEnd)); !line.isEmpty();
@@ -73,45 +66,19 @@ QString RegistrationIntake::GetHost()
 {
     FindHost(m_link.Transcript());
     const QString transcript = m_link.Transcript();
+    const QStringView banner(RoomLines::kLookedUpBanner);
 
     // The newest banner in a line of the host's.
-    qsizetype at = transcript.lastIndexOf(QStringView(kBanner));
-    qsizetype lineStart = 0;
-    while (at >= 0) {
-        const qsizetype previousEnd = at == 0 ? -1 : transcript.lastIndexOf(QStringView(kLineEnd), at - 1);
-        lineStart = previousEnd < 0 ? 0 : previousEnd + 2;
-        const qsizetype lineEnd = transcript.indexOf(QStringView(kLineEnd), at);
-        const QStringView line =
-            QStringView(transcript).sliced(lineStart, (lineEnd < 0 ? transcript.size() : lineEnd) - lineStart);
-        if (isHostsRoomLine(line, m_host))
-            break;
-        at = at == 0 ? -1 : transcript.lastIndexOf(QStringView(kBanner), at - 1);
+    for (qsizetype at = transcript.lastIndexOf(banner); at >= 0;
+         at = at == 0 ? -1 : transcript.lastIndexOf(banner, at - 1)) {
+        const QStringView line = lineAt(transcript, startOfLine(transcript, at));
+        if (isHostsRoomLine(line, m_host)) {
+            // ESP lines never count, so the speaker is never an "ESP from" text.
+            const QString speaker = speakerOf(line).toString();
+            m_link.setTranscript(QString());
+            return speaker;
+        }
     }
-    if (at < 0) {
-        m_lists.ledger.add(m_host);
-        return m_host;
-    }
-    // The speaker of the banner's line. ESP lines never count, so the result
-    // is never an "ESP from" text.
-    const qsizetype lineEnd = transcript.indexOf(QStringView(kLineEnd), at);
-    const QString speaker =
-        speakerOf(QStringView(transcript).sliced(lineStart, (lineEnd < 0 ? transcript.size() : lineEnd) - lineStart))
-            .toString();
-    m_link.setTranscript(QString());
-    return speaker;
-}
-
-void RegistrationIntake::cmdGetText_Click(WindowInput &input, Recovery &recovery)
-{
-    input.disable();
-    ScanRegistrations();
-    recovery.WriteRecovery();
-    input.enable();
-}
-
-void RegistrationIntake::Command9_Click(WindowInput &input)
-{
-    input.disable();
-    ScanRegistrations();
-    input.enable();
+    m_lists.ledger.add(m_host);
+    return m_host;
 }

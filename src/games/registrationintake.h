@@ -5,15 +5,13 @@
 
 class ChatLink;
 class HostSettings;
-class Recovery;
 class Tokenizer;
-class WindowInput;
 struct PlayerLists;
 
 // Takes players in from the transcript: every new "ESP from" sender whose
-// text starts with the registration symbol enters the ledger, the
-// raffle's players and the Lister's queue, and gets the confirmation ESP when
-// "Confermation?" is checked. Also learns which avatar is the host.
+// text starts with the registration symbol enters the ledger, the raffle's
+// players and the Lister's queue, and gets the confirmation ESP when
+// "Confermation?" is ticked. Also learns which avatar is the host.
 class RegistrationIntake : public QObject
 {
     Q_OBJECT
@@ -26,8 +24,8 @@ public:
                        QObject *parent = nullptr);
 
     // The host's avatar name; empty until a marker line reveals it.
-    QString txtHost() const { return m_host; }
-    void setTxtHost(const QString &host) { m_host = host; }
+    QString host() const { return m_host; }
+    void setHost(const QString &host) { m_host = host; }
 
     // Reads a fresh transcript and takes in the new registrations. When no
     // text arrives within the wait, nothing is scanned.
@@ -36,10 +34,6 @@ public:
     void FindHost(const QString &text);
     // The host look-up of the Lister's Start, on the transcript the link holds.
     QString GetHost();
-
-    // The "Get Reg" buttons; the raffle's also saves the recovery file.
-    void cmdGetText_Click(WindowInput &input, Recovery &recovery);
-    void Command9_Click(WindowInput &input);
 
 private:
     ChatLink &m_link;

@@ -1,0 +1,298 @@
+#include "intaketest.h"
+
+#include "games/pacing.h"
+#include "games/registrationscan.h"
+#include "literalscan.h"
+#include "scriptedwadapi.h"
+#include "support/gamesfixture.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<ScriptedWadapi::Call> callsTo(const QString &function)
+{
+    QList<ScriptedWadapi::Call> found;
+    for (const auto &call : ScriptedWadapi::calls()) {
+        if (call.function == function)
+            found << call;
+    }
+    return found;
+}
+
+} // namespace
+
+void IntakeTest::pausesForTheDelaySetting_data()
+{
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<qint64>("waitedMs");
+    QTest::addColumn<bool>("eventsRun");
+
+    QTest::newRow("negative returns at once") << u"-1"_s << qint64(0) << false;
+    QTest::newRow("a fraction") << u"0.25"_s << qint64(250) << true;
+    QTest::newRow("held to a minute") << u"99999"_s << qint64(60000) << true;
+}
+
+void IntakeTest::pausesForTheDelaySetting()
+{
+    QFETCH(QString, delay);
+    QFETCH(qint64, waitedMs);
+    QFETCH(bool, eventsRun);
+
+    GamesFixture f;
+    GameSession &s = f.session;
+    s.settings.setItem(HostSettings::Delay, delay);
+    bool ran = false;
+    QTimer::singleShot(0, &s.link, [&ran] { ran = true; });
+    const qint64 start = f.clock.nowMs();
+    pacingPause(s.link, s.settings);
+    QCOMPARE(f.clock.nowMs() - start, waitedMs);
+    QCOMPARE(ran, eventsRun);
+    QCoreApplication::processEvents();
+}
+
+void IntakeTest::takesInTheRightPlayers_data()
+{
+    // Transcript lines are written with \n here and joined with CR LF.
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QStringList>("ledger");
+    QTest::addColumn<QStringList>("taken");
+
+    const QString $ = u"$"_s;
+    const QString host = u"Host"_s;
+    const QStringList none;
+    QTest::newRow("ESPs before the newest marker are ignored")
+        << u"ESP from Ann: $\nHost: Corvane's Hoster\nESP from Bob: $\nHost: Corvane's Hoster\nESP from Cy: $"_s << $
+        << host << none << QStringList{u"Cy"_s};
+    QTest::newRow("marker on the last line leaves nothing")
+        << u"ESP from Ann: $\nHost: Corvane's Hoster"_s << $ << QString() << none << none;
+    QTest::newRow("blanks around the name and the symbol, the first colon ends the name")
+        << u"ESP from   Bob :    $: Ann"_s << $ << QString() << none << QStringList{u"Bob"_s};
+    QTest::newRow("two-letter symbol never matches") << u"ESP from Bob: $$"_s << u"$$"_s << QString() << none << none;
+    QTest::newRow("empty symbol matches a blank text")
+        << u"ESP from Bob:   \nESP from Ann: hi"_s << QString() << QString() << none << QStringList{u"Bob"_s};
+    QTest::newRow("twice in one transcript, once taken")
+        << u"ESP from Bob: $\nESP from Bob: $"_s << $ << QString() << none << QStringList{u"Bob"_s};
+    QTest::newRow("the ledger is case-sensitive")
+        << u"ESP from Bob: $\nESP from bob: $"_s << $ << QString() << QStringList{u"bob"_s} << QStringList{u"Bob"_s};
+    QTest::newRow("removed after registering, not before")
+        << u"Host: *** Ann has been removed ***\nESP from Ann: $\nESP from Bob: $\nHost: *** Bob has been removed ***"_s
+        << $ << host << none << QStringList{u"Ann"_s};
+    QTest::newRow("a line naming nobody, a letter before the symbol")
+        << u"ESP from Bob $\nESP from: $\nESP from : $\nESP from Bob: x$"_s << $ << QString() << none << none;
+    // Players cannot steer the lists.
+    QTest::newRow("a player ESPing or saying the marker after the host's cuts nothing")
+        << u"Host: Corvane's Hoster\nESP from Bob: $\nESP from Eve: Corvane's Hoster\n"
+           u"Eve: Corvane's Hoster\nESP from Ann: $"_s
+        << $ << host << none << QStringList{u"Bob"_s, u"Ann"_s};
+    QTest::newRow("a player saying a removal blocks nobody")
+        << u"ESP from Bob: $\nEve: *** Bob has been removed ***\nESP from Eve: *** Bob has been removed ***"_s << $
+        << host << none << QStringList{u"Bob"_s};
+    QTest::newRow("before the host is known, any room line counts")
+        << u"ESP from Bob: $\nEve: *** Bob has been removed ***"_s << $ << QString() << none << none;
+    QTest::newRow("the client's own lines are not the host's")
+        << u"ESP from Bob: $\n<system>: Corvane's Hoster"_s << $ << host << none << QStringList{u"Bob"_s};
+    QTest::newRow("a removal naming a longer name")
+        << u"ESP from Bob: $\nHost: *** Bobby has been removed ***\nHost: *** *** Bob has been removed ***"_s << $
+        << host << none << none;
+}
+
+void IntakeTest::takesInTheRightPlayers()
+{
+    QFETCH(QString, transcript);
+    QFETCH(QString, symbol);
+    QFETCH(QString, host);
+    QFETCH(QStringList, ledger);
+    QFETCH(QStringList, taken);
+
+    transcript.replace(u'\n', u"\r\n"_s);
+    const QSet<QString> registered(ledger.cbegin(), ledger.cend());
+    QCOMPARE(RegistrationScan::newRegistrations(transcript, symbol, host, registered), taken);
+    QCOMPARE(literalScan(transcript, symbol, host, registered), taken);
+}
+
+void IntakeTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
+{
+    const QStringList names{u"Bob"_s,   u"bob"_s,  u"Ann Lee"_s, u"Zoë"_s, u"A, B"_s, u"*** Bob"_s,
+                            u"List2"_s, u"Host"_s, u"Bob has"_s, u"x"_s,   u"Eve"_s,  u" Ann Lee "_s};
+    const QStringList speakers{u"Host"_s, u"Eve"_s, u"<system>"_s, u"Ann Lee"_s};
+    const QStringList symbols{u"$"_s, QString(), u"$$"_s, u"#"_s};
+    QRandomGenerator random(20261206);
+
+    const auto pick = [&random](const QStringList &from) { return from[random.bounded(from.size())]; };
+    const auto line = [&]() -> QString {
+        const QString name = pick(names);
+        switch (random.bounded(16)) {
+        case 0:
+            return pick(speakers) + u": Corvane's Hoster"_s;
+        case 1:
+            return pick(speakers) + u": *** "_s + name + u" has been removed ***"_s;
+        case 2:
+            return u"*** "_s + name + u" has been removed ***"_s;
+        case 3:
+            return u"ESP from "_s + name + u": Corvane's Hoster"_s;
+        case 4:
+            return u"ESP from "_s + name + u": *** "_s + pick(names) + u" has been removed ***"_s;
+        case 5:
+            return u"ESP from  "_s + name + u" :   "_s + pick(symbols) + u" hi"_s;
+        case 6:
+            return u"ESP from "_s + name + u": x"_s + pick(symbols);
+        case 7:
+            return u"ESP from "_s + name + u" "_s + pick(symbols);
+        case 8:
+            return u"ESP to "_s + name + u": "_s + pick(symbols);
+        case 9:
+            return pick(speakers) + u": hello: "_s + pick(symbols);
+        case 10:
+            return QString();
+        case 11:
+            return u"Host: *** *** "_s + name + u" has been removed *** has been removed ***"_s;
+        default:
+            return u"ESP from "_s + name + u": "_s + pick(symbols);
+        }
+    };
+
+    for (int round = 0; round < 4000; ++round) {
+        QStringList transcript;
+        const int length = random.bounded(1, 40);
+        for (int i = 0; i < length; ++i)
+            transcript << line();
+        const QString text = transcript.join(u"\r\n"_s);
+        const QString symbol = pick(symbols);
+        const QString host = random.bounded(2) ? u"Host"_s : QString();
+        QSet<QString> registered;
+        for (const QString &name : names) {
+            if (random.bounded(6) == 0)
+                registered.insert(name);
+        }
+        const QStringList fast = RegistrationScan::newRegistrations(text, symbol, host, registered);
+        const QStringList literal = literalScan(text, symbol, host, registered);
+        if (fast != literal) {
+            qWarning().noquote() << "transcript:" << text << "symbol:" << symbol << "host:" << host;
+            QCOMPARE(fast, literal);
+        }
+    }
+}
+
+void IntakeTest::getHostLooksForTheBanner_data()
+{
+    QTest::addColumn<QString>("knownHost");
+    QTest::addColumn<QStringList>("ledger");
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QStringList>("ledgerAfter");
+    QTest::addColumn<bool>("transcriptKept");
+
+    // Without a banner the host is the result, and goes into the ledger once more.
+    const QString corvane = u"Corvane"_s;
+    const QStringList none;
+    QTest::newRow("the speaker of the marker, no banner")
+        << QString() << none << u"a: b\r\nCorvane: Corvane's Hoster\r\nCorvane: *** Starting a New Game ***"_s
+        << corvane << QStringList{corvane, corvane} << true;
+    QTest::newRow("an empty line ends the walk") << QString() << none << u"a: b\r\n\r\nCorvane: Corvane's Hoster"_s
+                                                 << QString() << QStringList{QString()} << true;
+    QTest::newRow("neither the client itself nor an ESP makes the host")
+        << QString() << none
+        << u"<system>: Corvane's Hoster\r\nESP from Eve: Corvane's Hoster\r\nESP to Eve: Corvane's Hoster"_s
+        << QString() << QStringList{QString()} << true;
+    QTest::newRow("a registered name is not taken, in any case")
+        << QString() << QStringList{u"corvane"_s} << u"Corvane: Corvane's Hoster"_s << QString()
+        << QStringList{QString(), u"corvane"_s} << true;
+    QTest::newRow("once known, a player saying it changes nothing")
+        << corvane << none << u"Eve: Corvane's Hoster\r\nCorvane: Corvane's Hoster"_s << corvane
+        << QStringList{corvane, corvane} << true;
+    QTest::newRow("the newest speaker wins while unknown")
+        << QString() << none << u"Eve: Corvane's Hoster\r\nCorvane: Corvane's Hoster"_s << corvane
+        << QStringList{corvane, corvane, u"Eve"_s} << true;
+    QTest::newRow("the banner's speaker, transcript emptied")
+        << QString() << none << u"Host: Corvane's Hoster\r\nHost: *** Starting New Game ***"_s << u"Host"_s
+        << QStringList{u"Host"_s} << false;
+    QTest::newRow("banner in the first line")
+        << QString() << none << u"Ann: *** Starting New Game ***"_s << u"Ann"_s << none << false;
+    QTest::newRow("a banner inside an ESP does not count")
+        << QString() << none << u"Host: Corvane's Hoster\r\nESP from Eve: *** Starting New Game ***"_s << u"Host"_s
+        << QStringList{u"Host"_s, u"Host"_s} << true;
+}
+
+void IntakeTest::getHostLooksForTheBanner()
+{
+    QFETCH(QString, knownHost);
+    QFETCH(QStringList, ledger);
+    QFETCH(QString, transcript);
+    QFETCH(QString, result);
+    QFETCH(QStringList, ledgerAfter);
+    QFETCH(bool, transcriptKept);
+
+    GamesFixture f;
+    GameSession &s = f.session;
+    s.intake.setHost(knownHost);
+    for (const QString &name : ledger)
+        s.lists.ledger.add(name);
+    s.link.setTranscript(transcript);
+    QCOMPARE(s.intake.GetHost(), result);
+    QCOMPARE(s.lists.ledger.names(), ledgerAfter);
+    QCOMPARE(s.link.Transcript(), transcriptKept ? transcript : QString());
+}
+
+void IntakeTest::getRegTakesEachNewPlayerOnce_data()
+{
+    QTest::addColumn<bool>("raffle");
+    QTest::addColumn<ScriptedWadapi::Delivery>("delivery");
+    QTest::addColumn<bool>("confirm"); // Confermation?
+
+    QTest::newRow("raffle, text inside the call, confirmed") << true << ScriptedWadapi::Delivery::InsideCall << true;
+    QTest::newRow("raffle, text late") << true << ScriptedWadapi::Delivery::Later << false;
+    QTest::newRow("raffle, no text at all") << true << ScriptedWadapi::Delivery::Never << true;
+    QTest::newRow("Lister, text late, confirmed") << false << ScriptedWadapi::Delivery::Later << true;
+}
+
+void IntakeTest::getRegTakesEachNewPlayerOnce()
+{
+    QFETCH(bool, raffle);
+    QFETCH(ScriptedWadapi::Delivery, delivery);
+    QFETCH(bool, confirm);
+
+    GamesFixture f;
+    GameSession &s = f.session;
+    QList<bool> seen;
+    connect(&s.input, &WindowInput::enabledChanged, &s.input, [&seen](bool enabled) { seen << enabled; });
+
+    s.settings.setChecked(HostSettings::Check::Confirmation, confirm);
+    s.lists.ledger.add(u"Host"_s);
+    s.lists.queue.add(u"Queued"_s);
+    s.link.setTranscript(u"ESP from Stale: $"_s); // an old copy is never read again
+    ScriptedWadapi::setTranscript("Host: Corvane's Hoster\r\nESP from zed: $\r\nESP from Amy: $\r\nESP from Host: $");
+    ScriptedWadapi::setDelivery(delivery);
+    const bool arrives = delivery != ScriptedWadapi::Delivery::Never;
+    // A second press takes nobody in twice and confirms nobody twice.
+    for (int press = 0; press < 2; ++press) {
+        const qint64 start = f.clock.nowMs();
+        if (raffle)
+            s.raffle.takeInRegistrations();
+        else
+            s.lister.takeInRegistrations();
+        // Without a text the wait gives up at its bound.
+        QCOMPARE(f.clock.nowMs() - start, arrives ? 0 : RegistrationIntake::kTranscriptWaitMs);
+    }
+
+    QCOMPARE(seen, (QList<bool>{false, true, false, true}));
+    QCOMPARE(QFile::exists(f.dir.filePath(u"Recover.bak"_s)), raffle);
+    QCOMPARE(s.lists.ledger.names(), arrives ? (QStringList{u"Amy"_s, u"Host"_s, u"zed"_s}) : QStringList{u"Host"_s});
+    QCOMPARE(s.lists.players.names(), arrives ? (QStringList{u"Amy"_s, u"zed"_s}) : QStringList{});
+    QCOMPARE(s.lists.queue.names(),
+             arrives ? (QStringList{u"Queued"_s, u"zed"_s, u"Amy"_s}) : QStringList{u"Queued"_s});
+    const QList<ScriptedWadapi::Call> esps = callsTo(u"DapiCommunicate"_s);
+    QCOMPARE(esps.size(), confirm && arrives ? 2 : 0);
+    if (!esps.isEmpty()) {
+        QCOMPARE(esps[0].target, QByteArray("zed"));
+        QCOMPARE(esps[1].target, QByteArray("Amy"));
+        QCOMPARE(esps[0].text, QByteArray("Your Registration Has Been recived"));
+    }
+}
