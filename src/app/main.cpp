@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/terminationsignals.h"
+#include "core/terminationsignals.h"
 #include "chat/clock.h"
 #include "window/appearance.h"
 #include "window/program.h"

@@ -4,9 +4,10 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM, SIGINT and SIGHUP into a normal close of the main window,
-// so that a session logout or a terminal's Ctrl+C still closes the chat link
-// the way the window's close box does.
+// Turns SIGTERM, SIGINT and SIGHUP into a signal in the event loop, so that a
+// session logout or a terminal's Ctrl+C ends a program the way its own way
+// out does: the raffler closes its chat link, the stand-in room its socket
+// and its log.
 class TerminationSignals : public QObject
 {
     Q_OBJECT

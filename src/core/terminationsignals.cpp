@@ -1,4 +1,4 @@
-#include "app/terminationsignals.h"
+#include "core/terminationsignals.h"
 
 #include <QSocketNotifier>
 
