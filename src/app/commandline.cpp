@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "journal/journalverifier.h"
+
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -8,11 +10,10 @@ namespace {
 
 // Qt's own options for the window system, which QApplication takes out of
 // the arguments itself later: "-platform offscreen", "-style fusion".
-const QStringList kQtOptionsWithValue = {
-    u"platform"_s,        u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
-    u"qwindowgeometry"_s, u"qwindowicon"_s,        u"qwindowtitle"_s,  u"session"_s,
-    u"display"_s,         u"geometry"_s,           u"style"_s,         u"stylesheet"_s};
-const QStringList kQtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s};
+constexpr const char16_t *kQtOptionsWithValue[] = {
+    u"platform",        u"platformpluginpath", u"platformtheme", u"plugin",   u"qwindowgeometry", u"qwindowicon",
+    u"qwindowtitle",    u"session",            u"display",       u"geometry", u"style",           u"stylesheet"};
+constexpr const char16_t *kQtFlags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb"};
 
 } // namespace
 
@@ -27,13 +28,17 @@ CommandLine::CommandLine(const QStringList &arguments)
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
     m_parser.addOption(help);
     const QCommandLineOption version = m_parser.addVersionOption();
-    for (const QString &name : kQtOptionsWithValue) {
-        QCommandLineOption option(name, {}, u"value"_s);
+    const QCommandLineOption verify(
+        u"verify"_s, u"Checks an evening's journal: its chain of entries and every draw in it, drawn again."_s,
+        u"FILE"_s);
+    m_parser.addOption(verify);
+    for (const char16_t *name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromUtf16(name), {}, u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         m_parser.addOption(option);
     }
-    for (const QString &name : kQtFlags) {
-        QCommandLineOption option(name);
+    for (const char16_t *name : kQtFlags) {
+        QCommandLineOption option(QString::fromUtf16(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         m_parser.addOption(option);
     }
@@ -48,6 +53,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_request = Request::Help;
     } else if (m_parser.isSet(version)) {
         m_request = Request::Version;
+    } else if (m_parser.isSet(verify)) {
+        m_request = Request::Verify;
+        m_journal = m_parser.value(verify);
     }
     if (m_request == Request::Mistake) {
         const QString program = arguments.isEmpty() ? u"raffler"_s : QFileInfo(arguments.constFirst()).fileName();
@@ -55,15 +63,19 @@ CommandLine::CommandLine(const QStringList &arguments)
     }
 }
 
-QString CommandLine::answer() const
+CommandLine::Reply CommandLine::reply() const
 {
     switch (m_request) {
     case Request::Help:
-        return m_parser.helpText();
+        return {m_parser.helpText()};
     case Request::Version:
-        return u"raffler (Corvane's Raffler) " RAFFLER_VERSION "\n"_s;
+        return {u"raffler (Corvane's Raffler) " RAFFLER_VERSION "\n"_s};
+    case Request::Verify: {
+        const JournalVerdict verdict = JournalVerifier::verify(m_journal);
+        return {verdict.text() + u'\n', !verdict.ok, verdict.ok ? 0 : 1};
+    }
     case Request::Mistake:
-        return m_mistake;
+        return {m_mistake, true, 2};
     case Request::Run:
         break;
     }

@@ -17,9 +17,9 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (const CommandLine commandLine(arguments); commandLine.request() != CommandLine::Request::Run) {
         const QCoreApplication core(argc, argv); // names the program in the help
-        std::FILE *const stream = commandLine.request() == CommandLine::Request::Mistake ? stderr : stdout;
-        std::fputs(commandLine.answer().toLocal8Bit().constData(), stream);
-        return commandLine.exitStatus();
+        const CommandLine::Reply reply = commandLine.reply();
+        std::fputs(reply.text.toLocal8Bit().constData(), reply.isError ? stderr : stdout);
+        return reply.exitStatus;
     }
 
     QApplication app(argc, argv);
