@@ -34,7 +34,6 @@ public:
     // "Version 1.0.7" for the build's project version.
     static QString versionText();
 
-public slots:
     void done(int result) override;
 
 private:

@@ -70,7 +70,7 @@ QString SystemInfoTool::find() const
     }
 #endif
     for (const QString &name : candidates()) {
-        const QString program = QStandardPaths::findExecutable(name, m_searchPath);
+        QString program = QStandardPaths::findExecutable(name, m_searchPath);
         if (!program.isEmpty())
             return program;
     }

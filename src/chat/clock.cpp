@@ -28,7 +28,7 @@ void SystemClock::waitUntil(qint64 deadlineMs, const std::function<bool()> &done
         if (remaining <= 0)
             return;
         if (!wake.isActive())
-            wake.start(static_cast<int>(std::min<qint64>(remaining, 24 * 3600 * 1000)));
+            wake.start(static_cast<int>(std::min<qint64>(remaining, qint64{24} * 3600 * 1000)));
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 }

@@ -18,7 +18,7 @@ class FileStore : public QObject
 
 public:
     // Files larger than this are damaged, not data: only their start is read.
-    static constexpr qint64 kMaxReadBytes = 64 * 1024 * 1024;
+    static constexpr qint64 kMaxReadBytes = qint64{64} * 1024 * 1024;
 
     FileStore(const QString &programDirectory, const QString &fallbackDirectory, QObject *parent = nullptr);
 

@@ -34,7 +34,7 @@ class JournalReader
 {
 public:
     // Files larger than this are damaged, not a journal: only their start is read.
-    static constexpr qint64 kMaxBytes = 256 * 1024 * 1024;
+    static constexpr qint64 kMaxBytes = qint64{256} * 1024 * 1024;
 
     static JournalContents read(const QString &path);
     static JournalContents parse(QByteArrayView bytes);

@@ -121,7 +121,8 @@ JournalVerdict JournalVerifier::verify(const JournalContents &contents)
         const QJsonArray changes = changesValue.toArray();
         qsizetype applied = 0;
         QString problem;
-        for (const QJsonValue &pickValue : picksValue.toArray()) {
+        const QJsonArray picks = picksValue.toArray();
+        for (const QJsonValue &pickValue : picks) {
             const QJsonObject pick = pickValue.toObject();
             const std::optional<qint64> at = wholeNumber(pick.value(u"at"), applied, changes.size());
             if (!at)

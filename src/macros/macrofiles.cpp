@@ -57,7 +57,7 @@ QString MacroFiles::GetSaveAsName(const QString &initialName, const QString &ini
 {
     Prompts::FileRequest save = request(QStringLiteral("Save File As..."), initialDirectory);
     save.fileName = initialName;
-    const QString path = m_prompts.askSaveFileName(save);
+    QString path = m_prompts.askSaveFileName(save);
     if (!path.isEmpty())
         writeFile(save.title, path, format(m_bank.texts()));
     return path;
@@ -66,7 +66,7 @@ QString MacroFiles::GetSaveAsName(const QString &initialName, const QString &ini
 QString MacroFiles::GetOpenName(const QString &initialDirectory)
 {
     const Prompts::FileRequest open = request(QStringLiteral("Open A File"), initialDirectory);
-    const QString path = m_prompts.askOpenFileName(open);
+    QString path = m_prompts.askOpenFileName(open);
     if (!path.isEmpty())
         readFile(open.title, path);
     return path;

@@ -18,7 +18,7 @@ class MacroFiles : public QObject
 
 public:
     // Only the start of a larger file is read: a macro file is a few lines.
-    static constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxReadBytes = qint64{16} * 1024 * 1024;
 
     MacroFiles(MacroBank &bank, Prompts &prompts, const QString &programDirectory, QObject *parent = nullptr);
 

@@ -66,7 +66,7 @@ signals:
 private:
     void setMarks(bool raffler, bool lister);
 
-    std::array<bool, PanelCount> m_visible;
+    std::array<bool, PanelCount> m_visible{};
     QSize m_outer{kDesignWidth, kDesignHeight};
     bool m_raffler = true;
     bool m_lister = true;
