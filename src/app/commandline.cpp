@@ -11,8 +11,9 @@ namespace {
 // Qt's own options for the window system, which QApplication takes out of
 // the arguments itself later: "-platform offscreen", "-style fusion".
 constexpr const char16_t *kQtOptionsWithValue[] = {
-    u"platform",        u"platformpluginpath", u"platformtheme", u"plugin",   u"qwindowgeometry", u"qwindowicon",
-    u"qwindowtitle",    u"session",            u"display",       u"geometry", u"style",           u"stylesheet"};
+    u"platform",        u"platformpluginpath", u"platformtheme", u"plugin",
+    u"qwindowgeometry", u"qwindowicon",        u"qwindowtitle",  u"session",
+    u"display",         u"geometry",           u"style",         u"stylesheet"};
 constexpr const char16_t *kQtFlags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb"};
 
 } // namespace

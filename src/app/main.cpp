@@ -1,6 +1,6 @@
 #include "app/commandline.h"
-#include "core/terminationsignals.h"
 #include "chat/clock.h"
+#include "core/terminationsignals.h"
 #include "window/appearance.h"
 #include "window/program.h"
 

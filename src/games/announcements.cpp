@@ -5,14 +5,18 @@
 #include "games/pacing.h"
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 
-Announcements::Announcements(ChatLink &link, HostSettings &settings, PrizeList &prizes, RegistrationIntake &intake)
+Announcements::Announcements(ChatLink &link, HostSettings &settings, PrizeList &prizes, RegistrationIntake &intake,
+                             JournalWriter &journal)
     : m_link(link)
     , m_settings(settings)
     , m_prizes(prizes)
     , m_intake(intake)
+    , m_journal(journal)
 {}
 
 QString Announcements::invitation() const
@@ -51,6 +55,7 @@ void Announcements::sayPrizes()
     m_link.SayText(m_settings.item(HostSettings::FirstLineOfPrizes));
     const auto placeLine = [this](int k) { return RoomLines::place(m_settings.placeCounter(), k, m_prizes.prize(k)); };
     const double places = NumberText::leadingNumber(m_settings.item(HostSettings::PrizeCount));
+    qint64 said = 1;
     if (places == 1.0) {
         m_link.SayText(placeLine(0));
     } else {
@@ -60,6 +65,8 @@ void Announcements::sayPrizes()
             m_link.SayText(placeLine(k));
             m_settings.setPlaceCounter(NumberText::raised(m_settings.placeCounter()));
         }
+        said = std::max<qint64>(last + 1, 0);
     }
     m_settings.setPlaceCounter(QStringLiteral("1"));
+    m_journal.append(JournalOps::kSayPrizes, {{QStringLiteral("places"), said}});
 }

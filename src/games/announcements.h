@@ -5,6 +5,7 @@
 
 class ChatLink;
 class HostSettings;
+class JournalWriter;
 class PrizeList;
 class RegistrationIntake;
 
@@ -13,7 +14,8 @@ class RegistrationIntake;
 class Announcements
 {
 public:
-    Announcements(ChatLink &link, HostSettings &settings, PrizeList &prizes, RegistrationIntake &intake);
+    Announcements(ChatLink &link, HostSettings &settings, PrizeList &prizes, RegistrationIntake &intake,
+                  JournalWriter &journal);
 
     // The invitation to register, naming the host and the symbol as they stand.
     QString invitation() const;
@@ -34,4 +36,5 @@ private:
     HostSettings &m_settings;
     PrizeList &m_prizes;
     RegistrationIntake &m_intake;
+    JournalWriter &m_journal;
 };

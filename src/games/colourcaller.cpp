@@ -3,11 +3,17 @@
 #include "chat/chatlink.h"
 #include "core/busyguard.h"
 #include "games/roomlines.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 
-ColourCaller::ColourCaller(ChatLink &link, WindowInput &input, QObject *parent)
+#include <QJsonArray>
+#include <QJsonObject>
+
+ColourCaller::ColourCaller(ChatLink &link, WindowInput &input, JournalWriter &journal, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_input(input)
+    , m_journal(journal)
 {
     for (int c = 0; c < ColourCount; ++c)
         m_colours[c].nameBox = nameOf(static_cast<Colour>(c));
@@ -29,12 +35,20 @@ void ColourCaller::setHolder(Colour colour, const QString &holder)
 
 void ColourCaller::setInPlay(Colour colour, bool inPlay)
 {
+    if (putInPlay(colour, inPlay))
+        m_journal.append(JournalOps::kInPlay,
+                         {{QStringLiteral("colour"), nameOf(colour)}, {QStringLiteral("inPlay"), inPlay}});
+}
+
+bool ColourCaller::putInPlay(Colour colour, bool inPlay)
+{
     State &state = m_colours[colour];
     if (state.inPlay == inPlay)
-        return;
+        return false;
     state.inPlay = inPlay;
     state.nameBox = inPlay ? nameOf(colour) : QString();
     emit colourChanged(colour);
+    return true;
 }
 
 void ColourCaller::setOffered(Colour colour, bool offered)
@@ -49,12 +63,14 @@ void ColourCaller::give(Colour colour, const QString &winner)
 {
     setOffered(colour, false);
     setHolder(colour, winner);
-    setInPlay(colour, false);
+    putInPlay(colour, false);
     if (!m_colours[colour].nameBox.isEmpty()) {
         m_colours[colour].nameBox.clear();
         emit colourChanged(colour);
     }
     m_link.SayText(RoomLines::colourHolder(winner, nameOf(colour)));
+    m_journal.append(JournalOps::kColour,
+                     {{QStringLiteral("colour"), nameOf(colour)}, {QStringLiteral("who"), winner}});
 }
 
 void ColourCaller::sayColours()
@@ -69,14 +85,32 @@ void ColourCaller::sayColours()
                                               : RoomLines::colourHolder(state.holder, nameOf(static_cast<Colour>(c))));
     }
     m_link.SayText(QString::fromUtf16(RoomLines::kChooseAColour));
+    // What was said, for the record: typed holders are only kept this way.
+    QJsonObject holders;
+    QJsonArray inPlay;
+    for (int c = 0; c < ColourCount; ++c) {
+        const auto colour = static_cast<Colour>(c);
+        if (!m_colours[c].holder.isEmpty())
+            holders.insert(nameOf(colour), m_colours[c].holder);
+        if (m_colours[c].inPlay)
+            inPlay.append(nameOf(colour));
+    }
+    m_journal.append(JournalOps::kSayColours,
+                     {{QStringLiteral("holders"), holders}, {QStringLiteral("inPlay"), inPlay}});
 }
 
 void ColourCaller::reset()
 {
+    freeAll();
+    m_journal.append(JournalOps::kColoursReset);
+}
+
+void ColourCaller::freeAll()
+{
     for (int c = 0; c < ColourCount; ++c)
         setHolder(static_cast<Colour>(c), QString());
     for (int c = 0; c < ColourCount; ++c)
-        setInPlay(static_cast<Colour>(c), true);
+        putInPlay(static_cast<Colour>(c), true);
     for (int c = 0; c < ColourCount; ++c) {
         State &state = m_colours[c];
         if (state.nameBox != nameOf(static_cast<Colour>(c))) {

@@ -6,6 +6,7 @@
 #include <array>
 
 class ChatLink;
+class JournalWriter;
 class WindowInput;
 
 // The six colours handed out to winners. Each has a holder (the avatar
@@ -19,7 +20,7 @@ class ColourCaller : public QObject
 public:
     enum Colour { Red, Blue, Green, Silver, Black, Gold, ColourCount };
 
-    ColourCaller(ChatLink &link, WindowInput &input, QObject *parent = nullptr);
+    ColourCaller(ChatLink &link, WindowInput &input, JournalWriter &journal, QObject *parent = nullptr);
 
     static QString nameOf(Colour colour);
 
@@ -30,8 +31,9 @@ public:
 
     // The host types a holder into its box.
     void setHolder(Colour colour, const QString &holder);
-    // The in-play check box changed (the host's click, or an operation's);
-    // the state it holds already is no change.
+    // The in-play check box changed: a change is the host's and goes on
+    // record; the state it holds already (the box following an operation of
+    // the caller's own) is no change.
     void setInPlay(Colour colour, bool inPlay);
 
     // A colour item of a winners' menu: the colour goes to the selected
@@ -39,8 +41,10 @@ public:
     void give(Colour colour, const QString &winner);
     // "Say colors": the holders and the colours still free.
     void sayColours();
-    // "Reset", and both games' fresh Start: every colour free again.
+    // "Reset": every colour free again.
     void reset();
+    // The same, as part of a fresh Start, which records it itself.
+    void freeAll();
 
 signals:
     void colourChanged(ColourCaller::Colour colour);
@@ -55,8 +59,11 @@ private:
     };
 
     void setOffered(Colour colour, bool offered);
+    // The in-play flag as the caller's own steps set it; true when it changed.
+    bool putInPlay(Colour colour, bool inPlay);
 
     ChatLink &m_link;
     WindowInput &m_input;
+    JournalWriter &m_journal;
     std::array<State, ColourCount> m_colours;
 };

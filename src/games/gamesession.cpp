@@ -1,13 +1,46 @@
 #include "games/gamesession.h"
 
+#include "core/filestore.h"
+#include "journal/journalops.h"
+#include "journal/journalrestore.h"
+
+#include <QJsonObject>
+
 GameSession::GameSession(Clock &clock, FileStore &store)
-    : link(clock)
+    : store(store)
+    , link(clock)
     , prizes(store)
     , recovery(lists, store)
+    , journal(lists, store.directory(), QStringLiteral(RAFFLER_VERSION))
     , intake(link, settings, lists, tokenizer)
-    , colours(link, input)
-    , announcements(link, settings, prizes, intake)
+    , colours(link, input, journal)
+    , announcements(link, settings, prizes, intake, journal)
     , picker(clock)
-    , raffle({link, settings, prizes, lists, intake, recovery, input, colours, state, announcements, picker})
-    , lister({link, settings, lists, intake, recovery, input, colours, state, announcements})
+    , raffle({link, settings, prizes, lists, intake, recovery, input, colours, state, announcements, picker, journal})
+    , lister({link, settings, lists, intake, recovery, input, colours, state, announcements, journal})
 {}
+
+void GameSession::saveSettings()
+{
+    QJsonObject changed;
+    for (const int index : settings.changedSinceFile())
+        changed.insert(QString::number(index), settings.item(index));
+    QJsonObject fields{{QStringLiteral("changed"), changed}};
+    if (!settings.save(store))
+        fields.insert(QStringLiteral("saved"), false);
+    journal.append(JournalOps::kSettings, fields);
+}
+
+bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile)
+{
+    const std::optional<ListState> state = JournalRestore::stateAfter(entries, seq);
+    if (!state)
+        return false;
+    JournalRestore::apply(*state, lists);
+    QJsonObject fields{{QStringLiteral("to"), seq}};
+    if (!fromFile.isEmpty())
+        fields.insert(QStringLiteral("file"), fromFile);
+    journal.append(JournalOps::kRestore, fields);
+    recovery.WriteRecovery();
+    return true;
+}

@@ -12,21 +12,34 @@
 #include "games/raffle.h"
 #include "games/registrationintake.h"
 #include "games/winnerpicker.h"
+#include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 
 class Clock;
 class FileStore;
+struct JournalEntry;
 
 // Everything the games work on, wired together: the chat link, the settings
-// and prizes, the five player lists with their recovery file, the host
-// look-up and the registration intake, and the raffle, the Lister and the
-// colours caller. The window binds its controls to these; tests play the
-// games on them without a window.
+// and prizes, the five player lists with their recovery file and the
+// evening's journal, the host look-up and the registration intake, and the
+// raffle, the Lister and the colours caller. The window binds its controls
+// to these; tests play the games on them without a window.
 struct GameSession
 {
     GameSession(Clock &clock, FileStore &store);
 
+    // "Ok" of the settings: Settings.txt saved, and the items that changed
+    // since it was last read or saved put on record.
+    void saveSettings();
+
+    // Puts the five lists back as they were right after the entry numbered
+    // seq of a journal (this run's, or one from the file named), records the
+    // restore and saves the recovery file. The room hears nothing. False,
+    // with nothing changed, when the journal cannot be replayed to there.
+    bool restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile = {});
+
+    FileStore &store;
     ChatLink link;
     // The one tokenizer the host look-up and the macro sender share.
     Tokenizer tokenizer;
@@ -35,6 +48,7 @@ struct GameSession
     PrizeList prizes;
     PlayerLists lists;
     Recovery recovery;
+    JournalWriter journal;
     RegistrationIntake intake;
     GameState state;
     ColourCaller colours;

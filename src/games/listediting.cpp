@@ -3,25 +3,36 @@
 #include "chat/chatlink.h"
 #include "core/playerlist.h"
 #include "games/roomlines.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
+#include "journal/listedit.h"
 
 namespace ListEditing {
 
-void removePlayer(ChatLink &link, PlayerList &list)
+void removePlayer(ChatLink &link, PlayerList &list, JournalWriter &journal)
 {
     const int selected = list.selected();
     if (list.isEmpty() || selected < 0)
         return;
-    link.SayText(RoomLines::removal(list.at(selected)));
+    const QString name = list.at(selected);
+    link.SayText(RoomLines::removal(name));
     list.removeAt(selected);
+    journal.append(JournalOps::kRemove,
+                   {{QStringLiteral("list"), ListEdit::journalNameOf(list.name())}, {QStringLiteral("who"), name}});
 }
 
-void addPlayerBack(PlayerList &from, PlayerList &to)
+void addPlayerBack(PlayerList &from, PlayerList &to, JournalWriter &journal)
 {
     const int selected = from.selected();
     if (from.isEmpty() || selected < 0)
         return;
-    to.add(from.at(selected));
+    const QString name = from.at(selected);
+    to.add(name);
     from.removeAt(selected);
+    journal.append(JournalOps::kAddBack,
+                   {{QStringLiteral("from"), ListEdit::journalNameOf(from.name())},
+                    {QStringLiteral("to"), ListEdit::journalNameOf(to.name())},
+                    {QStringLiteral("who"), name}});
 }
 
 } // namespace ListEditing

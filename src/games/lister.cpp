@@ -7,9 +7,12 @@
 #include "games/announcements.h"
 #include "games/colourcaller.h"
 #include "games/gamestate.h"
+#include "games/journalentries.h"
 #include "games/pacing.h"
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 
 using namespace RoomLines;
@@ -46,7 +49,7 @@ void Lister::start()
         lists.queue.clear();
         lists.ledger.clear();
         lists.called.clear();
-        m_parts.colours.reset();
+        m_parts.colours.freeAll();
         link.SayText(m_parts.announcements.invitation());
         pace();
         break;
@@ -63,12 +66,15 @@ void Lister::start()
 
     lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kStart,
+                           JournalEntries::start(JournalOps::kLister, m_parts.state.opening, m_parts.intake.host()));
 }
 
 void Lister::takeInRegistrations()
 {
     const BusyGuard busy(m_parts.input);
-    m_parts.intake.ScanRegistrations();
+    const auto found = m_parts.intake.ScanRegistrations();
+    m_parts.journal.append(JournalOps::kGetReg, JournalEntries::getReg(JournalOps::kLister, found));
 }
 
 void Lister::sayList()
@@ -82,6 +88,8 @@ void Lister::sayList()
             winnersHeadline(called.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), called);
     }
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kSayList,
+                           {{QStringLiteral("game"), JournalOps::kLister}, {QStringLiteral("count"), queue.size()}});
 }
 
 std::optional<QString> Lister::selectHead()
@@ -101,26 +109,32 @@ void Lister::warnNext()
 {
     const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
-    if (!head)
+    if (!head) {
+        m_parts.journal.append(JournalOps::kSayNext);
         return;
+    }
     const QString &name = *head;
     m_parts.link.EspText(name, m_parts.settings.item(HostSettings::SayNextEsp));
     const QString sayNext = m_parts.settings.item(HostSettings::SayNextSay);
     if (!sayNext.isEmpty())
         m_parts.link.SayText(name + u' ' + sayNext);
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kSayNext, JournalEntries::who(name));
 }
 
 void Lister::callNext()
 {
     const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
-    if (!head)
+    if (!head) {
+        m_parts.journal.append(JournalOps::kCallNext);
         return;
+    }
     const QString &name = *head;
     m_parts.link.EspText(name, m_parts.settings.item(HostSettings::CallNextEsp));
     m_parts.link.SayText(name + u' ' + m_parts.settings.item(HostSettings::CallNextSay));
     m_parts.lists.called.add(name);
     m_parts.lists.queue.removeAt(0);
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kCallNext, JournalEntries::who(name));
 }

@@ -9,6 +9,7 @@ class Announcements;
 class ChatLink;
 class ColourCaller;
 class HostSettings;
+class JournalWriter;
 class Recovery;
 class RegistrationIntake;
 class WindowInput;
@@ -33,6 +34,7 @@ public:
         ColourCaller &colours;
         GameState &state;
         Announcements &announcements;
+        JournalWriter &journal;
     };
 
     explicit Lister(const Parts &parts, QObject *parent = nullptr);

@@ -8,10 +8,13 @@
 #include "games/announcements.h"
 #include "games/colourcaller.h"
 #include "games/gamestate.h"
+#include "games/journalentries.h"
 #include "games/pacing.h"
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
 #include "games/winnerpicker.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 
@@ -50,7 +53,7 @@ void Raffle::start()
         lists.winners.clear();
         lists.ledger.clear();
         lists.players.clear();
-        m_parts.colours.reset();
+        m_parts.colours.freeAll();
         link.SayText(m_parts.announcements.invitation());
         pace();
         break;
@@ -66,13 +69,16 @@ void Raffle::start()
 
     lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kStart,
+                           JournalEntries::start(JournalOps::kRaffle, m_parts.state.opening, m_parts.intake.host()));
 }
 
 void Raffle::takeInRegistrations()
 {
     const BusyGuard busy(m_parts.input);
-    m_parts.intake.ScanRegistrations();
+    const auto found = m_parts.intake.ScanRegistrations();
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kGetReg, JournalEntries::getReg(JournalOps::kRaffle, found));
 }
 
 void Raffle::draw()
@@ -80,8 +86,12 @@ void Raffle::draw()
     const BusyGuard busy(m_parts.input);
     m_parts.state.drawCounter = NumberText::raised(m_parts.state.drawCounter);
     m_parts.settings.setItem(HostSettings::Round, NumberText::raised(m_parts.settings.item(HostSettings::Round)));
-    drawWinners();
+    const QStringList winners = drawWinners();
     m_parts.recovery.WriteRecovery();
+    const bool sayPrizes = m_parts.settings.isChecked(HostSettings::Check::SayPrizes);
+    m_parts.journal.append(JournalOps::kDraw,
+                           JournalEntries::draw(m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter,
+                                                winners, sayPrizes ? std::optional(currentPrize()) : std::nullopt));
 }
 
 void Raffle::noMoreNames()
@@ -97,15 +107,16 @@ QString Raffle::currentPrize() const
     return index >= 0 && index < PrizeList::kCount ? m_parts.prizes.prize(static_cast<int>(index)) : QString();
 }
 
-void Raffle::drawWinners()
+QStringList Raffle::drawWinners()
 {
     ChatLink &link = m_parts.link;
     PlayerList &players = m_parts.lists.players;
     const BusyGuard busy(m_parts.input);
+    QStringList drawn;
     if (players.isEmpty()) {
         noMoreNames();
         pace();
-        return;
+        return drawn;
     }
 
     const qint64 last = NumberText::roundHalfEven(NumberText::leadingNumber(m_parts.settings.item(HostSettings::Draws))
@@ -113,11 +124,13 @@ void Raffle::drawWinners()
     for (qint64 i = 0; i <= last; ++i) {
         if (players.isEmpty()) {
             noMoreNames();
-            return;
+            return drawn;
         }
         const int index = m_parts.picker.pick(players.count());
         m_parts.state.lastPickIndex = QString::number(index);
         const QString winner = players.at(index);
+        m_parts.journal.notePick(m_parts.picker.lastSeed(), players.count(), index, winner);
+        drawn.append(winner);
         m_parts.state.lastWinner = winner;
         players.setSelected(index);
         link.SayText(QString::fromUtf16(kDrawing));
@@ -133,14 +146,17 @@ void Raffle::drawWinners()
         }
     }
     m_parts.recovery.WriteRecovery();
+    return drawn;
 }
 
 void Raffle::announceRound()
 {
     const BusyGuard busy(m_parts.input);
-    m_parts.link.SayText(
-        round(m_parts.settings.item(HostSettings::Round), m_parts.settings.item(HostSettings::TotalRounds)));
+    const QString current = m_parts.settings.item(HostSettings::Round);
+    const QString rounds = m_parts.settings.item(HostSettings::TotalRounds);
+    m_parts.link.SayText(round(current, rounds));
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kRound, {{QStringLiteral("round"), current}, {QStringLiteral("of"), rounds}});
 }
 
 void Raffle::sayList()
@@ -154,4 +170,6 @@ void Raffle::sayList()
             winnersHeadline(winners.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), winners);
     }
     m_parts.recovery.WriteRecovery();
+    m_parts.journal.append(JournalOps::kSayList,
+                           {{QStringLiteral("game"), JournalOps::kRaffle}, {QStringLiteral("count"), players.size()}});
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class Announcements;
 class ChatLink;
 class ColourCaller;
 class HostSettings;
+class JournalWriter;
 class PrizeList;
 class Recovery;
 class RegistrationIntake;
@@ -34,6 +36,7 @@ public:
         GameState &state;
         Announcements &announcements;
         WinnerPicker &picker;
+        JournalWriter &journal;
     };
 
     explicit Raffle(const Parts &parts, QObject *parent = nullptr);
@@ -51,7 +54,8 @@ public:
     void sayList();
 
 private:
-    void drawWinners();
+    // The winners drawn, in order.
+    QStringList drawWinners();
     void pace();
     void noMoreNames();
     // The prize of the current press of "Draw"; empty when the counter

@@ -3,10 +3,13 @@
 #include "chat/chatlink.h"
 #include "core/recovery.h"
 #include "games/roomlines.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 
-void recoverLists(ChatLink &link, Recovery &recovery)
+void recoverLists(ChatLink &link, Recovery &recovery, JournalWriter &journal)
 {
     link.SayText(QString::fromUtf16(RoomLines::kRecovering));
-    recovery.ReadRecovery();
+    const bool restored = recovery.ReadRecovery();
     link.SayText(QString::fromUtf16(RoomLines::kRecovered));
+    journal.append(JournalOps::kRecover, {{QStringLiteral("restored"), restored}});
 }

@@ -4,7 +4,6 @@
 #include "chat/tokenizer.h"
 #include "chat/transcripttext.h"
 #include "core/playerlists.h"
-#include "games/registrationscan.h"
 #include "games/roomlines.h"
 #include "settings/hostsettings.h"
 
@@ -19,21 +18,22 @@ RegistrationIntake::RegistrationIntake(ChatLink &link, HostSettings &settings, P
     , m_tokenizer(tokenizer)
 {}
 
-void RegistrationIntake::ScanRegistrations()
+std::optional<RegistrationScan::Found> RegistrationIntake::ScanRegistrations()
 {
     if (!m_link.fetchTranscript(kTranscriptWaitMs))
-        return;
+        return std::nullopt;
     const QString transcript = m_link.Transcript();
     QSet<QString> registered(m_lists.ledger.names().cbegin(), m_lists.ledger.names().cend());
-    const QStringList names = RegistrationScan::newRegistrations(transcript, m_settings.item(HostSettings::Symbol),
-                                                                 m_host, registered);
-    for (const QString &name : names) {
+    RegistrationScan::Found found = RegistrationScan::scan(transcript, m_settings.item(HostSettings::Symbol), m_host,
+                                                           registered);
+    for (const auto &[name, line] : found.taken) {
         m_lists.ledger.add(name);
         if (m_settings.isChecked(HostSettings::Check::Confirmation))
             m_link.EspText(name, m_settings.item(HostSettings::Confirmation));
         m_lists.players.add(name);
         m_lists.queue.add(name);
     }
+    return found;
 }
 
 void RegistrationIntake::FindHost(const QString &text)
@@ -74,7 +74,7 @@ QString RegistrationIntake::GetHost()
         const QStringView line = lineAt(transcript, startOfLine(transcript, at));
         if (isHostsRoomLine(line, m_host)) {
             // ESP lines never count, so the speaker is never an "ESP from" text.
-            const QString speaker = speakerOf(line).toString();
+            QString speaker = speakerOf(line).toString();
             m_link.setTranscript(QString());
             return speaker;
         }

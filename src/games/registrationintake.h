@@ -1,7 +1,11 @@
 #pragma once
 
+#include "games/registrationscan.h"
+
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class ChatLink;
 class HostSettings;
@@ -27,9 +31,10 @@ public:
     QString host() const { return m_host; }
     void setHost(const QString &host) { m_host = host; }
 
-    // Reads a fresh transcript and takes in the new registrations. When no
+    // Reads a fresh transcript and takes in the new registrations: who came
+    // in, by which line, and who was refused as registered already. When no
     // text arrives within the wait, nothing is scanned.
-    void ScanRegistrations();
+    std::optional<RegistrationScan::Found> ScanRegistrations();
     // The avatar who said the marker becomes the host and enters the ledger.
     void FindHost(const QString &text);
     // The host look-up of the Lister's Start, on the transcript the link holds.

@@ -28,8 +28,7 @@ QStringView afterNewestMarker(QStringView transcript, const QString &host)
     return cut < 0 ? transcript : transcript.sliced(cut);
 }
 
-QStringList newRegistrations(QStringView transcript, const QString &symbol, const QString &host,
-                             const QSet<QString> &registered)
+Found scan(QStringView transcript, const QString &symbol, const QString &host, const QSet<QString> &registered)
 {
     if (transcript.isEmpty())
         return {};
@@ -80,17 +79,32 @@ QStringList newRegistrations(QStringView transcript, const QString &symbol, cons
             removals.scan(line, lineStart);
     }
 
-    QStringList taken;
+    Found found;
     QSet<QString> ledger = registered;
+    QSet<QString> refused;
     for (const Candidate &candidate : candidates) {
         if (removals.lastTextOf(candidate.removal) >= candidate.lineStart)
             continue; // removed after registering: not taken in again
-        if (ledger.contains(candidate.name))
+        if (ledger.contains(candidate.name)) {
+            if (registered.contains(candidate.name) && !refused.contains(candidate.name)) {
+                refused.insert(candidate.name);
+                found.refused.append(candidate.name);
+            }
             continue;
+        }
         ledger.insert(candidate.name);
-        taken.append(candidate.name);
+        found.taken.append({candidate.name, lineAt(text, candidate.lineStart).toString()});
     }
-    return taken;
+    return found;
+}
+
+QStringList newRegistrations(QStringView transcript, const QString &symbol, const QString &host,
+                             const QSet<QString> &registered)
+{
+    QStringList names;
+    for (const Found::Registration &registration : scan(transcript, symbol, host, registered).taken)
+        names.append(registration.name);
+    return names;
 }
 
 } // namespace RegistrationScan

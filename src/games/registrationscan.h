@@ -16,7 +16,24 @@ namespace RegistrationScan {
 // whole transcript when there is none). Only the host's room lines count.
 QStringView afterNewestMarker(QStringView transcript, const QString &host);
 
+// What a scan found: the players taken in, each with the line that
+// registered it, and those who asked again though the ledger held them
+// already, each once.
+struct Found
+{
+    struct Registration
+    {
+        QString name;
+        QString line;
+    };
+    QList<Registration> taken;
+    QStringList refused;
+};
+
 // registered: the names already in the ledger; a name in it is never taken.
+Found scan(QStringView transcript, const QString &symbol, const QString &host, const QSet<QString> &registered);
+
+// The names scan() takes in, in the order of their lines.
 QStringList newRegistrations(QStringView transcript, const QString &symbol, const QString &host,
                              const QSet<QString> &registered);
 

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QtGlobal>
+#include "journal/seedmaker.h"
+
+#include <QByteArray>
 
 class Clock;
 
-// The raffle's random pick. Before every pick the generator is seeded anew
-// from the time of day, mixed with a fine-grained counter and the number of
-// picks so far, so two picks in the same clock tick still differ. The index
-// is drawn without modulo bias: every name has exactly the same chance.
+// The raffle's random pick. Before every pick a fresh seed is made from the
+// time of day, a fine-grained clock, the number of picks so far and the
+// system's random source, so two picks in the same clock tick still differ;
+// the index follows from the seed by a fixed, documented function without
+// modulo bias (Pick::index), so the journal can prove every draw.
 class WinnerPicker
 {
 public:
@@ -15,8 +18,11 @@ public:
 
     // An index from 0 to count - 1; count must be at least 1.
     int pick(int count);
+    // The seed of the last pick, for the journal.
+    const QByteArray &lastSeed() const { return m_seed; }
 
 private:
     Clock &m_clock;
-    quint64 m_picks = 0;
+    SeedMaker m_seeds;
+    QByteArray m_seed;
 };

@@ -1,5 +1,7 @@
 #include "journal/listedit.h"
 
+#include "core/playerlists.h"
+
 #include <QJsonValue>
 
 #include <cmath>
@@ -25,6 +27,15 @@ std::optional<int> indexOf(const QJsonValue &value)
 }
 
 } // namespace
+
+QLatin1StringView ListEdit::journalNameOf(QStringView tag)
+{
+    for (std::size_t i = 0; i < PlayerLists::kNames.size(); ++i) {
+        if (tag == QLatin1StringView(PlayerLists::kNames[i]))
+            return kListNames[i];
+    }
+    return {};
+}
 
 int ListEdit::listNamed(QStringView name)
 {

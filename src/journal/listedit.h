@@ -27,6 +27,9 @@ struct ListEdit
 
     // The list's place for its journal name, or -1.
     static int listNamed(QStringView name);
+    // The journal's name of a list from its tag in the recovery file
+    // (PlayerLists::kNames); empty for none.
+    static QLatin1StringView journalNameOf(QStringView tag);
 
     int list = 0;
     Kind kind = Kind::Clear;

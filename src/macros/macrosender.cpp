@@ -4,16 +4,19 @@
 #include "chat/tokenizer.h"
 #include "core/busyguard.h"
 #include "core/recovery.h"
+#include "journal/journalops.h"
+#include "journal/journalwriter.h"
 #include "macros/macrobank.h"
 
 MacroSender::MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input, Recovery &recovery,
-                         QObject *parent)
+                         JournalWriter &journal, QObject *parent)
     : QObject(parent)
     , m_bank(bank)
     , m_link(link)
     , m_tokenizer(tokenizer)
     , m_input(input)
     , m_recovery(recovery)
+    , m_journal(journal)
 {}
 
 void MacroSender::say(int index)
@@ -34,4 +37,5 @@ void MacroSender::say(int index)
         }
     }
     m_recovery.WriteRecovery();
+    m_journal.append(JournalOps::kMacro, {{QStringLiteral("macro"), index + 1}});
 }

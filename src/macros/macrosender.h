@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ChatLink;
+class JournalWriter;
 class MacroBank;
 class Recovery;
 class Tokenizer;
@@ -17,7 +18,7 @@ class MacroSender : public QObject
 
 public:
     MacroSender(MacroBank &bank, ChatLink &link, Tokenizer &tokenizer, WindowInput &input, Recovery &recovery,
-                QObject *parent = nullptr);
+                JournalWriter &journal, QObject *parent = nullptr);
 
     // Says macro `index`, then saves the player lists. The window takes no
     // input meanwhile, so the shared tokenizer's walk is not disturbed.
@@ -29,4 +30,5 @@ private:
     Tokenizer &m_tokenizer;
     WindowInput &m_input;
     Recovery &m_recovery;
+    JournalWriter &m_journal;
 };

@@ -40,6 +40,7 @@ HostSettings::HostSettings(QObject *parent)
 {
     for (int i = 0; i < kCount; ++i)
         m_items[i] = designDefault(i);
+    m_inFile = m_items;
 }
 
 QString HostSettings::designDefault(int index)
@@ -122,9 +123,23 @@ void HostSettings::load(const FileStore &store)
     // With no file, or one that changes nothing, no change has yet made the
     // rounds announced follow the rounds set.
     setItem(TotalRounds, item(Rounds));
+    m_inFile = m_items;
 }
 
-bool HostSettings::save(FileStore &store) const
+bool HostSettings::save(FileStore &store)
 {
-    return ValueFile::write(store, QString::fromUtf16(ValueFile::kSettings), items());
+    if (!ValueFile::write(store, QString::fromUtf16(ValueFile::kSettings), items()))
+        return false;
+    m_inFile = m_items;
+    return true;
+}
+
+QList<int> HostSettings::changedSinceFile() const
+{
+    QList<int> changed;
+    for (int i = 0; i < kCount; ++i) {
+        if (m_items[i] != m_inFile[i])
+            changed.append(i);
+    }
+    return changed;
 }

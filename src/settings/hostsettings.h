@@ -80,7 +80,10 @@ public:
     // "Yes"; what the file does not supply keeps its design default.
     void load(const FileStore &store);
     // "Ok": the twenty items into Settings.txt.
-    bool save(FileStore &store) const;
+    bool save(FileStore &store);
+    // The items whose text differs from what Settings.txt held when it was
+    // last read or saved (the design defaults before either).
+    QList<int> changedSinceFile() const;
 
 signals:
     void itemChanged(int index, const QString &text);
@@ -90,4 +93,5 @@ private:
     std::array<QString, kCount> m_items;
     std::array<bool, 3> m_checked{};
     QString m_placeCounter = QStringLiteral("1");
+    std::array<QString, kCount> m_inFile;
 };

@@ -57,7 +57,7 @@ void ListerPanel::Command7_Click()
 
 void ListerPanel::Command20_Click()
 {
-    recoverLists(m_session.link, m_session.recovery);
+    recoverLists(m_session.link, m_session.recovery, m_session.journal);
 }
 
 void ListerPanel::Command25_Click()

@@ -1,6 +1,6 @@
 #include "window/listmenus.h"
 
-#include "core/playerlists.h"
+#include "games/gamesession.h"
 #include "games/listediting.h"
 #include "ui_mainwindow.h"
 
@@ -27,11 +27,11 @@ bool asksForMenu(const QEvent *event)
 
 } // namespace
 
-ListMenus::ListMenus(Ui::MainWindow &ui, ChatLink &link, PlayerLists &lists, QObject *parent)
+ListMenus::ListMenus(Ui::MainWindow &ui, GameSession &session, QObject *parent)
     : QObject(parent)
-    , m_link(link)
-    , m_lists(lists)
+    , m_session(session)
 {
+    PlayerLists &lists = session.lists;
     popUpOver(ui.lstAvatars, lists.players, ui.mnuAvi);
     popUpOver(ui.List1, lists.winners, ui.mnuColor);
     popUpOver(ui.List3, lists.queue, ui.mnuLstLister);
@@ -91,30 +91,30 @@ void ListMenus::popUpAtSelection(const ListMenu &over)
 
 void ListMenus::mnuAviRemove_Click()
 {
-    ListEditing::removePlayer(m_link, m_lists.players);
+    ListEditing::removePlayer(m_session.link, m_session.lists.players, m_session.journal);
 }
 
 void ListMenus::mnuRemove_Click()
 {
-    ListEditing::removePlayer(m_link, m_lists.winners);
+    ListEditing::removePlayer(m_session.link, m_session.lists.winners, m_session.journal);
 }
 
 void ListMenus::mnuRemoveLister_Click()
 {
-    ListEditing::removePlayer(m_link, m_lists.queue);
+    ListEditing::removePlayer(m_session.link, m_session.lists.queue, m_session.journal);
 }
 
 void ListMenus::mnuRe_Click()
 {
-    ListEditing::removePlayer(m_link, m_lists.called);
+    ListEditing::removePlayer(m_session.link, m_session.lists.called, m_session.journal);
 }
 
 void ListMenus::mnuAdd_Click()
 {
-    ListEditing::addPlayerBack(m_lists.winners, m_lists.players);
+    ListEditing::addPlayerBack(m_session.lists.winners, m_session.lists.players, m_session.journal);
 }
 
 void ListMenus::mnuAdd1_Click()
 {
-    ListEditing::addPlayerBack(m_lists.called, m_lists.queue);
+    ListEditing::addPlayerBack(m_session.lists.called, m_session.lists.queue, m_session.journal);
 }

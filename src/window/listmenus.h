@@ -4,11 +4,10 @@
 
 #include <vector>
 
-class ChatLink;
 class PlayerList;
 class QListView;
 class QMenu;
-struct PlayerLists;
+struct GameSession;
 namespace Ui {
 class MainWindow;
 }
@@ -23,7 +22,7 @@ class ListMenus : public QObject
     Q_OBJECT
 
 public:
-    ListMenus(Ui::MainWindow &ui, ChatLink &link, PlayerLists &lists, QObject *parent = nullptr);
+    ListMenus(Ui::MainWindow &ui, GameSession &session, QObject *parent = nullptr);
 
     void mnuAviRemove_Click();    // lstAvatars: "Remove PLayer"
     void mnuRemove_Click();       // List1: "Remove Player"
@@ -48,7 +47,6 @@ private:
     static bool takeRightButton(const ListMenu &over, QEvent *event);
     static void popUpAtSelection(const ListMenu &over);
 
-    ChatLink &m_link;
-    PlayerLists &m_lists;
+    GameSession &m_session;
     std::vector<ListMenu> m_menus;
 };

@@ -26,19 +26,19 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     , m_prompts(prompts ? prompts : m_ownPrompts.get())
 {
     GameSession &s = m_session;
-    m_macroSender = std::make_unique<MacroSender>(m_macros, s.link, s.tokenizer, s.input, s.recovery);
+    m_macroSender = std::make_unique<MacroSender>(m_macros, s.link, s.tokenizer, s.input, s.recovery, s.journal);
     // The macro dialogs open where the program keeps its files: the per-user
     // folder when the program's own cannot be written (an installed program).
     m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, m_store.directory());
 
     Ui::MainWindow &ui = m_window.ui();
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
-    m_settingsPanel = std::make_unique<SettingsPanel>(ui, s.settings, s.prizes, m_store, m_layout);
+    m_settingsPanel = std::make_unique<SettingsPanel>(ui, s, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
     m_rafflerPanel = std::make_unique<RafflerPanel>(ui, s, m_layout);
     bindOpeningMode();
     m_listerPanel = std::make_unique<ListerPanel>(ui, s, m_layout);
-    m_listMenus = std::make_unique<ListMenus>(ui, s.link, s.lists);
+    m_listMenus = std::make_unique<ListMenus>(ui, s);
     m_colourPanel = std::make_unique<ColourPanel>(ui, s.colours, s.lists, m_layout);
     new ListBinding(ui.lstAvatars, s.lists.players);
     new ListBinding(ui.List1, s.lists.winners);
@@ -54,8 +54,16 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     connect(ui.mnuExit, &QAction::triggered, &m_window, &MainWindow::close);
     connect(&m_window, &MainWindow::unloading, this, &Program::Draw_Unload);
 
-    m_window.showNotice(m_store.notice());
-    connect(&m_store, &FileStore::noticeChanged, &m_window, &MainWindow::showNotice);
+    // Where the files are, a file that was not saved, a journal that cannot
+    // be written: said in the menu bar's corner, and the game goes on.
+    const auto showNotices = [this] {
+        QStringList notices{m_store.notice(), m_session.journal.problem()};
+        notices.removeAll(QString());
+        m_window.showNotice(notices.join(u'\n'));
+    };
+    connect(&m_store, &FileStore::noticeChanged, this, showNotices);
+    connect(&m_session.journal, &JournalWriter::problemChanged, this, showNotices);
+    showNotices();
     // Last, so that names which follow a page are set after the page is shown.
     guideControls(ui);
 }
@@ -82,6 +90,7 @@ bool Program::Draw_Load()
         return false;
     }
 
+    m_session.journal.open();
     m_session.settings.load(m_store);
     m_session.prizes.load();
     m_options.markFromDelay();

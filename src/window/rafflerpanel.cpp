@@ -57,7 +57,7 @@ void RafflerPanel::Command3_Click()
 
 void RafflerPanel::Command19_Click()
 {
-    recoverLists(m_session.link, m_session.recovery);
+    recoverLists(m_session.link, m_session.recovery, m_session.journal);
 }
 
 void RafflerPanel::Command21_Click()

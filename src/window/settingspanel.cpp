@@ -1,6 +1,6 @@
 #include "window/settingspanel.h"
 
-#include "core/filestore.h"
+#include "games/gamesession.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 #include "ui_mainwindow.h"
@@ -27,13 +27,12 @@ void showText(QLineEdit *box, const QString &text)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Ui::MainWindow &ui, HostSettings &settings, PrizeList &prizes, FileStore &store,
-                             WindowLayout &layout, QObject *parent)
+SettingsPanel::SettingsPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
-    , m_settings(settings)
-    , m_prizes(prizes)
-    , m_store(store)
+    , m_settings(session.settings)
+    , m_prizes(session.prizes)
+    , m_session(session)
     , m_layout(layout)
 {
     bindItems();
@@ -102,7 +101,7 @@ void SettingsPanel::showPrizePage(int page)
 
 void SettingsPanel::Command17_Click()
 {
-    m_settings.save(m_store);
+    m_session.saveSettings();
     m_layout.setOuterHeight(WindowLayout::kNormalHeight);
     m_layout.setOuterWidth(WindowLayout::kCompactWidth);
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class FileStore;
+struct GameSession;
 class HostSettings;
 class PrizeList;
 class WindowLayout;
@@ -17,8 +17,7 @@ class SettingsPanel : public QObject
     Q_OBJECT
 
 public:
-    SettingsPanel(Ui::MainWindow &ui, HostSettings &settings, PrizeList &prizes, FileStore &store, WindowLayout &layout,
-                  QObject *parent = nullptr);
+    SettingsPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent = nullptr);
 
     void Command17_Click(); // "Ok"
     void Command18_Click(); // "Clear"
@@ -33,6 +32,6 @@ private:
     Ui::MainWindow &m_ui;
     HostSettings &m_settings;
     PrizeList &m_prizes;
-    FileStore &m_store;
+    GameSession &m_session;
     WindowLayout &m_layout;
 };

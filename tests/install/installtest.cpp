@@ -190,9 +190,8 @@ void InstallTest::commandLines_data()
                                       << QStringList{u"Missing value after '-style'"_s};
     QTest::newRow("raffler argument") << u"raffler"_s << QStringList{u"Settings.txt"_s} << 2
                                       << QStringList{u"'Settings.txt'"_s};
-    QTest::newRow("raffler verify, no such journal")
-        << u"raffler"_s << QStringList{u"--verify"_s, u"missing.jsonl"_s} << 1
-        << QStringList{u"The journal cannot be read"_s};
+    QTest::newRow("raffler verify, no such journal") << u"raffler"_s << QStringList{u"--verify"_s, u"missing.jsonl"_s}
+                                                     << 1 << QStringList{u"The journal cannot be read"_s};
     QTest::newRow("room help") << room << QStringList{u"-h"_s} << 0
                                << QStringList{u"--socket <NAME>"_s,     u"--host <NAME>"_s,      u"--log <FILE>"_s,
                                               u"--transcript <FILE>"_s, u"--bots <N>"_s,         u"--headless"_s,

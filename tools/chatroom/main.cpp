@@ -1,10 +1,10 @@
 // raffler-chatroom: a stand-in for the chat client, so that a game can be
 // hosted on one machine and tests can drive the real program end to end.
 
-#include "core/terminationsignals.h"
 #include "bots.h"
 #include "calllog.h"
 #include "commandinterpreter.h"
+#include "core/terminationsignals.h"
 #include "roomoptions.h"
 #include "roomserver.h"
 #include "roomservice.h"
