@@ -26,6 +26,8 @@ public:
     virtual void showMessage(const QString &title, const QString &text) = 0;
     // The same for a failure that stops what the host asked for.
     virtual void showError(const QString &title, const QString &text) = 0;
+    // A question the host answers with Yes or No; true for Yes.
+    virtual bool askYesNo(const QString &title, const QString &text) = 0;
     // The chosen path, or empty when the host cancels. Saving asks before
     // overwriting a file.
     virtual QString askSaveFileName(const FileRequest &request) = 0;

@@ -8,9 +8,9 @@ namespace JournalEntries {
 
 QJsonObject start(QLatin1StringView game, GameState::Opening opening, const QString &host)
 {
-    const QString mode = opening == GameState::Opening::ClearList   ? u"clear"_s
-                         : opening == GameState::Opening::ResetList ? u"reset"_s
-                                                                    : u"neither"_s;
+    const QString mode = opening == GameState::Opening::ClearList ? u"clear"_s
+        : opening == GameState::Opening::ResetList                ? u"reset"_s
+                                                                  : u"neither"_s;
     return {{u"game"_s, game}, {u"mode"_s, mode}, {u"host"_s, host}};
 }
 
@@ -27,7 +27,8 @@ QJsonObject getReg(QLatin1StringView game, const std::optional<RegistrationScan:
 QJsonObject draw(const QString &round, const QString &counter, const QStringList &winners,
                  const std::optional<QString> &prize)
 {
-    QJsonObject fields{{u"round"_s, round}, {u"counter"_s, counter}, {u"winners"_s, QJsonArray::fromStringList(winners)}};
+    QJsonObject fields{
+        {u"round"_s, round}, {u"counter"_s, counter}, {u"winners"_s, QJsonArray::fromStringList(winners)}};
     if (prize)
         fields.insert(u"prize"_s, *prize);
     return fields;

@@ -211,8 +211,8 @@ QByteArray JournalHistory::toCsv(const QAbstractItemModel &shown)
     for (int row = 0; row < shown.rowCount(); ++row) {
         QStringList fields;
         for (int column = 0; column < shown.columnCount(); ++column)
-            fields << csvField(shown.data(shown.index(row, column), column == Time ? Qt::ToolTipRole : Qt::DisplayRole)
-                                   .toString());
+            fields << csvField(
+                shown.data(shown.index(row, column), column == Time ? Qt::ToolTipRole : Qt::DisplayRole).toString());
         lines << fields.join(u',');
     }
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();

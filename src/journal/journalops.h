@@ -7,17 +7,17 @@
 // the History window reads them; docs/journal.md lists each one's fields.
 namespace JournalOps {
 
-inline constexpr QLatin1StringView kStart{"start"};           // game, mode, host
-inline constexpr QLatin1StringView kGetReg{"getreg"};         // game, taken [{who, line}], refused [names]
-inline constexpr QLatin1StringView kDraw{"draw"};             // round, counter, winners, prize; picks
-inline constexpr QLatin1StringView kRound{"round"};           // round, of
-inline constexpr QLatin1StringView kSayList{"saylist"};       // game, count
-inline constexpr QLatin1StringView kSayNext{"saynext"};       // who
-inline constexpr QLatin1StringView kCallNext{"callnext"};     // who
-inline constexpr QLatin1StringView kSayPrizes{"sayprizes"};   // places
-inline constexpr QLatin1StringView kRemove{"remove"};         // list, who
-inline constexpr QLatin1StringView kAddBack{"addback"};       // from, to, who
-inline constexpr QLatin1StringView kColour{"colour"};         // colour, who
+inline constexpr QLatin1StringView kStart{"start"};         // game, mode, host
+inline constexpr QLatin1StringView kGetReg{"getreg"};       // game, taken [{who, line}], refused [names]
+inline constexpr QLatin1StringView kDraw{"draw"};           // round, counter, winners, prize; picks
+inline constexpr QLatin1StringView kRound{"round"};         // round, of
+inline constexpr QLatin1StringView kSayList{"saylist"};     // game, count
+inline constexpr QLatin1StringView kSayNext{"saynext"};     // who
+inline constexpr QLatin1StringView kCallNext{"callnext"};   // who
+inline constexpr QLatin1StringView kSayPrizes{"sayprizes"}; // places
+inline constexpr QLatin1StringView kRemove{"remove"};       // list, who
+inline constexpr QLatin1StringView kAddBack{"addback"};     // from, to, who
+inline constexpr QLatin1StringView kColour{"colour"};       // colour, who
 inline constexpr QLatin1StringView kColoursReset{"coloursreset"};
 inline constexpr QLatin1StringView kSayColours{"saycolours"}; // holders {colour: who}, inPlay [colours]
 inline constexpr QLatin1StringView kInPlay{"inplay"};         // colour, inPlay

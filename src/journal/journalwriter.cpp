@@ -140,7 +140,10 @@ bool JournalWriter::append(const QString &op, const QJsonObject &fields)
 
     m_previousHash = sha256Hex(line);
     m_waiting += line + '\n';
-    return writeWaiting();
+    const bool written = writeWaiting();
+    m_entries.append({QJsonDocument::fromJson(line).object(), line, static_cast<int>(m_seq) + 1});
+    emit appended(m_entries.constLast());
+    return written;
 }
 
 void JournalWriter::notePick(QByteArrayView seed, int count, int index, const QString &winner)

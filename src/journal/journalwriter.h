@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/journalreader.h"
 #include "journal/listrecorder.h"
 
 #include <QDateTime>
@@ -57,6 +58,8 @@ public:
 
     // The file's path once it has been created.
     QString path() const { return m_file.fileName(); }
+    // Every entry of this run so far, those still waiting for the disk too.
+    const QList<JournalEntry> &entries() const { return m_entries; }
     qint64 lastSeq() const { return m_seq; }
     // Why the last write failed, for the notice in the menu bar; empty after a good one.
     QString problem() const { return m_problem; }
@@ -66,6 +69,8 @@ public:
 
 signals:
     void problemChanged(const QString &problem);
+    // An entry was made (it may still wait for the disk; problem() tells).
+    void appended(const JournalEntry &entry);
 
 private:
     QDateTime now() const;
@@ -84,4 +89,5 @@ private:
     qint64 m_seq = 0;
     QJsonArray m_picks;
     QString m_problem;
+    QList<JournalEntry> m_entries;
 };

@@ -44,6 +44,14 @@ void WidgetPrompts::showError(const QString &title, const QString &text)
     box.exec();
 }
 
+bool WidgetPrompts::askYesNo(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString WidgetPrompts::askSaveFileName(const FileRequest &request)
 {
     return askFileName(m_parent, request, QFileDialog::AcceptSave);

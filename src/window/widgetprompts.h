@@ -12,6 +12,7 @@ public:
 
     void showMessage(const QString &title, const QString &text) override;
     void showError(const QString &title, const QString &text) override;
+    bool askYesNo(const QString &title, const QString &text) override;
     QString askSaveFileName(const FileRequest &request) override;
     QString askOpenFileName(const FileRequest &request) override;
 

@@ -17,6 +17,11 @@ public:
 
     void showMessage(const QString &title, const QString &text) override { messages.append({false, title, text}); }
     void showError(const QString &title, const QString &text) override { messages.append({true, title, text}); }
+    bool askYesNo(const QString &title, const QString &text) override
+    {
+        questions.append({false, title, text});
+        return yes;
+    }
     QString askSaveFileName(const FileRequest &request) override
     {
         requests.append(request);
@@ -29,6 +34,8 @@ public:
     }
 
     QList<Message> messages;
+    QList<Message> questions;
+    bool yes = true; // the host's answer to every question
     QList<FileRequest> requests;
     QStringList answers; // the paths the host picks, in order; empty means cancel
 };
