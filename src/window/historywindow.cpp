@@ -50,8 +50,8 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     m_restore = button(u"&Restore lists to here"_s, "restoreLists",
                        u"Put the player lists back as they were right after the chosen entry; the room hears nothing"_s,
                        this);
-    auto *exportButton =
-        button(u"&Export..."_s, "exportEntries", u"Save the entries shown as a CSV file for a spreadsheet"_s, this);
+    auto *exportButton = button(u"&Export..."_s, "exportEntries",
+                                u"Save the entries shown as a CSV file for a spreadsheet"_s, this);
     auto *verify = button(u"&Verify draws"_s, "verifyDraws",
                           u"Check that no entry was changed and draw every recorded draw again from its seed"_s, this);
     auto *close = button(u"&Close"_s, "closeHistory", u"Close the history"_s, this);
@@ -113,7 +113,8 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     connect(&m_session.journal, &JournalWriter::appended, this, [this](const JournalEntry &entry) {
         if (!isThisEvening())
             return;
-        const bool atEnd = !m_table->currentIndex().isValid() || selectedSeq() == entry.object.value(u"seq").toInteger() - 1;
+        const bool atEnd = !m_table->currentIndex().isValid()
+            || selectedSeq() == entry.object.value(u"seq").toInteger() - 1;
         m_history.append(entry);
         if (atEnd)
             m_table->scrollToBottom();
@@ -136,8 +137,8 @@ bool HistoryWindow::showFile(const QString &path)
 {
     const JournalContents contents = JournalReader::read(path);
     if (contents.headerLine.isEmpty()) {
-        m_prompts.showError(windowTitle(), tr("%1 is not a journal: %2").arg(QDir::toNativeSeparators(path),
-                                                                              contents.damage));
+        m_prompts.showError(windowTitle(),
+                            tr("%1 is not a journal: %2").arg(QDir::toNativeSeparators(path), contents.damage));
         return false;
     }
     m_file = path;
@@ -204,13 +205,15 @@ void HistoryWindow::restoreLists()
                               .arg(row.siblingAtColumn(JournalHistory::Time).data().toString(),
                                    row.siblingAtColumn(JournalHistory::Operation).data().toString());
     if (ListState::of(m_session.lists) == *after) {
-        m_prompts.showMessage(windowTitle(), tr("The player lists are already as they were right after %1.").arg(entry));
+        m_prompts.showMessage(windowTitle(),
+                              tr("The player lists are already as they were right after %1.").arg(entry));
         return;
     }
-    if (!m_prompts.askYesNo(windowTitle(),
-                            tr("Put the player lists back as they were right after %1?\n\n%2\n\nThe room hears nothing. "
-                               "The restore goes on record, so it can be undone the same way.")
-                                .arg(entry, summary.text())))
+    if (!m_prompts.askYesNo(
+            windowTitle(),
+            tr("Put the player lists back as they were right after %1?\n\n%2\n\nThe room hears nothing. "
+               "The restore goes on record, so it can be undone the same way.")
+                .arg(entry, summary.text())))
         return;
     m_session.restoreLists(entries, seq, isThisEvening() ? QString() : QFileInfo(m_file).fileName());
 }
@@ -227,13 +230,15 @@ void HistoryWindow::exportEntries()
     if (path.isEmpty())
         return;
     if (const QString problem = writeAtomically(path, JournalHistory::toCsv(*m_shown)); !problem.isEmpty())
-        m_prompts.showError(request.title,
-                            tr("The entries could not be saved in %1: %2.").arg(QDir::toNativeSeparators(path), problem));
+        m_prompts.showError(
+            request.title,
+            tr("The entries could not be saved in %1: %2.").arg(QDir::toNativeSeparators(path), problem));
 }
 
 void HistoryWindow::verifyDraws()
 {
     const QString path = isThisEvening() ? m_session.journal.path() : m_file;
-    m_prompts.showMessage(windowTitle(), path.isEmpty() ? tr("Nothing has been recorded yet this evening.")
-                                                        : JournalVerifier::verify(path).text());
+    m_prompts.showMessage(windowTitle(),
+                          path.isEmpty() ? tr("Nothing has been recorded yet this evening.")
+                                         : JournalVerifier::verify(path).text());
 }

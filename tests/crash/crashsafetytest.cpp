@@ -3,7 +3,10 @@
 #include "core/playerlists.h"
 #include "core/quotedlines.h"
 #include "core/recovery.h"
+#include "journal/journalreader.h"
+#include "journal/journalverifier.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -70,6 +73,18 @@ void checkFiles(const QString &dir, QSet<QString> &written)
         lists.all()[list]->add(entry);
     }
     QCOMPARE(Recovery::format(lists), recovery); // a cut line or record would not come back the same
+
+    // Every run's journal reads up to its last whole line, a line cut short
+    // by the kill left out without complaint, and still proves its draws.
+    const QDir journals(dir + u"/Journal"_s);
+    for (const QString &name : journals.entryList({u"*.jsonl"_s}, QDir::Files)) {
+        const QByteArray bytes = contentOf(journals.filePath(name));
+        const JournalContents contents = JournalReader::parse(bytes);
+        QVERIFY2(contents.damage.isEmpty(), qPrintable(name + u": "_s + contents.damage));
+        QCOMPARE(contents.entries.size() + 1, bytes.count('\n'));
+        const JournalVerdict verdict = JournalVerifier::verify(contents);
+        QVERIFY2(verdict.ok, qPrintable(name + u": "_s + verdict.text()));
+    }
 }
 
 } // namespace
