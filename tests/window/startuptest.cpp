@@ -185,6 +185,7 @@ void WindowTest::anUnwritableFolderIsToldAsItStands()
     f.ui().Command27->click();
     f.ui().Command28->click();
     QCOMPARE(f.prompts.requests.size(), 2);
+    QCOMPARE(f.prompts.requests[0].fileName, u"This File Name"_s);
     QCOMPARE(f.prompts.requests[0].directory, user);
     QCOMPARE(f.prompts.requests[1].directory, user);
 }
