@@ -95,8 +95,8 @@ void WindowTest::editsFromAListsMenuActOnThatList()
 
 // The colour panel shows each colour's holder, whether it is in play and
 // whether the menus offer it; a typed holder reaches the caller, and a menu
-// gives its colour to the player selected in its own list. The Lister's
-// "Colors Caller" saves the lists, the raffle's does not.
+// gives its colour to the player selected in its own list. Neither "Colors
+// Caller" says anything; the Lister's saves the lists, the raffle's does not.
 void WindowTest::theColourPanelShowsTheCallerAndGivesToTheSelected()
 {
     ProgramFixture f;
@@ -109,6 +109,7 @@ void WindowTest::theColourPanelShowsTheCallerAndGivesToTheSelected()
     QCOMPARE(f.recoveryFile(), QByteArray("<none>"));
     f.ui().Command25->click();
     QCOMPARE(f.recoveryFile(), Recovery::format(s.lists));
+    QCOMPARE(f.said(), QStringList());
     // Each colour's holder box, in-play box, and how many menus offer it.
     const auto shown = [&window] {
         QStringList each;
