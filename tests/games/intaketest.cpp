@@ -1,7 +1,6 @@
-#include "intaketest.h"
-
 #include "games/pacing.h"
 #include "games/registrationscan.h"
+#include "gamestests.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
 #include "support/gamesfixture.h"
@@ -13,21 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QList<ScriptedWadapi::Call> callsTo(const QString &function)
-{
-    QList<ScriptedWadapi::Call> found;
-    for (const auto &call : ScriptedWadapi::calls()) {
-        if (call.function == function)
-            found << call;
-    }
-    return found;
-}
-
-} // namespace
-
-void IntakeTest::pausesForTheDelaySetting_data()
+void GameTest::pausesForTheDelaySetting_data()
 {
     QTest::addColumn<QString>("delay");
     QTest::addColumn<qint64>("waitedMs");
@@ -38,7 +23,7 @@ void IntakeTest::pausesForTheDelaySetting_data()
     QTest::newRow("held to a minute") << u"99999"_s << qint64(60000) << true;
 }
 
-void IntakeTest::pausesForTheDelaySetting()
+void GameTest::pausesForTheDelaySetting()
 {
     QFETCH(QString, delay);
     QFETCH(qint64, waitedMs);
@@ -56,7 +41,7 @@ void IntakeTest::pausesForTheDelaySetting()
     QCoreApplication::processEvents();
 }
 
-void IntakeTest::takesInTheRightPlayers_data()
+void GameTest::takesInTheRightPlayers_data()
 {
     // Transcript lines are written with \n here and joined with CR LF.
     QTest::addColumn<QString>("transcript");
@@ -104,7 +89,7 @@ void IntakeTest::takesInTheRightPlayers_data()
         << host << none << none;
 }
 
-void IntakeTest::takesInTheRightPlayers()
+void GameTest::takesInTheRightPlayers()
 {
     QFETCH(QString, transcript);
     QFETCH(QString, symbol);
@@ -118,7 +103,7 @@ void IntakeTest::takesInTheRightPlayers()
     QCOMPARE(literalScan(transcript, symbol, host, registered), taken);
 }
 
-void IntakeTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
+void GameTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
 {
     const QStringList names{u"Bob"_s,   u"bob"_s,  u"Ann Lee"_s, u"Zoë"_s, u"A, B"_s, u"*** Bob"_s,
                             u"List2"_s, u"Host"_s, u"Bob has"_s, u"x"_s,   u"Eve"_s,  u" Ann Lee "_s};
@@ -181,7 +166,7 @@ void IntakeTest::agreesWithTheLiteralScanOnGeneratedTranscripts()
     }
 }
 
-void IntakeTest::getHostLooksForTheBanner_data()
+void GameTest::getHostLooksForTheBanner_data()
 {
     QTest::addColumn<QString>("knownHost");
     QTest::addColumn<QStringList>("ledger");
@@ -221,7 +206,7 @@ void IntakeTest::getHostLooksForTheBanner_data()
         << QStringList{u"Host"_s, u"Host"_s} << true;
 }
 
-void IntakeTest::getHostLooksForTheBanner()
+void GameTest::getHostLooksForTheBanner()
 {
     QFETCH(QString, knownHost);
     QFETCH(QStringList, ledger);
@@ -241,7 +226,7 @@ void IntakeTest::getHostLooksForTheBanner()
     QCOMPARE(s.link.Transcript(), transcriptKept ? transcript : QString());
 }
 
-void IntakeTest::getRegTakesEachNewPlayerOnce_data()
+void GameTest::getRegTakesEachNewPlayerOnce_data()
 {
     QTest::addColumn<bool>("raffle");
     QTest::addColumn<ScriptedWadapi::Delivery>("delivery");
@@ -253,7 +238,7 @@ void IntakeTest::getRegTakesEachNewPlayerOnce_data()
     QTest::newRow("Lister, text late, confirmed") << false << ScriptedWadapi::Delivery::Later << true;
 }
 
-void IntakeTest::getRegTakesEachNewPlayerOnce()
+void GameTest::getRegTakesEachNewPlayerOnce()
 {
     QFETCH(bool, raffle);
     QFETCH(ScriptedWadapi::Delivery, delivery);
@@ -288,11 +273,7 @@ void IntakeTest::getRegTakesEachNewPlayerOnce()
     QCOMPARE(s.lists.players.names(), arrives ? (QStringList{u"Amy"_s, u"zed"_s}) : QStringList{});
     QCOMPARE(s.lists.queue.names(),
              arrives ? (QStringList{u"Queued"_s, u"zed"_s, u"Amy"_s}) : QStringList{u"Queued"_s});
-    const QList<ScriptedWadapi::Call> esps = callsTo(u"DapiCommunicate"_s);
-    QCOMPARE(esps.size(), confirm && arrives ? 2 : 0);
-    if (!esps.isEmpty()) {
-        QCOMPARE(esps[0].target, QByteArray("zed"));
-        QCOMPARE(esps[1].target, QByteArray("Amy"));
-        QCOMPARE(esps[0].text, QByteArray("Your Registration Has Been recived"));
-    }
+    QCOMPARE(f.said(), QStringList());
+    const QString received = u": Your Registration Has Been recived"_s;
+    QCOMPARE(f.esps(), confirm && arrives ? (QStringList{u"zed"_s + received, u"Amy"_s + received}) : QStringList());
 }

@@ -1,5 +1,4 @@
 #include "gamestests.h"
-#include "intaketest.h"
-#include "support/windowtestmain.h"
+#include "support/testmain.h"
 
-RAFFLER_WINDOW_TEST_MAIN(IntakeTest, GameTest)
+RAFFLER_TEST_MAIN(GameTest)

@@ -1,10 +1,9 @@
 #include "core/recovery.h"
 #include "games/winnerpicker.h"
 #include "gamestests.h"
-#include "macros/macrobank.h"
-#include "support/programfixture.h"
+#include "scriptedwadapi.h"
+#include "support/gamesfixture.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -42,23 +41,22 @@ void GameTest::drawsWinners()
     QFETCH(bool, runsOut);
     QFETCH(QString, prize);
 
-    ProgramFixture f;
-    PlayerLists &lists = f.program->session().lists;
-    HostSettings &settings = f.program->session().settings;
+    GamesFixture f;
+    GameSession &s = f.session;
     const QStringList names = QStringList{u"Ann"_s, u"Bo"_s, u"Cy"_s}.mid(0, players);
-    fill(lists.players, names);
-    settings.setItem(HostSettings::Draws, draws);
-    settings.setChecked(HostSettings::Check::SayPrizes, sayPrizes);
-    f.program->session().prizes.setPrize(0, u"Gold hat"_s);
-    f.program->session().prizes.setPrize(1, u"Silver cup"_s);
-    f.program->session().state.drawCounter = counter;
+    fill(s.lists.players, names);
+    s.settings.setItem(HostSettings::Draws, draws);
+    s.settings.setChecked(HostSettings::Check::SayPrizes, sayPrizes);
+    s.prizes.setPrize(0, u"Gold hat"_s);
+    s.prizes.setPrize(1, u"Silver cup"_s);
+    s.state.drawCounter = counter;
     f.clear();
 
-    f.ui().Command3->click();
+    f.press([&s] { s.raffle.draw(); });
 
-    QCOMPARE(f.program->session().state.drawCounter, QString::number(counter.toInt() + 1));
-    QCOMPARE(settings.item(HostSettings::Round), u"2"_s);
-    QVERIFY(f.program->session().input.isEnabled());
+    QCOMPARE(s.state.drawCounter, QString::number(counter.toInt() + 1));
+    QCOMPARE(s.settings.item(HostSettings::Round), u"2"_s);
+    QVERIFY(s.input.isEnabled());
     const QStringList said = f.said();
     static const QRegularExpression announced(u"^and the winner is "_s);
     const QStringList drawn = QStringList(said.filter(announced)).replaceInStrings(announced, QString());
@@ -78,11 +76,11 @@ void GameTest::drawsWinners()
     QCOMPARE(f.esps(), esps);
     // Nobody is lost or drawn twice: the drawn leave the players, and become
     // winners when prizes are said.
-    QStringList everyone = lists.players.names() + drawn;
+    QStringList everyone = s.lists.players.names() + drawn;
     everyone.sort();
     QCOMPARE(everyone, names);
-    QCOMPARE(lists.winners.names(), sayPrizes ? drawn : QStringList{});
-    QCOMPARE(f.recoveryFile(), Recovery::format(lists));
+    QCOMPARE(s.lists.winners.names(), sayPrizes ? drawn : QStringList{});
+    QCOMPARE(f.recoveryFile(), Recovery::format(s.lists));
 }
 
 void GameTest::everyNameHasTheSameChance()
@@ -109,35 +107,33 @@ void GameTest::everyNameHasTheSameChance()
     QCOMPARE(picker.pick(1), 0);
 }
 
-// One place per prize asked for, at most the ten prize boxes, from either
-// panel; the places count on from the place counter, which starts again at 1.
+// One place per prize asked for, at most the ten prize boxes; the places
+// count on from the place counter, which starts again at 1.
 void GameTest::saysThePrizes_data()
 {
-    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("places");
 
-    QTest::newRow("three") << u"Command34"_s << u"3"_s << 3;
-    QTest::newRow("one") << u"Command34"_s << u"1"_s << 1;
-    QTest::newRow("none") << u"Command34"_s << u"0"_s << 0;
-    QTest::newRow("a half rounds to even, from the Lister") << u"Command33"_s << u"3.5"_s << 3;
-    QTest::newRow("absurdly many") << u"Command34"_s << u"1e12"_s << 10;
+    QTest::newRow("three") << u"3"_s << 3;
+    QTest::newRow("one") << u"1"_s << 1;
+    QTest::newRow("none") << u"0"_s << 0;
+    QTest::newRow("a half rounds to even") << u"3.5"_s << 3;
+    QTest::newRow("absurdly many") << u"1e12"_s << 10;
 }
 
 void GameTest::saysThePrizes()
 {
-    QFETCH(QString, button);
     QFETCH(QString, count);
     QFETCH(int, places);
 
-    ProgramFixture f;
-    HostSettings &settings = f.program->session().settings;
+    GamesFixture f;
+    GameSession &s = f.session;
     for (int i = 0; i < 10; ++i)
-        f.program->session().prizes.setPrize(i, u"P"_s + QString::number(i + 1));
-    settings.setItem(HostSettings::PrizeCount, count);
-    settings.setPlaceCounter(u"4"_s);
+        s.prizes.setPrize(i, u"P"_s + QString::number(i + 1));
+    s.settings.setItem(HostSettings::PrizeCount, count);
+    s.settings.setPlaceCounter(u"4"_s);
     f.clear();
-    f.program->window().findChild<QPushButton *>(button)->click();
+    f.press([&s] { s.announcements.sayPrizes(); });
 
     QStringList expected{u"There is 1 Placing this round"_s};
     for (int k = 1; k <= places; ++k) {
@@ -145,44 +141,37 @@ void GameTest::saysThePrizes()
                 + u" Place P"_s + QString::number(k);
     }
     QCOMPARE(f.said(), expected);
-    QCOMPARE(settings.placeCounter(), u"1"_s);
+    QCOMPARE(s.settings.placeCounter(), u"1"_s);
 }
 
 // A macro that stops at two blank lines leaves the rest of its text with the
-// tokenizer. A Start whose transcript never comes must not take a host from
-// that rest: before any host is known, the invitation names nobody.
+// shared tokenizer. A fresh Start whose transcript never comes must not take
+// a host from that rest: before any host is known, the invitation names
+// nobody.
 void GameTest::aStartWithoutATranscriptKeepsTheHost_data()
 {
-    QTest::addColumn<QString>("start");
-    QTest::newRow("raffle") << u"cmdStart"_s;
-    QTest::newRow("Lister") << u"Command8"_s;
+    QTest::addColumn<bool>("raffle");
+    QTest::newRow("raffle") << true;
+    QTest::newRow("Lister") << false;
 }
 
 void GameTest::aStartWithoutATranscriptKeepsTheHost()
 {
-    QFETCH(QString, start);
+    QFETCH(bool, raffle);
 
-    ProgramFixture f;
-    f.program->macros().setText(0, u"Hello\r\n\r\n\r\nBob: Corvane's Hoster"_s);
-    f.ui().cmdCommunicate_0->click();
+    GamesFixture f;
+    GameSession &s = f.session;
+    const QString lineEnd = u"\r\n"_s;
+    QCOMPARE(s.tokenizer.GetToken(u"Hello\r\n\r\n\r\nBob: Corvane's Hoster"_s, lineEnd), u"Hello"_s);
+    QCOMPARE(s.tokenizer.GetToken(QString(), lineEnd) + s.tokenizer.GetToken(QString(), lineEnd), QString());
+    s.state.opening = GameState::Opening::ClearList;
     ScriptedWadapi::setDelivery(ScriptedWadapi::Delivery::Never);
     f.clear();
 
-    f.program->window().findChild<QPushButton *>(start)->click();
+    f.press([&] { raffle ? s.raffle.start() : s.lister.start(); });
 
     QCOMPARE(f.said().last(), u"Please send me  a $ to get on the list"_s);
-    QCOMPARE(f.program->session().intake.host(), QString());
-    QCOMPARE(f.program->session().lists.ledger.names(), QStringList{QString()});
-    QVERIFY(f.program->session().input.isEnabled());
-}
-
-// On the very first run no file has changed an item yet; the rounds
-// announced still follow the rounds set.
-void GameTest::theFirstRunAnnouncesTheRoundsSet()
-{
-    ProgramFixture f;
-    QVERIFY(!QFile::exists(f.dir.filePath(u"Settings.txt"_s)));
-    f.clear();
-    f.ui().Command13->click();
-    QCOMPARE(f.said(), QStringList{u"Round 1 of 10"_s});
+    QCOMPARE(s.intake.host(), QString());
+    QCOMPARE(s.lists.ledger.names(), QStringList{QString()});
+    QVERIFY(s.input.isEnabled());
 }

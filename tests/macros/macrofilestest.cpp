@@ -1,11 +1,13 @@
 #include "macros/macrofiles.h"
 
+#include "macros/macrobank.h"
 #include "macrostests.h"
-#include "support/programfixture.h"
+#include "support/scriptedprompts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -33,17 +35,25 @@ QStringList numbered()
     return texts;
 }
 
-// Presses a "Save" or "Load" button or menu item; the host picks `name`, or
-// cancels when it is empty.
-void press(ProgramFixture &f, const QString &control, const QString &name)
+// A bank and its files in a folder of their own; the host picks the names.
+struct Files
 {
-    if (!name.isEmpty())
-        f.prompts.answers << f.dir.filePath(name);
-    if (auto *button = f.program->window().findChild<QPushButton *>(control))
-        button->click();
-    else
-        f.program->window().findChild<QAction *>(control)->trigger();
-}
+    QTemporaryDir dir;
+    MacroBank bank;
+    ScriptedPrompts prompts;
+    MacroFiles files{bank, prompts, dir.path()};
+
+    // "Save" or "Load": the host picks `name`, or cancels when it is empty.
+    void use(bool save, const QString &name)
+    {
+        if (!name.isEmpty())
+            prompts.answers << dir.filePath(name);
+        if (save)
+            files.GetSaveAsName(u"This File Name"_s, dir.path());
+        else
+            files.GetOpenName(dir.path());
+    }
+};
 
 } // namespace
 
@@ -51,84 +61,83 @@ void press(ProgramFixture &f, const QString &control, const QString &name)
 // whole; a short file changes only the macros it holds.
 void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
 {
-    ProgramFixture f;
+    Files f;
     QStringList texts(MacroBank::kCount);
     texts[0] = u"say \"hi\"\r\n\r\nZoë €"_s;
     texts[19] = u"bye, all"_s;
-    f.program->macros().setTexts(texts);
-    press(f, u"mnuSave"_s, u"bank.mac"_s);
+    f.bank.setTexts(texts);
+    f.use(true, u"bank.mac"_s);
     QCOMPARE(readAll(f.dir.filePath(u"bank.mac"_s)),
              "\"say \"\"hi\"\"\r\n\r\nZo\xEB \x80\"\r\n" + QByteArray("\"\"\r\n").repeated(18) + "\"bye, all\"\r\n");
 
-    f.program->macros().setTexts(numbered());
-    press(f, u"Command28"_s, u"bank.mac"_s);
-    QCOMPARE(f.program->macros().texts(), texts);
+    f.bank.setTexts(numbered());
+    f.use(false, u"bank.mac"_s);
+    QCOMPARE(f.bank.texts(), texts);
 
-    f.program->macros().setTexts(numbered());
+    f.bank.setTexts(numbered());
     writeAll(f.dir.filePath(u"short.mac"_s), "\"first\"\r\n\"\"\r\n");
-    press(f, u"mnuLoad"_s, u"short.mac"_s);
+    f.use(false, u"short.mac"_s);
     QStringList expected = numbered();
     expected[0] = u"first"_s;
     expected[1] = QString();
-    QCOMPARE(f.program->macros().texts(), expected);
+    QCOMPARE(f.bank.texts(), expected);
 
     // The second pair writes every text as a plain line; loading reads
     // fields, so the comma splits the first line and moves the rest on.
     QStringList plain(MacroBank::kCount);
     plain[0] = u"Hello, all"_s;
     plain[1] = u"Zoë"_s;
-    f.program->macros().setTexts(plain);
+    f.bank.setTexts(plain);
     f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.program->macroFiles().savePlainLines();
+    f.files.savePlainLines();
     QCOMPARE(readAll(f.dir.filePath(u"plain.mac"_s)), "Hello, all\r\nZo\xEB\r\n" + QByteArray("\r\n").repeated(18));
-    f.program->macros().setTexts(numbered());
+    f.bank.setTexts(numbered());
     f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.program->macroFiles().loadPlainLines();
+    f.files.loadPlainLines();
     expected = QStringList(MacroBank::kCount);
     expected[0] = u"Hello"_s;
     expected[1] = u"all"_s;
     expected[2] = u"Zoë"_s;
-    QCOMPARE(f.program->macros().texts(), expected);
+    QCOMPARE(f.bank.texts(), expected);
     QVERIFY(f.prompts.messages.isEmpty());
 }
 
-// The dialogs list *.mac files where the program keeps its files, and a name
+// The dialogs list *.mac files where they are asked to open, and a name
 // typed without extension gets ".mac". A cancelled dialog, or a file that
 // cannot be read or written, changes no macro and no file; a failed file is
 // named to the host.
 void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("name"); // empty: cancelled
-    QTest::newRow("cancelling a save") << u"Command27"_s << QString();
-    QTest::newRow("cancelling a load") << u"Command28"_s << QString();
-    QTest::newRow("loading a missing file") << u"Command28"_s << u"gone.mac"_s;
-    QTest::newRow("loading a folder") << u"mnuLoad"_s << u"folder.mac"_s;
-    QTest::newRow("saving over a folder") << u"Command27"_s << u"folder.mac"_s;
-    QTest::newRow("saving below a plain file") << u"mnuSave"_s << u"plain/inside.mac"_s;
+    QTest::newRow("cancelling a save") << true << QString();
+    QTest::newRow("cancelling a load") << false << QString();
+    QTest::newRow("loading a missing file") << false << u"gone.mac"_s;
+    QTest::newRow("loading a folder") << false << u"folder.mac"_s;
+    QTest::newRow("saving over a folder") << true << u"folder.mac"_s;
+    QTest::newRow("saving below a plain file") << true << u"plain/inside.mac"_s;
 }
 
 void MacroTest::aFailedOrCancelledLoadOrSaveChangesNothing()
 {
-    QFETCH(QString, control);
+    QFETCH(bool, save);
     QFETCH(QString, name);
 
-    ProgramFixture f;
+    Files f;
     QDir(f.dir.path()).mkdir(u"folder.mac"_s);
     writeAll(f.dir.filePath(u"plain"_s), "x");
     const QStringList files = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    f.program->macros().setTexts(numbered());
-    press(f, control, name);
+    f.bank.setTexts(numbered());
+    f.use(save, name);
 
     QCOMPARE(f.prompts.requests.size(), 1);
     const Prompts::FileRequest &asked = f.prompts.requests[0];
     QCOMPARE(asked.directory, f.dir.path());
-    const bool saving = control == u"Command27" || control == u"mnuSave";
-    QCOMPARE(asked.fileName, saving ? u"This File Name"_s : QString());
+    QCOMPARE(asked.fileName, save ? u"This File Name"_s : QString());
     QCOMPARE(asked.patterns, QStringList{u"*.mac"_s});
     QCOMPARE(asked.defaultSuffix, u"mac"_s);
     QVERIFY(asked.detailedView);
-    QCOMPARE(f.program->macros().texts(), numbered());
+    QCOMPARE(f.bank.texts(), numbered());
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     QVERIFY(QFileInfo(f.dir.filePath(u"folder.mac"_s)).isDir());
     QCOMPARE(readAll(f.dir.filePath(u"plain"_s)), QByteArray("x"));

@@ -2,18 +2,15 @@
 
 #include <QObject>
 
-// The macro buttons and the editor, macro files, and the window's own file
-// dialogs and message boxes.
+// Saying a macro into the room, and the macro files.
 class MacroTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void aButtonSaysTheLinesOfItsMacro_data();
-    void aButtonSaysTheLinesOfItsMacro();
-    void eachPageEditsItsOwnMacro();
+    void aMacroIsSaidLineByLine_data();
+    void aMacroIsSaidLineByLine();
     void aSavedBankIsTwentyRecordsAndLoadsBackWhole();
     void aFailedOrCancelledLoadOrSaveChangesNothing_data();
     void aFailedOrCancelledLoadOrSaveChangesNothing();
-    void dialogsAskAsRequestedOverADisabledWindow();
 };

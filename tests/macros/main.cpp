@@ -1,4 +1,4 @@
 #include "macrostests.h"
-#include "support/windowtestmain.h"
+#include "support/testmain.h"
 
-RAFFLER_WINDOW_TEST_MAIN(MacroTest)
+RAFFLER_TEST_MAIN(MacroTest)

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The settings table, what a change of an item or a check box sets off, and
-// the ten prizes with Prizes.txt.
+// The settings table, what a change of an item or a check box sets off,
+// Settings.txt, and the ten prizes with Prizes.txt.
 class SettingsTest : public QObject
 {
     Q_OBJECT
@@ -13,5 +13,8 @@ private slots:
     void everyChangeResetsThePlaceCounterAndFollowsRounds();
     void togglesLookOnlyAtTheItemsText();
     void clearAndRestore();
+    void settingsTxtKeepsTheItemsAsTyped();
+    void startUpTakesWhatSettingsTxtHas_data();
+    void startUpTakesWhatSettingsTxtHas();
     void prizesAreReadWholeAndSavedWhenTheScrollBarMoves();
 };

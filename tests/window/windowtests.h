@@ -16,8 +16,10 @@ inline void use(const MainWindow &window, const QString &control)
 }
 
 // The window as laid out and as a host who cannot see it relies on, its
-// start-up and ways out, hostile player names taken through it, and the
-// window as assistive technology and the keyboard work it.
+// start-up and ways out, hostile player names taken through it, the panels'
+// own widgets over the operations (the lists' menus, the colour panel, the
+// macro editor, the real dialogs), and the window as assistive technology
+// and the keyboard work it.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -39,10 +41,14 @@ private slots:
     void hostileNamesGoThroughTheGamesAndMessageBoxes_data();
     void hostileNamesGoThroughTheGamesAndMessageBoxes();
 
+    void editsFromAListsMenuActOnThatList_data();
+    void editsFromAListsMenuActOnThatList();
+    void theColourPanelShowsTheCallerAndGivesToTheSelected();
+    void eachPageEditsItsOwnMacro();
+    void dialogsAskAsRequestedOverADisabledWindow();
+
     void checkBoxesCountHoweverTheyChange_data();
     void checkBoxesCountHoweverTheyChange();
-    void listMenusOpenFromTheKeyboard_data();
-    void listMenusOpenFromTheKeyboard();
     void changedCaptionsAreReadAsShown_data();
     void changedCaptionsAreReadAsShown();
 };

@@ -1,7 +1,6 @@
-#include "macrostests.h"
-#include "support/hostilenames.h"
 #include "support/programfixture.h"
 #include "support/tooltipshows.h"
+#include "windowtests.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -49,55 +48,13 @@ void type(QTextEdit *box, const QString &text)
 
 } // namespace
 
-// A button says its own macro, line by line and at once.
-void MacroTest::aButtonSaysTheLinesOfItsMacro_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("said");
-
-    QTest::newRow("two lines") << u"A\r\nB"_s << QStringList{u"A"_s, u"B"_s};
-    QTest::newRow("one empty line is skipped, two end the macro")
-        << u"A\r\n\r\nB\r\n\r\n\r\nC"_s << QStringList{u"A"_s, u"B"_s};
-    QTest::newRow("a leading line break says nothing") << u"\r\nA\r\nB"_s << QStringList{};
-    QTest::newRow("a trailing line break changes nothing") << u"A\r\nB\r\n"_s << QStringList{u"A"_s, u"B"_s};
-    QTest::newRow("an empty macro") << QString() << QStringList{};
-    QTest::newRow("a bare LF is no line break") << u"A\nB"_s << QStringList{u"A\nB"_s};
-    QTest::newRow("blanks make a line") << u"A\r\n \r\nB"_s << QStringList{u"A"_s, u" "_s, u"B"_s};
-}
-
-void MacroTest::aButtonSaysTheLinesOfItsMacro()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, said);
-
-    Shown s;
-    s.program->session().lists.players.add(u"Zoë"_s);
-    s.program->macros().setText(12, text);
-    // The line walk is shared: the rest of a macro that stopped early is never said.
-    s.program->macros().setText(11, u"said before\r\n\r\n\r\nnever said"_s);
-    s.button(11)->click();
-    QList<std::pair<bool, qsizetype>> inputChanges; // enabled, lines said by then
-    connect(&s.program->session().input, &WindowInput::enabledChanged, this, [&inputChanges, &s](bool on) {
-        inputChanges.append({on, s.said().size()});
-    });
-    s.clear();
-
-    QTest::mouseClick(s.button(12), Qt::LeftButton);
-
-    QCOMPARE(s.said(), said);
-    QCOMPARE(s.moments(), QList<qint64>(said.size(), 0)); // no pacing pause between the lines
-    // The window waits until the last line is said.
-    QCOMPARE(inputChanges, (QList<std::pair<bool, qsizetype>>{{false, 0}, {true, said.size()}}));
-    // Every click saves the player lists, even one that says nothing.
-    QCOMPARE(s.recoveryFile(), QByteArray("lstAvatars\r\nZo\xEB\r\n"));
-}
-
 // The scroll bar shows one box at a time; typing reaches that box's macro,
 // Enter as CR LF, and a macro's lines reach its box. "Clear" empties only the
 // page shown; the tooltips change only with "Ok", and show the macro's
 // characters and lines as typed, never as markup. The right button's release
-// offers the Macros menu at the mouse and never says the macro.
-void MacroTest::eachPageEditsItsOwnMacro()
+// offers the Macros menu at the mouse and never says the macro; the left
+// button says the button's own.
+void WindowTest::eachPageEditsItsOwnMacro()
 {
     Shown s;
     s.ui().HScroll1->setValue(19);
@@ -137,4 +94,6 @@ void MacroTest::eachPageEditsItsOwnMacro()
     QCOMPARE(menu->pos(), s.button(3)->mapToGlobal(at));
     menu->hide();
     QCOMPARE(s.said(), QStringList());
+    QTest::mouseClick(s.button(3), Qt::LeftButton);
+    QCOMPARE(s.said(), (QStringList{u"<b>x</b> &amp; 5 < 6"_s, u"two   lines"_s}));
 }

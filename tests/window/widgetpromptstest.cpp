@@ -1,7 +1,7 @@
 #include "window/widgetprompts.h"
 
-#include "macrostests.h"
 #include "support/nextdialog.h"
+#include "windowtests.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -34,7 +34,7 @@ void choose(QFileDialog *dialog, const QString &name)
 // input. The save dialog opens as asked, in detail; a name typed without
 // extension gets the suffix, and an existing file is overwritten only after a
 // "Yes". The open dialog takes only a file that exists.
-void MacroTest::dialogsAskAsRequestedOverADisabledWindow()
+void WindowTest::dialogsAskAsRequestedOverADisabledWindow()
 {
     QTemporaryDir dir;
     QFile existing(dir.filePath(u"friday.mac"_s));
