@@ -118,9 +118,9 @@ void GameTest::handEditsActOnTheSelectedEntry()
     edited.setSelected(selected);
 
     if (remove)
-        ListEditing::removePlayer(f.session.link, edited);
+        ListEditing::removePlayer(f.session.link, edited, f.session.journal);
     else
-        ListEditing::addPlayerBack(edited, &edited == &all.winners ? all.players : all.queue);
+        ListEditing::addPlayerBack(edited, &edited == &all.winners ? all.players : all.queue, f.session.journal);
 
     QCOMPARE(f.said().join(u'\n'), said);
     QCOMPARE(listsOf(all), lists);

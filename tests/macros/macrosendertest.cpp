@@ -32,7 +32,7 @@ void MacroTest::aMacroIsSaidLineByLine()
     GamesFixture f;
     GameSession &s = f.session;
     MacroBank bank;
-    MacroSender sender(bank, s.link, s.tokenizer, s.input, s.recovery);
+    MacroSender sender(bank, s.link, s.tokenizer, s.input, s.recovery, s.journal);
     bank.setText(12, text);
     // The line walk is shared: the rest of a macro that stopped early is never said.
     bank.setText(11, u"said before\r\n\r\n\r\nnever said"_s);
