@@ -6,6 +6,8 @@
 #include "support/gamesfixture.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
@@ -276,4 +278,18 @@ void GameTest::getRegTakesEachNewPlayerOnce()
     QCOMPARE(f.said(), QStringList());
     const QString received = u": Your Registration Has Been recived"_s;
     QCOMPARE(f.esps(), confirm && arrives ? (QStringList{u"zed"_s + received, u"Amy"_s + received}) : QStringList());
+
+    // The journal tells who came in by which line, and who asked again.
+    const QList<JournalEntry> &entries = s.journal.entries();
+    QCOMPARE(entries.size(), 2);
+    const auto recorded = [&entries](int press) {
+        return QJsonDocument(entries[press].object.value(u"taken").toArray()).toJson(QJsonDocument::Compact) + ' '
+            + QJsonDocument(entries[press].object.value(u"refused").toArray()).toJson(QJsonDocument::Compact);
+    };
+    QCOMPARE(recorded(0),
+             arrives ? QByteArray(R"([{"line":"ESP from zed: $","who":"zed"},)"
+                                  R"({"line":"ESP from Amy: $","who":"Amy"}] ["Host"])")
+                     : QByteArray("[] []"));
+    QCOMPARE(recorded(1), arrives ? QByteArray(R"([] ["zed","Amy","Host"])") : QByteArray("[] []"));
+    QCOMPARE(entries[1].object.value(u"read").toBool(true), arrives);
 }

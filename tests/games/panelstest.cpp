@@ -1,5 +1,6 @@
 #include "core/recovery.h"
 #include "gamestests.h"
+#include "journal/journalrestore.h"
 #include "scriptedwadapi.h"
 #include "support/gamesfixture.h"
 
@@ -29,6 +30,7 @@ void GameTest::eachOperationSpeaksOnTime_data()
     QTest::addColumn<QString>("counter"); // Draw counter; at 0 the colours start again
     QTest::addColumn<bool>("waits");
     QTest::addColumn<bool>("saves");
+    QTest::addColumn<QStringList>("recorded"); // the journal's entries the operation made
 
     const QString evening = u"C|B,A|A,B,C,Corvane|Dave|Alice,Bob"_s;
     const QString noQueue = u"C|B,A|A,B,C,Corvane||Alice,Bob"_s;
@@ -39,25 +41,27 @@ void GameTest::eachOperationSpeaksOnTime_data()
     const QList<qint64> paced{0, 3000, 3000, 6000, 9000};
     QTest::newRow("raffle Start, Clear List")
         << u"raffle start"_s << u"Clear List"_s << evening << raffle + QStringList{invitation} << paced << QStringList{}
-        << u"||Corvane|Dave|Alice,Bob"_s << 12000 << u"1"_s << u"0"_s << true << true;
+        << u"||Corvane|Dave|Alice,Bob"_s << 12000 << u"1"_s << u"0"_s << true << true << QStringList{u"start"_s};
     QTest::newRow("raffle Start, Reset List")
         << u"raffle start"_s << u"Reset List"_s << evening
         << raffle + QStringList{u"all name have been restored no need to Register"_s} << paced << QStringList{}
-        << u"A,B,C||A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000 << u"4"_s << u"3"_s << true << true;
-    QTest::newRow("raffle Start, neither")
-        << u"raffle start"_s << QString() << evening << raffle << paced.mid(0, 4) << QStringList{}
-        << u"C|B,A|A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000 << u"4"_s << u"3"_s << true << true;
+        << u"A,B,C||A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000 << u"4"_s << u"3"_s << true << true
+        << QStringList{u"start"_s};
+    QTest::newRow("raffle Start, neither") << u"raffle start"_s << QString() << evening << raffle << paced.mid(0, 4)
+                                           << QStringList{} << u"C|B,A|A,B,C,Corvane,Corvane|Dave|Alice,Bob"_s << 9000
+                                           << u"4"_s << u"3"_s << true << true << QStringList{u"start"_s};
     QTest::newRow("Lister Start, Clear List")
         << u"Lister start"_s << u"Clear List"_s << evening << lister + QStringList{invitation}
         << QList<qint64>{0, 0, 3000, 6000, 9000} << QStringList{} << u"C|B,A|Corvane||"_s << 12000 << u"4"_s << u"0"_s
-        << true << true;
+        << true << true << QStringList{u"start"_s};
     // The called players go back to the end of the queue, in called-list
     // order; the host goes into the ledger from the look-up and from Start.
     QTest::newRow("Lister Start, Reset List")
         << u"Lister start"_s << u"Reset List"_s << evening
         << lister + QStringList{u"all name have been restored no need to Register"_s}
         << QList<qint64>{0, 0, 3000, 6000, 9000} << QStringList{}
-        << u"C|B,A|A,B,C,Corvane,Corvane,Corvane|Dave,Alice,Bob|"_s << 9000 << u"4"_s << u"3"_s << true << true;
+        << u"C|B,A|A,B,C,Corvane,Corvane,Corvane|Dave,Alice,Bob|"_s << 9000 << u"4"_s << u"3"_s << true << true
+        << QStringList{u"start"_s};
 
     const QString end = u"*** End of List ***"_s;
     const QStringList winners{u"There are curently 2 players That won"_s, u"B"_s, u"A"_s, end};
@@ -65,11 +69,12 @@ void GameTest::eachOperationSpeaksOnTime_data()
     const QList<qint64> andTwo = oneName + QList<qint64>{6000, 9000, 15000, 18000};
     QTest::newRow("raffle Say List") << u"raffle sayList"_s << QString() << evening
                                      << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end}
-                                     << oneName << QStringList{} << evening << 6000 << u"4"_s << u"3"_s << true << true;
+                                     << oneName << QStringList{} << evening << 6000 << u"4"_s << u"3"_s << true << true
+                                     << QStringList{u"saylist"_s};
     QTest::newRow("raffle Say List with the winners")
         << u"raffle sayList"_s << u"Say Winners List"_s << evening
         << QStringList{u"There are currenly 1 players on the list"_s, u"C"_s, end} + winners << andTwo << QStringList{}
-        << evening << 18000 << u"4"_s << u"3"_s << true << true;
+        << evening << 18000 << u"4"_s << u"3"_s << true << true << QStringList{u"saylist"_s};
     QTest::newRow("Lister Say List with the called players")
         << u"Lister sayList"_s << u"Say Winners List"_s << evening
         << QStringList{u"thay are currenly 1 players on the list"_s,
@@ -79,9 +84,10 @@ void GameTest::eachOperationSpeaksOnTime_data()
                        u"Alice"_s,
                        u"Bob"_s,
                        end}
-        << andTwo << QStringList{} << evening << 18000 << u"4"_s << u"3"_s << true << true;
+        << andTwo << QStringList{} << evening << 18000 << u"4"_s << u"3"_s << true << true << QStringList{u"saylist"_s};
     QTest::newRow("Round #") << u"announceRound"_s << QString() << evening << QStringList{u"Round 4 of 10"_s}
-                             << QList<qint64>{0} << QStringList{} << evening << 0 << u"4"_s << u"3"_s << true << true;
+                             << QList<qint64>{0} << QStringList{} << evening << 0 << u"4"_s << u"3"_s << true << true
+                             << QStringList{u"round"_s};
 
     const QStringList closing{u"*** Registration is Closing in 10 ***"_s,
                               u"** 5 **"_s,
@@ -93,24 +99,26 @@ void GameTest::eachOperationSpeaksOnTime_data()
     const QList<qint64> countdown{0, 5000, 6000, 7000, 8000, 9000, 10000};
     QTest::newRow("Call 4 Reg") << u"callForRegistrations"_s << QString() << evening
                                 << QStringList{u"*** Starting a New Game ***"_s, invitation} << QList<qint64>{0, 3000}
-                                << QStringList{} << evening << 3000 << u"4"_s << u"3"_s << false << false;
+                                << QStringList{} << evening << 3000 << u"4"_s << u"3"_s << false << false
+                                << QStringList{};
     QTest::newRow("Closing") << u"countDown"_s << QString() << evening << closing << countdown << QStringList{}
-                             << evening << 11000 << u"4"_s << u"3"_s << false << false;
+                             << evening << 11000 << u"4"_s << u"3"_s << false << false << QStringList{};
 
     QTest::newRow("Say Next with nothing to say")
         << u"warnNext"_s << QString() << evening << QStringList{} << QList<qint64>{}
-        << QStringList{u"Dave: Your are next on the list"_s} << evening << 0 << u"4"_s << u"3"_s << true << true;
+        << QStringList{u"Dave: Your are next on the list"_s} << evening << 0 << u"4"_s << u"3"_s << true << true
+        << QStringList{u"saynext"_s};
     QTest::newRow("Call Next with nothing to say still says the name")
         << u"callNext"_s << QString() << evening << QStringList{u"Dave "_s} << QList<qint64>{0}
         << QStringList{u"Dave: Please come down you are next"_s} << u"C|B,A|A,B,C,Corvane||Alice,Bob,Dave"_s << 0
-        << u"4"_s << u"3"_s << true << true;
+        << u"4"_s << u"3"_s << true << true << QStringList{u"callnext"_s};
     const QStringList none{u"Opps no more names on the list"_s};
     QTest::newRow("Say Next on an empty queue")
         << u"warnNext"_s << QString() << noQueue << none << QList<qint64>{0} << QStringList{} << noQueue << 6000
-        << u"4"_s << u"3"_s << true << false;
+        << u"4"_s << u"3"_s << true << false << QStringList{u"saynext"_s};
     QTest::newRow("Call Next on an empty queue")
         << u"callNext"_s << QString() << noQueue << none << QList<qint64>{0} << QStringList{} << noQueue << 6000
-        << u"4"_s << u"3"_s << true << false;
+        << u"4"_s << u"3"_s << true << false << QStringList{u"callnext"_s};
 
     // Draw pressed in Closing's first pause, and again during the draw's own
     // pause, when the window waits: one draw, the lists and their file whole.
@@ -119,7 +127,7 @@ void GameTest::eachOperationSpeaksOnTime_data()
             + QStringList{u"Drawing the winner.."_s, u"and the winner is C"_s, u"C wins "_s} + closing.mid(1)
                                          << QList<qint64>{0, 0, 0, 3000} + countdown.mid(1)
                                          << QStringList{u"C: WTG you won"_s} << u"|B,A,C|A,B,C,Corvane|Dave|Alice,Bob"_s
-                                         << 11000 << u"5"_s << u"4"_s << true << true;
+                                         << 11000 << u"5"_s << u"4"_s << true << true << QStringList{u"draw"_s};
 }
 
 void GameTest::eachOperationSpeaksOnTime()
@@ -136,6 +144,7 @@ void GameTest::eachOperationSpeaksOnTime()
     QFETCH(QString, counter);
     QFETCH(bool, waits);
     QFETCH(bool, saves);
+    QFETCH(QStringList, recorded);
 
     GamesFixture f;
     GameSession &s = f.session;
@@ -156,6 +165,7 @@ void GameTest::eachOperationSpeaksOnTime()
                                   "ESP from Bob: $\r\nESP from Adam: $\r\nCorvane: *** Bob has been removed ***\r\n"
                                   "ESP from Mia: $");
     f.clear();
+    const qsizetype entriesBefore = s.journal.entries().size();
     QList<bool> enabled;
     connect(&s.input, &WindowInput::enabledChanged, this, [&enabled](bool on) { enabled << on; });
     int presses = 0;
@@ -195,4 +205,10 @@ void GameTest::eachOperationSpeaksOnTime()
     QCOMPARE(presses, ticked == u"Draw" ? 2 : 0);
     QCOMPARE(enabled, waits ? (QList<bool>{false, true}) : QList<bool>());
     QCOMPARE(f.recoveryFile(), saves ? Recovery::format(s.lists) : QByteArray("<none>"));
+    QStringList ops;
+    for (const JournalEntry &entry : s.journal.entries().mid(entriesBefore))
+        ops << entry.object.value(u"op").toString();
+    QCOMPARE(ops, recorded);
+    // The journal replays to the lists as they stand, whatever the operation did.
+    QCOMPARE(JournalRestore::stateAfter(s.journal.entries(), s.journal.lastSeq()), ListState::of(s.lists));
 }
