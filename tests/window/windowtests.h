@@ -23,8 +23,7 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsAndMenusStandWhereTheLayoutPutsThem_data();
-    void controlsAndMenusStandWhereTheLayoutPutsThem();
+    void everyControlAndMenuItemIsInItsPlace();
     void everyControlIsNamedExplainedAndFitsItsCaption();
     void panelsSizesAndTabOrderFollowTheHostsChoices_data();
     void panelsSizesAndTabOrderFollowTheHostsChoices();
