@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#define RAFFLER_WINDOW_TEST_MAIN(...)                        \
-    int main(int argc, char *argv[])                         \
-    {                                                        \
-        return runTests<QApplication, __VA_ARGS__>(argc, argv); \
+#define RAFFLER_WINDOW_TEST_MAIN(...)                                                                                  \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        return runTests<QApplication, __VA_ARGS__>(argc, argv);                                                        \
     }
