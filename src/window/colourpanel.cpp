@@ -3,52 +3,31 @@
 #include "core/playerlists.h"
 #include "games/colourcaller.h"
 #include "ui_mainwindow.h"
+#include "window/windowcontrols.h"
 #include "window/windowlayout.h"
 
 #include <limits>
 
-namespace {
-
-struct ColourControls
-{
-    QCheckBox *inPlay;
-    QLineEdit *holder;
-    QAction *fromWinners; // the raffle winners' menu
-    QAction *fromCalled;  // the Lister's called players' menu
-};
-
-ColourControls controlsOf(Ui::MainWindow &ui, int colour)
-{
-    const ColourControls all[] = {
-        {ui.Check4, ui.txtcolor_0, ui.mnuRed, ui.mnuRed1},     {ui.Check5, ui.txtcolor_1, ui.mnuBlue, ui.mnuBlue1},
-        {ui.Check6, ui.txtcolor_2, ui.mnuGreen, ui.mnuGreen1}, {ui.Check7, ui.txtcolor_3, ui.mnuSilver, ui.mnuSilver1},
-        {ui.Check8, ui.txtcolor_4, ui.mnuBlack, ui.mnuBlack1}, {ui.Check9, ui.txtcolor_5, ui.mnuGold, ui.mnuGold1}};
-    return all[colour];
-}
-
-} // namespace
-
-ColourPanel::ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
-                         QObject *parent)
+ColourPanel::ColourPanel(Ui::MainWindow &ui, const WindowControls &controls, ColourCaller &colours, PlayerLists &lists,
+                         WindowLayout &layout, QObject *parent)
     : QObject(parent)
-    , m_ui(ui)
+    , m_controls(controls)
     , m_colours(colours)
     , m_layout(layout)
 {
     for (int c = 0; c < ColourCaller::ColourCount; ++c) {
         const auto colour = static_cast<ColourCaller::Colour>(c);
-        const ColourControls controls = controlsOf(ui, c);
-        controls.inPlay->setAccessibleName(ColourCaller::nameOf(colour));
+        const WindowControls::Colour &parts = controls.colours[c];
         // A holder is a player's name, which may be longer than a box takes by default.
-        controls.holder->setMaxLength(std::numeric_limits<int>::max());
+        parts.holder->setMaxLength(std::numeric_limits<int>::max());
         // Any change of the box, clicked or not; the caller ignores the state it holds.
-        connect(controls.inPlay, &QCheckBox::toggled, &colours,
+        connect(parts.inPlay, &QCheckBox::toggled, &colours,
                 [&colours, colour](bool checked) { colours.setInPlay(colour, checked); });
-        connect(controls.holder, &QLineEdit::textEdited, &colours,
+        connect(parts.holder, &QLineEdit::textEdited, &colours,
                 [&colours, colour](const QString &text) { colours.setHolder(colour, text); });
-        connect(controls.fromWinners, &QAction::triggered, &colours,
+        connect(parts.fromWinners, &QAction::triggered, &colours,
                 [&colours, &lists, colour] { colours.give(colour, lists.winners.selectedName()); });
-        connect(controls.fromCalled, &QAction::triggered, &colours,
+        connect(parts.fromCalled, &QAction::triggered, &colours,
                 [&colours, &lists, colour] { colours.give(colour, lists.called.selectedName()); });
         show(c);
     }
@@ -61,12 +40,12 @@ ColourPanel::ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists 
 void ColourPanel::show(int colour)
 {
     const auto c = static_cast<ColourCaller::Colour>(colour);
-    const ColourControls controls = controlsOf(m_ui, colour);
-    controls.inPlay->setChecked(m_colours.isInPlay(c));
-    if (controls.holder->text() != m_colours.holder(c))
-        controls.holder->setText(m_colours.holder(c));
-    controls.fromWinners->setEnabled(m_colours.isOffered(c));
-    controls.fromCalled->setEnabled(m_colours.isOffered(c));
+    const WindowControls::Colour &parts = m_controls.colours[colour];
+    parts.inPlay->setChecked(m_colours.isInPlay(c));
+    if (parts.holder->text() != m_colours.holder(c))
+        parts.holder->setText(m_colours.holder(c));
+    parts.fromWinners->setEnabled(m_colours.isOffered(c));
+    parts.fromCalled->setEnabled(m_colours.isOffered(c));
 }
 
 void ColourPanel::Command22_Click()

@@ -4,6 +4,7 @@
 
 class ColourCaller;
 class WindowLayout;
+struct WindowControls;
 struct PlayerLists;
 namespace Ui {
 class MainWindow;
@@ -15,8 +16,8 @@ class ColourPanel : public QObject
     Q_OBJECT
 
 public:
-    ColourPanel(Ui::MainWindow &ui, ColourCaller &colours, PlayerLists &lists, WindowLayout &layout,
-                QObject *parent = nullptr);
+    ColourPanel(Ui::MainWindow &ui, const WindowControls &controls, ColourCaller &colours, PlayerLists &lists,
+                WindowLayout &layout, QObject *parent = nullptr);
 
     void Command22_Click(); // "Say colors"
     void Command23_Click(); // "Reset"
@@ -25,7 +26,7 @@ public:
 private:
     void show(int colour);
 
-    Ui::MainWindow &m_ui;
+    const WindowControls &m_controls;
     ColourCaller &m_colours;
     WindowLayout &m_layout;
 };

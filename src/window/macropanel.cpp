@@ -6,6 +6,7 @@
 #include "macros/macrosender.h"
 #include "ui_mainwindow.h"
 #include "window/controlguide.h"
+#include "window/windowcontrols.h"
 #include "window/windowlayout.h"
 
 #include <QMouseEvent>
@@ -15,11 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QPushButton *button(Ui::MainWindow &ui, int index)
-{
-    return ui.Frame1->findChild<QPushButton *>(u"cmdCommunicate_"_s + QString::number(index));
-}
 
 // The boxes break lines as paragraphs; the macros keep CR LF.
 QString forBox(const QString &text)
@@ -43,10 +39,11 @@ QString fromBox(const QTextEdit *box)
 
 } // namespace
 
-MacroPanel::MacroPanel(Ui::MainWindow &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files,
-                       WindowLayout &layout, QObject *parent)
+MacroPanel::MacroPanel(Ui::MainWindow &ui, const WindowControls &controls, MacroBank &bank, MacroSender &sender,
+                       MacroFiles &files, WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
+    , m_controls(controls)
     , m_bank(bank)
     , m_sender(sender)
     , m_files(files)
@@ -63,15 +60,10 @@ MacroPanel::MacroPanel(Ui::MainWindow &ui, MacroBank &bank, MacroSender &sender,
     connect(ui.mnuSave, &QAction::triggered, this, &MacroPanel::mnuSave_Click);
 }
 
-QTextEdit *MacroPanel::box(int index) const
-{
-    return m_ui.fra1->findChild<QTextEdit *>(u"txtText_"_s + QString::number(index));
-}
-
 void MacroPanel::bindBoxes()
 {
     for (int i = 0; i < MacroBank::kCount; ++i) {
-        QTextEdit *edit = box(i);
+        QTextEdit *edit = m_controls.macroBoxes[i];
         edit->setAcceptRichText(false);
         edit->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
         showText(i, m_bank.text(i));
@@ -89,7 +81,7 @@ void MacroPanel::bindBoxes()
 void MacroPanel::bindButtons()
 {
     for (int i = 0; i < MacroBank::kCount; ++i) {
-        QPushButton *say = button(m_ui, i);
+        QPushButton *say = m_controls.macroButtons[i];
         connect(say, &QPushButton::clicked, &m_sender, [this, i] { m_sender.say(i); });
         say->installEventFilter(this);
         say->setContextMenuPolicy(Qt::PreventContextMenu); // the Macros menu is the buttons' only menu
@@ -100,16 +92,16 @@ void MacroPanel::bindButtons()
 
 void MacroPanel::startUp()
 {
-    for (int i = 0; i < MacroBank::kCount; ++i) {
-        box(i)->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-        box(i)->setVisible(false);
+    for (QTextEdit *edit : m_controls.macroBoxes) {
+        edit->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+        edit->setVisible(false);
     }
     m_bank.setPage(0);
 }
 
 void MacroPanel::showText(int index, const QString &text)
 {
-    QTextEdit *edit = box(index);
+    QTextEdit *edit = m_controls.macroBoxes[index];
     if (fromBox(edit) == text)
         return;
     const bool wasShowing = std::exchange(m_showing, true);
@@ -119,9 +111,9 @@ void MacroPanel::showText(int index, const QString &text)
 
 void MacroPanel::showPage(int page)
 {
-    for (int i = 0; i < MacroBank::kCount; ++i)
-        box(i)->setVisible(false);
-    box(page)->setVisible(true);
+    for (QTextEdit *edit : m_controls.macroBoxes)
+        edit->setVisible(false);
+    m_controls.macroBoxes[page]->setVisible(true);
     setFrameTitle(m_ui.fra1, m_bank.caption());
     if (m_ui.HScroll1->value() != page)
         m_ui.HScroll1->setValue(page);
@@ -135,7 +127,7 @@ QString MacroPanel::toolTipFor(const QString &text)
 void MacroPanel::showToolTips()
 {
     for (int i = 0; i < MacroBank::kCount; ++i)
-        button(m_ui, i)->setToolTip(toolTipFor(m_bank.toolTip(i)));
+        m_controls.macroButtons[i]->setToolTip(toolTipFor(m_bank.toolTip(i)));
 }
 
 // The right button's release on a macro button offers the Macros menu at

@@ -5,8 +5,8 @@
 class MacroBank;
 class MacroFiles;
 class MacroSender;
-class QTextEdit;
 class WindowLayout;
+struct WindowControls;
 namespace Ui {
 class MainWindow;
 }
@@ -20,8 +20,8 @@ class MacroPanel : public QObject
     Q_OBJECT
 
 public:
-    MacroPanel(Ui::MainWindow &ui, MacroBank &bank, MacroSender &sender, MacroFiles &files, WindowLayout &layout,
-               QObject *parent = nullptr);
+    MacroPanel(Ui::MainWindow &ui, const WindowControls &controls, MacroBank &bank, MacroSender &sender,
+               MacroFiles &files, WindowLayout &layout, QObject *parent = nullptr);
 
     // Start-up: every box centred and hidden, then page 0 shown.
     void startUp();
@@ -47,9 +47,9 @@ private:
     void showText(int index, const QString &text);
     void showPage(int page);
     void showToolTips();
-    QTextEdit *box(int index) const;
 
     Ui::MainWindow &m_ui;
+    const WindowControls &m_controls;
     MacroBank &m_bank;
     MacroSender &m_sender;
     MacroFiles &m_files;

@@ -2,6 +2,7 @@
 
 #include "core/showntext.h"
 #include "ui_mainwindow.h"
+#include "window/windowcontrols.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@ MainWindow::MainWindow(WindowLayout &layout, QWidget *parent)
     , m_layout(layout)
 {
     m_ui->setupUi(this);
+    m_controls = std::make_unique<WindowControls>(*m_ui);
     m_ui->mnuSpace->setSeparator(true);
 
     m_panels = {m_ui->Frame2, m_ui->Frame3, m_ui->Frame22, m_ui->Frame4,

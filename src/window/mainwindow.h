@@ -8,6 +8,7 @@
 #include <memory>
 
 class QLabel;
+struct WindowControls;
 
 namespace Ui {
 class MainWindow;
@@ -32,6 +33,8 @@ public:
     ~MainWindow() override;
 
     Ui::MainWindow &ui() { return *m_ui; }
+    // The arrays of controls, element by element.
+    const WindowControls &controls() const { return *m_controls; }
 
     // The client area in pixels for an outer window size in twips.
     static QSize clientSizeFor(QSize outerTwips);
@@ -60,6 +63,7 @@ private:
     void applyVisibility(WindowLayout::Panel panel, bool visible);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
+    std::unique_ptr<WindowControls> m_controls;
     WindowLayout &m_layout;
     std::array<QWidget *, WindowLayout::PanelCount> m_panels{};
     QLabel *m_notice = nullptr;

@@ -15,6 +15,7 @@
 #include "window/rafflerpanel.h"
 #include "window/settingspanel.h"
 #include "window/widgetprompts.h"
+#include "window/windowcontrols.h"
 
 Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *parent)
     : QObject(parent)
@@ -32,19 +33,20 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     m_macroFiles = std::make_unique<MacroFiles>(m_macros, *m_prompts, m_store.directory());
 
     Ui::MainWindow &ui = m_window.ui();
+    const WindowControls &controls = m_window.controls();
     m_switcher = std::make_unique<PanelSwitcher>(ui, m_layout);
-    m_settingsPanel = std::make_unique<SettingsPanel>(ui, s, m_layout);
+    m_settingsPanel = std::make_unique<SettingsPanel>(ui, controls, s, m_layout);
     m_optionsMenu = std::make_unique<OptionsMenu>(m_window, m_options);
     m_rafflerPanel = std::make_unique<RafflerPanel>(ui, s, m_layout);
     bindOpeningMode();
     m_listerPanel = std::make_unique<ListerPanel>(ui, s, m_layout);
     m_listMenus = std::make_unique<ListMenus>(ui, s);
-    m_colourPanel = std::make_unique<ColourPanel>(ui, s.colours, s.lists, m_layout);
+    m_colourPanel = std::make_unique<ColourPanel>(ui, controls, s.colours, s.lists, m_layout);
     new ListBinding(ui.lstAvatars, s.lists.players);
     new ListBinding(ui.List1, s.lists.winners);
     new ListBinding(ui.List3, s.lists.queue);
     new ListBinding(ui.List4, s.lists.called);
-    m_macroPanel = std::make_unique<MacroPanel>(ui, m_macros, *m_macroSender, *m_macroFiles, m_layout);
+    m_macroPanel = std::make_unique<MacroPanel>(ui, controls, m_macros, *m_macroSender, *m_macroFiles, m_layout);
     m_helpMenu = std::make_unique<HelpMenu>(m_window, s.input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
     connect(&s.input, &WindowInput::enabledChanged, &m_window, &MainWindow::setEnabled);
@@ -65,7 +67,7 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     connect(&m_session.journal, &JournalWriter::problemChanged, this, showNotices);
     showNotices();
     // Last, so that names which follow a page are set after the page is shown.
-    guideControls(ui);
+    guideControls(ui, controls);
 }
 
 Program::~Program() = default;

@@ -5,19 +5,10 @@
 #include "settings/prizelist.h"
 #include "ui_mainwindow.h"
 #include "window/controlguide.h"
+#include "window/windowcontrols.h"
 #include "window/windowlayout.h"
 
 namespace {
-
-QLineEdit *itemBox(Ui::MainWindow &ui, int index)
-{
-    return ui.client->findChild<QLineEdit *>(QStringLiteral("txtSettings_%1").arg(index));
-}
-
-QLineEdit *prizeBox(Ui::MainWindow &ui, int index)
-{
-    return ui.client->findChild<QLineEdit *>(QStringLiteral("txtPrizes_%1").arg(index));
-}
 
 void showText(QLineEdit *box, const QString &text)
 {
@@ -27,9 +18,11 @@ void showText(QLineEdit *box, const QString &text)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent)
+SettingsPanel::SettingsPanel(Ui::MainWindow &ui, const WindowControls &controls, GameSession &session,
+                             WindowLayout &layout, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
+    , m_controls(controls)
     , m_settings(session.settings)
     , m_prizes(session.prizes)
     , m_session(session)
@@ -46,15 +39,15 @@ SettingsPanel::SettingsPanel(Ui::MainWindow &ui, GameSession &session, WindowLay
 void SettingsPanel::bindItems()
 {
     for (int i = 0; i < HostSettings::kCount; ++i) {
-        QLineEdit *box = itemBox(m_ui, i);
+        QLineEdit *box = m_controls.settingBoxes[i];
         if (!box)
-            continue; // items 14 to 16 have no box in the window
+            continue; // the yes/no items have check boxes
         box->setText(m_settings.item(i));
         connect(box, &QLineEdit::textEdited, &m_settings,
                 [this, i](const QString &text) { m_settings.setItem(i, text); });
     }
     connect(&m_settings, &HostSettings::itemChanged, this,
-            [this](int index, const QString &text) { showText(itemBox(m_ui, index), text); });
+            [this](int index, const QString &text) { showText(m_controls.settingBoxes[index], text); });
 }
 
 void SettingsPanel::bindChecks()
@@ -79,12 +72,12 @@ void SettingsPanel::bindChecks()
 void SettingsPanel::bindPrizes()
 {
     for (int i = 0; i < PrizeList::kCount; ++i) {
-        QLineEdit *box = prizeBox(m_ui, i);
+        QLineEdit *box = m_controls.prizeBoxes[i];
         box->setText(m_prizes.prize(i));
         connect(box, &QLineEdit::textEdited, &m_prizes, [this, i](const QString &text) { m_prizes.setPrize(i, text); });
     }
     connect(&m_prizes, &PrizeList::prizeChanged, this,
-            [this](int index, const QString &text) { showText(prizeBox(m_ui, index), text); });
+            [this](int index, const QString &text) { showText(m_controls.prizeBoxes[index], text); });
     connect(m_ui.VScroll1, &QScrollBar::valueChanged, &m_prizes, &PrizeList::setPage);
     connect(&m_prizes, &PrizeList::pageChanged, this, &SettingsPanel::showPrizePage);
     showPrizePage(m_prizes.page());
@@ -93,7 +86,7 @@ void SettingsPanel::bindPrizes()
 void SettingsPanel::showPrizePage(int page)
 {
     for (int i = 0; i < PrizeList::kCount; ++i)
-        prizeBox(m_ui, i)->setVisible(i == page);
+        m_controls.prizeBoxes[i]->setVisible(i == page);
     setFrameTitle(m_ui.Frame17, m_prizes.caption());
     if (m_ui.VScroll1->value() != page)
         m_ui.VScroll1->setValue(page);

@@ -6,6 +6,7 @@ struct GameSession;
 class HostSettings;
 class PrizeList;
 class WindowLayout;
+struct WindowControls;
 namespace Ui {
 class MainWindow;
 }
@@ -17,7 +18,8 @@ class SettingsPanel : public QObject
     Q_OBJECT
 
 public:
-    SettingsPanel(Ui::MainWindow &ui, GameSession &session, WindowLayout &layout, QObject *parent = nullptr);
+    SettingsPanel(Ui::MainWindow &ui, const WindowControls &controls, GameSession &session, WindowLayout &layout,
+                  QObject *parent = nullptr);
 
     void Command17_Click(); // "Ok"
     void Command18_Click(); // "Clear"
@@ -30,6 +32,7 @@ private:
     void showPrizePage(int page);
 
     Ui::MainWindow &m_ui;
+    const WindowControls &m_controls;
     HostSettings &m_settings;
     PrizeList &m_prizes;
     GameSession &m_session;

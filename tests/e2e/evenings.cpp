@@ -40,11 +40,11 @@ void Evenings::registrationsSurviveARestart()
 {
     LiveProgram live;
     QVERIFY(live.start({u"--host"_s, u"Corvane"_s}));
-    live.click("cmdStart");
+    live.press(u"Start");
     QCOMPARE(live.program->session().intake.host(), u"Corvane"_s);
     // Only ESPs holding the symbol register; the symbol said aloud does not.
     QVERIFY(live.room.command("esp Ann: $\nesp Bob:   $ please\nesp Eve: hello\nsay Zed: $"));
-    live.click("cmdGetText");
+    live.press(u"Get Reg");
     const QStringList both{u"Ann"_s, u"Bob"_s};
     QCOMPARE(live.program->session().lists.players.names(), both);
     QCOMPARE(live.program->session().lists.queue.names(), both);
@@ -53,7 +53,7 @@ void Evenings::registrationsSurviveARestart()
     QVERIFY(live.restart());
     QVERIFY(live.program->session().lists.players.isEmpty());
     live.mark();
-    live.click("Command19");
+    live.press(u"Recover");
     QCOMPARE(live.program->session().lists.players.names(), both);
     QCOMPARE(live.program->session().lists.ledger.names(), both + QStringList{u"Corvane"_s});
     QCOMPARE(live.linesSinceMark(),
@@ -69,13 +69,13 @@ void Evenings::aWholeRaffle()
     Program &program = *live.program;
     program.session().settings.setChecked(HostSettings::Check::SayPrizes, true); // winners get a prize and an ESP
     live.mark();
-    live.click("cmdStart");
-    QVERIFY(live.takeIn("cmdGetText", 5));
-    live.click("Command29"); // Closing
+    live.press(u"Start");
+    QVERIFY(live.takeIn(5));
+    live.press(u"Closing");
     const QStringList players = program.session().lists.players.names();
-    live.click("Command1"); // Say List
+    live.press(u"Say List");
     for (int draw = 0; draw < 3; ++draw)
-        live.click("Command3");
+        live.press(u"Draw");
 
     const QStringList lines = live.linesSinceMark();
     QVERIFY(lines.contains(u"say: Please send me Corvane a $ to get on the list"_s));
@@ -99,20 +99,20 @@ void Evenings::aListerEvening()
     QVERIFY(live.start({u"--bots"_s, u"4"_s}));
     Program &program = *live.program;
     PlayerLists &lists = program.session().lists;
-    live.click("mnuLister");
+    live.choose(u"Settings > Lister");
     // Let the look-up know the room: an earlier read gives the Lister's Start a host.
     program.session().link.fetchTranscript(2000);
     QVERIFY(live.room.command("say Host: Corvane's Hoster"));
     program.session().link.fetchTranscript(2000);
 
     live.mark();
-    live.click("Command8"); // Start
+    live.press(u"Start");
     QCOMPARE(program.session().intake.host(), u"Host"_s);
-    QVERIFY(live.takeIn("Command9", 4));
+    QVERIFY(live.takeIn(4));
     const QStringList arrivals = lists.queue.names();
-    live.click("Command11"); // Say List
+    live.press(u"Say List");
     for (int i = 0; i < 3; ++i)
-        live.click("Command7"); // Call Next
+        live.press(u"Call Next");
     QCOMPARE(lists.queue.names(), arrivals.mid(3));
     QStringList called = arrivals.mid(0, 3);
     called.sort(Qt::CaseInsensitive);
@@ -126,12 +126,12 @@ void Evenings::aListerEvening()
     for (int i = 0; i < 3; ++i)
         QVERIFY(lines.contains(u"esp %1: Please come down you are next"_s.arg(arrivals[i])));
 
-    // The colours caller: a colour to a called player, then the colours said.
-    live.click("Command21"); // Colors Caller
+    // A colour to a called player, then the colours caller says them all.
     lists.called.setSelected(0);
-    live.click("mnuRed1");
+    live.chooseOver(u"Winners", u"Color > Red");
+    live.press(u"Colors Caller");
     live.mark();
-    live.click("Command22"); // Say colors
+    live.press(u"Say colors");
     const QStringList colours = live.linesSinceMark();
     QCOMPARE(colours.size(), 8);
     QCOMPARE(colours.first(), u"say: Colors remaning are"_s);
@@ -151,7 +151,7 @@ void Evenings::everyListEndsAsTheScriptExpects()
     PlayerLists &lists = program.session().lists;
     program.session().settings.setChecked(HostSettings::Check::SayPrizes, true);
     program.session().settings.setChecked(HostSettings::Check::Confirmation, true); // confirmations too
-    live.click("cmdStart");
+    live.press(u"Start");
     QStringList players;
     for (int batch = 0; batch < registrations / 100; ++batch) {
         QByteArray esps;
@@ -160,29 +160,29 @@ void Evenings::everyListEndsAsTheScriptExpects()
             esps += "esp " + players.last().toLatin1() + ": $\n";
         }
         QVERIFY(live.room.command(esps));
-        live.click("cmdGetText");
+        live.press(u"Get Reg");
     }
     QCOMPARE(lists.queue.names(), players);
     QCOMPARE(lists.players.names(), players); // already in alphabetical order
     const qint64 warmedUp = residentKb();
 
     for (int i = 0; i < draws; ++i)
-        live.click("Command3");
+        live.press(u"Draw");
     QCOMPARE(lists.winners.count(), draws);
     QStringList everyone = lists.players.names() + lists.winners.names();
     everyone.sort();
     QCOMPARE(everyone, players);
 
-    live.click("mnuLister");
+    live.choose(u"Settings > Lister");
     for (int i = 0; i < calls; ++i)
-        live.click("Command7");
+        live.press(u"Call Next");
     QCOMPARE(lists.queue.names(), players.mid(calls));
     QCOMPARE(lists.called.names(), players.mid(0, calls));
 
     program.macros().setText(0, u"Good luck all\r\nHave fun"_s);
     live.mark();
     for (int i = 0; i < macroClicks; ++i)
-        live.click("cmdCommunicate_0");
+        live.press(u"1");
     QCOMPARE(live.linesSinceMark().size(), 2 * macroClicks);
     const qint64 atEnd = residentKb();
 

@@ -15,7 +15,7 @@ void playersIn(LiveProgram &live)
 {
     QVERIFY(live.room.command("say Host: Corvane's Hoster\nesp Ann: $\nesp Bob: $\nesp Cy: $"));
     live.program->session().intake.setHost(u"Host"_s);
-    live.click("cmdGetText");
+    live.press(u"Get Reg");
     QCOMPARE(live.program->session().lists.players.count(), 3);
 }
 
@@ -24,7 +24,7 @@ void playersIn(LiveProgram &live)
 void takesInDee(LiveProgram &live)
 {
     QVERIFY(live.program->session().input.isEnabled());
-    live.click("cmdGetText");
+    live.press(u"Get Reg");
     QCOMPARE(live.program->session().lists.players.count(), 4);
     QCOMPARE(live.recoveryFile(), Recovery::format(live.program->session().lists));
 }
@@ -57,7 +57,7 @@ void Evenings::statusStorms()
     live.mark();
     QElapsedTimer elapsed;
     elapsed.start();
-    live.click("Command32"); // Call 4 Reg: two deliveries into the storm
+    live.press(u"Call 4 Reg"); // two deliveries into the storm
     QVERIFY2(elapsed.elapsed() < 20000, "a storm must not hold the window");
     QCOMPARE(live.room.log(u"DapiRegister"_s).size(), registrations);
     QCOMPARE(live.callsSinceMark().size() - registrations, count);
@@ -85,7 +85,7 @@ void Evenings::transcriptsThatDoNotCome()
     connect(&live.program->session().input, &WindowInput::enabledChanged, [&enabled](bool on) { enabled << on; });
     QElapsedTimer elapsed;
     elapsed.start();
-    live.click("cmdGetText");
+    live.press(u"Get Reg");
     QVERIFY(elapsed.elapsed() < RegistrationIntake::kTranscriptWaitMs + 3000);
     QCOMPARE(enabled, (QList<bool>{false, true}));
     QCOMPARE(live.program->session().lists.players.count(), 3); // nothing scanned
@@ -108,7 +108,7 @@ void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
     });
     QElapsedTimer elapsed;
     elapsed.start();
-    live.click("Command3");
+    live.press(u"Draw");
     QVERIFY2(elapsed.elapsed() < 20000, "a dead room must not hold the window");
     QVERIFY(program.session().input.isEnabled());
     QCOMPARE(program.session().lists.players.count(), 2);
@@ -118,7 +118,7 @@ void Evenings::theRoomDiesInTheMiddleOfADrawAndComesBack()
     // A room comes back on the same name: the program speaks to it again.
     RoomProcess again;
     QVERIFY(again.start({}, live.room.socketName()));
-    live.click("Command1"); // Say List
+    live.press(u"Say List");
     const auto said = again.log(u"DapiCommunicate"_s);
     QVERIFY(!said.isEmpty());
     QCOMPARE(said.first().value(u"text").toString(), u"There are currenly 2 players on the list"_s);

@@ -1,9 +1,41 @@
 #include "liveprogram.h"
 
+#include "window/controlguide.h"
+
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The item a path of captions ("Color > Red") leads to from these actions, if it can be chosen.
+QAction *follow(const QList<QAction *> &actions, QStringList path)
+{
+    const QString first = path.takeFirst();
+    for (QAction *action : actions) {
+        if (action->isVisible() && action->isEnabled() && spokenCaption(action->text()) == first)
+            return path.isEmpty() ? action : action->menu() ? follow(action->menu()->actions(), path) : nullptr;
+    }
+    return nullptr;
+}
+
+// The one control found; the test fails when there is none or more than one.
+template<typename T>
+T *theOne(const QList<T *> &found, const QString &what)
+{
+    if (found.size() != 1)
+        QTest::qFail(qPrintable(u"%1 of %2 to use"_s.arg(found.size()).arg(what)), __FILE__, __LINE__);
+    return found.size() == 1 ? found.constFirst() : nullptr;
+}
+
+} // namespace
 
 bool LiveProgram::start(const QStringList &roomOptions)
 {
@@ -33,21 +65,49 @@ void LiveProgram::stop()
     program.reset();
 }
 
-void LiveProgram::click(const char *control)
+void LiveProgram::press(QStringView caption)
 {
-    const QString name = QString::fromLatin1(control);
-    if (auto *button = program->window().findChild<QAbstractButton *>(name))
+    MainWindow &window = program->window();
+    QList<QAbstractButton *> found = window.findChildren<QAbstractButton *>();
+    found.removeIf([&](const QAbstractButton *button) {
+        return !button->isVisible() || !button->isEnabled() || spokenCaption(button->text()) != caption
+            || !window.rect().contains(QRect(button->mapTo(&window, QPoint()), button->size()));
+    });
+    if (QAbstractButton *button = theOne(found, u"button %1"_s.arg(caption)))
         button->click();
-    else if (auto *action = program->window().findChild<QAction *>(name))
-        action->trigger();
 }
 
-bool LiveProgram::takeIn(const char *getReg, int count)
+void LiveProgram::choose(QStringView path)
+{
+    QAction *item = follow(program->window().menuBar()->actions(), path.toString().split(u" > "_s));
+    if (theOne(item ? QList{item} : QList<QAction *>(), u"menu item %1"_s.arg(path)))
+        item->trigger();
+}
+
+void LiveProgram::chooseOver(QStringView list, QStringView path)
+{
+    QList<QListView *> found = program->window().findChildren<QListView *>();
+    found.removeIf([list](const QListView *view) { return !view->isVisible() || view->accessibleName() != list; });
+    QAction *item = nullptr;
+    if (QListView *view = theOne(found, u"list %1"_s.arg(list))) {
+        const int selected = qobject_cast<PlayerList *>(view->model())->selected();
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                          view->visualRect(view->model()->index(selected, 0)).center());
+        QWidget *menu = QApplication::activePopupWidget();
+        item = menu ? follow(menu->actions(), path.toString().split(u" > "_s)) : nullptr;
+        if (menu)
+            menu->close();
+    }
+    if (theOne(item ? QList{item} : QList<QAction *>(), u"%1 over %2"_s.arg(path, list)))
+        item->trigger();
+}
+
+bool LiveProgram::takeIn(int count)
 {
     // The bots answer in their own time.
     return QTest::qWaitFor(
         [&] {
-            click(getReg);
+            press(u"Get Reg");
             return program->session().lists.queue.count() >= count;
         },
         30000);

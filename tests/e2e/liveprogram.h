@@ -31,9 +31,15 @@ struct LiveProgram
     bool restart();
     void stop();
 
-    void click(const char *control);
-    // Presses a "Get Reg" button until the queue holds `count` players.
-    bool takeIn(const char *getReg, int count);
+    // What the host does in the window: presses the button with this caption
+    // in the panels in view, chooses a menu bar item ("Settings > Lister"),
+    // or right-clicks the selected entry of a list in view and chooses from
+    // its menu. The test fails unless exactly one such control is there to use.
+    void press(QStringView caption);
+    void choose(QStringView path);
+    void chooseOver(QStringView list, QStringView path);
+    // Presses "Get Reg" until the queue holds `count` players.
+    bool takeIn(int count);
 
     // The room's log entries for the calls the program made since mark().
     void mark() { m_marked = room.log().size(); }

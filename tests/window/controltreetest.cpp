@@ -3,6 +3,7 @@
 #include "window/appearance.h"
 #include "window/controlguide.h"
 #include "window/helpmenu.h"
+#include "window/windowcontrols.h"
 #include "windowtests.h"
 
 #include <QAccessible>
@@ -21,6 +22,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
@@ -28,122 +30,101 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Control
+// Every control of the window by frame, "name=caption" where it has one;
+// the arrays are added in loops, as long as the state they show.
+QStringList expectedControls()
 {
-    const char *name;
-    const char *parent;
-    const char *caption;          // nullptr: no caption to check
-    int left, top, width, height; // twips; width -1: not checked
+    const std::pair<const char *, const char *> frames[] = {
+        {"Draw", "menubar"},
+        {"client",
+         "Option1=Clear List|Option2=Reset List|Frame2=Raffler (Players)|Frame3=Lister (Players)|Frame22=Color Caller|"
+         "Frame4=Raffler|Frame5=Lister|Frame1=Macros|fra1=Macro #1|Frame9=Main Settings|Frame6=Raffler Settings|"
+         "Frame10=Lister Settings|Command14=Lister Settings|Command15=Raffler Settings|Command16=Main Settings|"
+         "Command18=Clear|Command2=Restore Defults|Command17=Ok"},
+        {"Frame2", "lstAvatars|Label1=Winners|List1"},
+        {"Frame3", "List3|Label2=Winners|List4"},
+        {"Frame22",
+         "Label5=Red|Label7=Blue|Label8=Green|Label9=Silver|Label6=Black|Label10=Gold|Command22=Say colors|"
+         "Command24=Ok|Command23=Reset"},
+        {"Frame4",
+         "cmdStart=Start|Command13=Round #|Command32=Call 4 Reg|cmdGetText=Get Reg|Command1=Say List|Command29=Closing|"
+         "Command3=Draw|cmdExit=&Exit|Command19=Recover|Command21=Colors Caller|Command34=Say Prizes"},
+        {"Frame5",
+         "Command8=Start|Command31=Call 4 Reg|Command9=Get Reg|Command11=Say List|Command30=Closing|Command12=Say Next|"
+         "Command7=Call Next|Command10=&Exit|Command20=Recover|Command25=Colors Caller|Command33=Say Prizes"},
+        {"fra1", "HScroll1|Command27=Save|Command28=Load|Command26=Clear|Command6=Ok"},
+        {"Frame9",
+         "Frame8=ESP Confermation|Check1=Confermation?|Label13=Sym|Frame11=First Line on List|Frame23=Delay|"
+         "Frame24=Welcome Line|Frame16=Prizes Settings"},
+        {"Frame8", "txtSettings_1|Label14=Symbol For reg|txtSettings_0"},
+        {"Frame11", "txtSettings_10|Check2=Say Winners List?"},
+        {"Frame23", "txtSettings_13|VScroll2"},
+        {"Frame24", "txtSettings_17"},
+        {"Frame16", "Check3=Say Prizes?|Frame17=Prize # 1|Frame25=First Line of Prizes"},
+        {"Frame17", "VScroll1|Label12=# of Prizes|txtSettings_18"},
+        {"Frame25", "txtSettings_19"},
+        {"Frame6", "Frame14=ESP Winner|Frame15=Say winning Text|Frame18=Draws|Frame19=Rounds"},
+        {"Frame14", "txtSettings_4"},
+        {"Frame15", "txtSettings_5"},
+        {"Frame18", "txtSettings_6|Label11=# of Draws"},
+        {"Frame19", "txtSettings_9|Label4=Rounds|txtSettings_7|Label3=OF|txtSettings_8"},
+        {"Frame10", "Frame12=Say Next (ESP)|Frame13=Say Next (Say)|Frame20=Call Next (ESP)|Frame21=Call Next (Say)"},
+        {"Frame12", "txtSettings_2"},
+        {"Frame13", "txtSettings_3"},
+        {"Frame20", "txtSettings_11"},
+        {"Frame21", "txtSettings_12"},
+    };
+    QStringList all;
+    for (const auto &[frame, controls] : frames) {
+        for (const QString &control : QString::fromLatin1(controls).split(u'|'))
+            all << QString::fromLatin1(frame) + u'/' + control;
+    }
+    for (int i = 0; i < MacroBank::kCount; ++i)
+        all << u"Frame1/cmdCommunicate_%1=%2"_s.arg(i).arg(i + 1) << u"fra1/txtText_%1"_s.arg(i);
+    for (int i = 0; i < PrizeList::kCount; ++i)
+        all << u"Frame17/txtPrizes_%1"_s.arg(i);
+    for (int c = 0; c < ColourCaller::ColourCount; ++c)
+        all << u"Frame22/Check%1"_s.arg(c + 4) << u"Frame22/txtcolor_%1"_s.arg(c);
+    return all;
+}
+
+// The menus, each item "objectName=caption" in order; a submenu has no name.
+const std::pair<const char *, const char *> kMenus[] = {
+    {"menubar", "=File|=Settings|=Macros|=Help"},
+    {"mnuFile", "mnuExit=Exit"},
+    {"mnuSettings", "mnuStay=Stay On Top|=Delay|=Hoster Settings|mnuRaffler=Raffler|mnuLister=Lister"},
+    {"mnuDelay", "mnunone=None|mnu1=1|mnu2=2|mnu3=3"},
+    {"mnuHoater", "mnuMain=Main|mnuSetDraw=Raffler|mnuSetLister=Lister"},
+    {"mnuMacros", "mnuEdit=Edit|mnuSpace=(line)|mnuLoad=Load|mnuSave=Save"},
+    {"mnuHelp", "mnuAbout1=About"},
+    {"mnuAvi", "mnuAviRemove=Remove PLayer"},
+    {"mnuLstLister", "mnuRemoveLister=Remove PLayer"},
+    {"mnuColor", "mnuRemove=Remove Player|mnuAdd=Add Player To List|=Color"},
+    {"mnuColors", "mnuRed=Red|mnuBlue=Blue|mnuGreen=Green|mnuSilver=Silver|mnuBlack=Black|mnuGold=Gold"},
+    {"mnuColor1", "mnuRe=Remove PLayer|mnuAdd1=Add Player To List|=Color"},
+    {"mnuColor8", "mnuRed1=Red|mnuBlue1=Blue|mnuGreen1=Green|mnuSilver1=Silver|mnuBlack1=Black|mnuGold1=Gold"},
 };
 
-// The layout in twips, as the window's designer drew it.
-const Control kControls[] = {
-    {"Option1", "client", "Clear List", 120, 0, 1215, 255},
-    {"Option2", "client", "Reset List", 1320, 0, 1215, 255},
-    {"Frame2", "client", "Raffler (Players)", 120, 240, 2295, 3615},
-    {"Frame3", "client", "Lister (Players)", 120, 240, 2295, 3615},
-    {"Frame22", "client", "Color Caller", 120, 240, 2295, 2775},
-    {"Frame4", "client", "Raffler", 2520, 240, 1215, 3615},
-    {"Frame5", "client", "Lister", 2520, 240, 1215, 3615},
-    {"Frame1", "client", "Macros", 120, 3840, 3615, 855},
-    {"fra1", "client", "Macro #1", 120, 4800, 3615, 2415},
-    {"Frame9", "client", "Main Settings", 3840, 0, 3975, 3975},
-    {"Frame6", "client", "Raffler Settings", 3840, 0, 3975, 3975},
-    {"Frame10", "client", "Lister Settings", 3840, 0, 3975, 3975},
-    {"lstAvatars", "Frame2", nullptr, 120, 240, 2055, 2205},
-    {"Label1", "Frame2", "Winners", 120, 2400, 735, 255},
-    {"List1", "Frame2", nullptr, 120, 2640, 2055, 840},
-    {"List3", "Frame3", nullptr, 120, 240, 2055, 2205},
-    {"Label2", "Frame3", "Winners", 120, 2400, 735, 255},
-    {"List4", "Frame3", nullptr, 120, 2640, 2055, 840},
-    {"Label5", "Frame22", "Red", 120, 240, -1, 255},
-    {"Label7", "Frame22", "Blue", 120, 600, -1, 255},
-    {"Label8", "Frame22", "Green", 120, 960, -1, 255},
-    {"Label9", "Frame22", "Silver", 120, 1320, -1, 255},
-    {"Label6", "Frame22", "Black", 120, 1680, -1, 255},
-    {"Label10", "Frame22", "Gold", 120, 2040, -1, 255},
-    {"Command22", "Frame22", "Say colors", 120, 2400, 855, 255},
-    {"Command24", "Frame22", "Ok", 1080, 2400, 375, 255},
-    {"Command23", "Frame22", "Reset", 1560, 2400, 615, 255},
-    {"cmdStart", "Frame4", "Start", 75, 240, 1020, 255},
-    {"Command13", "Frame4", "Round #", 75, 540, 1020, 255},
-    {"Command32", "Frame4", "Call 4 Reg", 75, 840, 1020, 255},
-    {"cmdGetText", "Frame4", "Get Reg", 75, 1140, 1020, 255},
-    {"Command1", "Frame4", "Say List", 75, 1440, 1020, 255},
-    {"Command29", "Frame4", "Closing", 75, 1740, 1020, 255},
-    {"Command3", "Frame4", "Draw", 75, 2040, 1020, 255},
-    {"cmdExit", "Frame4", "&Exit", 75, 2340, 1020, 255},
-    {"Command19", "Frame4", "Recover", 75, 2640, 1020, 255},
-    {"Command21", "Frame4", "Colors Caller", 75, 2940, 1020, 255},
-    {"Command34", "Frame4", "Say Prizes", 75, 3240, 1020, 255},
-    {"Command8", "Frame5", "Start", 75, 240, 1020, 255},
-    {"Command31", "Frame5", "Call 4 Reg", 75, 540, 1020, 255},
-    {"Command9", "Frame5", "Get Reg", 75, 840, 1020, 255},
-    {"Command11", "Frame5", "Say List", 75, 1140, 1020, 255},
-    {"Command30", "Frame5", "Closing", 75, 1440, 1020, 255},
-    {"Command12", "Frame5", "Say Next", 75, 1740, 1020, 255},
-    {"Command7", "Frame5", "Call Next", 75, 2040, 1020, 255},
-    {"Command10", "Frame5", "&Exit", 75, 2340, 1020, 255},
-    {"Command20", "Frame5", "Recover", 75, 2640, 1020, 255},
-    {"Command25", "Frame5", "Colors Caller", 75, 2940, 1020, 255},
-    {"Command33", "Frame5", "Say Prizes", 75, 3240, 1020, 255},
-    {"HScroll1", "fra1", nullptr, 120, 1740, 3375, 255},
-    {"Command27", "fra1", "Save", 120, 2040, 855, 255},
-    {"Command28", "fra1", "Load", 1080, 2040, 855, 255},
-    {"Command26", "fra1", "Clear", 2040, 2040, 735, 255},
-    {"Command6", "fra1", "Ok", 2880, 2040, 615, 255},
-    {"Frame8", "Frame9", "ESP Confermation", 120, 240, 3735, 615},
-    {"txtSettings_1", "Frame8", nullptr, 120, 240, 2655, 285},
-    // Label14, Check1 and Frame11 are a little larger than drawn, so that their
-    // captions fit in the window's font.
-    {"Label14", "Frame8", "Symbol For reg", 2880, 120, 615, 405},
-    {"txtSettings_0", "Frame8", nullptr, 3480, 240, 255, 285},
-    {"Check1", "Frame9", "Confermation?", 1620, 240, 1395, 255},
-    {"Label13", "Frame9", "Sym", 2880, 480, 615, 255},
-    {"Frame11", "Frame9", "First Line on List", 120, 960, 3000, 615},
-    {"txtSettings_10", "Frame11", nullptr, 120, 240, 2535, 285},
-    {"Check2", "Frame11", "Say Winners List?", 1320, 0, 1695, 255},
-    {"Frame23", "Frame9", "Delay", 3120, 960, 735, 615},
-    {"txtSettings_13", "Frame23", nullptr, 120, 240, 255, 285},
-    {"VScroll2", "Frame23", nullptr, 360, 240, 255, 285},
-    {"Frame24", "Frame9", "Welcome Line", 120, 1560, 3735, 735},
-    {"txtSettings_17", "Frame24", nullptr, 120, 240, 3375, 285},
-    {"Frame16", "Frame9", "Prizes Settings", 120, 2280, 3735, 1575},
-    {"Check3", "Frame16", "Say Prizes?", 1440, 0, 1215, 255},
-    {"Frame17", "Frame16", "Prize # 1", 120, 240, 3495, 615},
-    {"VScroll1", "Frame17", nullptr, 2520, 240, 255, 285},
-    {"Label12", "Frame17", "# of Prizes", 2640, 0, 855, 255},
-    {"txtSettings_18", "Frame17", nullptr, 2880, 240, 375, 285},
-    {"Frame25", "Frame16", "First Line of Prizes", 120, 840, 2655, 615},
-    {"txtSettings_19", "Frame25", nullptr, 120, 240, 2415, 285},
-    {"Frame14", "Frame6", "ESP Winner", 120, 240, 3615, 615},
-    {"txtSettings_4", "Frame14", nullptr, 120, 240, 3375, 285},
-    {"Frame15", "Frame6", "Say winning Text", 120, 840, 3615, 615},
-    {"txtSettings_5", "Frame15", nullptr, 120, 240, 3375, 285},
-    {"Frame18", "Frame6", "Draws", 120, 1560, 1335, 615},
-    {"txtSettings_6", "Frame18", nullptr, 120, 240, 255, 285},
-    {"Label11", "Frame18", "# of Draws", 360, 240, 855, 255},
-    {"Frame19", "Frame6", "Rounds", 1560, 1560, 2175, 615},
-    {"txtSettings_9", "Frame19", nullptr, 120, 240, 375, 285},
-    {"Label4", "Frame19", "Rounds", 480, 240, 615, 255},
-    {"txtSettings_7", "Frame19", nullptr, 1080, 240, 375, 285},
-    {"Label3", "Frame19", "OF", 1440, 240, 255, 255},
-    {"txtSettings_8", "Frame19", nullptr, 1680, 240, 375, 285},
-    {"Frame12", "Frame10", "Say Next (ESP)", 120, 240, 3615, 615},
-    {"txtSettings_2", "Frame12", nullptr, 120, 240, 3375, 285},
-    {"Frame13", "Frame10", "Say Next (Say)", 120, 960, 3615, 615},
-    {"txtSettings_3", "Frame13", nullptr, 120, 240, 3375, 285},
-    {"Frame20", "Frame10", "Call Next (ESP)", 120, 1680, 3615, 615},
-    {"txtSettings_11", "Frame20", nullptr, 120, 240, 3375, 285},
-    {"Frame21", "Frame10", "Call Next (Say)", 120, 2400, 3615, 615},
-    {"txtSettings_12", "Frame21", nullptr, 120, 240, 3375, 285},
-    {"Command14", "client", "Lister Settings", 3840, 4080, 1215, 255},
-    {"Command15", "client", "Raffler Settings", 5160, 4080, 1335, 255},
-    {"Command16", "client", "Main Settings", 6600, 4080, 1215, 255},
-    {"Command18", "client", "Clear", 3840, 4400, 1215, 255},
-    {"Command2", "client", "Restore Defults", 5160, 4400, 1335, 255},
-    {"Command17", "client", "Ok", 6600, 4400, 1215, 255},
-};
+// Controls that stand on one another on purpose: the panels that take turns
+// at one place, the check box and the "Sym" label laid over the frame "ESP
+// Confermation" (which hides the label), and the "Winners" labels, whose
+// empty top lies under the list above. The pages of the prize and the macro
+// boxes share their places too.
+const char *const kSharingAPlace[] = {"Frame2 Frame3 Frame22", "Frame4 Frame5",     "Frame9 Frame6 Frame10",
+                                      "Frame8 Check1 Label13", "lstAvatars Label1", "List3 Label2"};
+
+bool meantToShare(const QWidget *a, const QWidget *b, const WindowControls &controls)
+{
+    const auto both = [a, b](const auto &page) {
+        return std::ranges::find(page, a) != page.end() && std::ranges::find(page, b) != page.end();
+    };
+    if (both(controls.prizeBoxes) || both(controls.macroBoxes))
+        return true;
+    return std::ranges::any_of(kSharingAPlace, [a, b](const char *group) {
+        const QStringList names = QString::fromLatin1(group).split(u' ');
+        return names.contains(a->objectName()) && names.contains(b->objectName());
+    });
+}
 
 // The controls of a window: named widgets, without Qt's own inner parts,
 // bare containers, drawn lines and other windows.
@@ -161,6 +142,38 @@ QList<QWidget *> controlsOf(const QWidget *window)
         controls << widget;
     }
     return controls;
+}
+
+// What is wrong with the layout of the controls shown: a control that sticks
+// out of its frame, a panel cut by the window's edge (a smaller window moves
+// whole panels out of view, as drawn, except the macro editor's lower
+// border, 4 px short at the macro editing size) and neighbours that overlap.
+// Controls drawn edge to edge in twips may share a line of pixels.
+QStringList layoutFaults(MainWindow &window)
+{
+    QWidget *client = window.ui().client;
+    QList<QWidget *> shown = controlsOf(&window);
+    shown.removeIf([&](const QWidget *w) { return !w->isVisibleTo(&window) || !client->isAncestorOf(w); });
+    QStringList faults;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const QWidget *control = shown[i];
+        const QWidget *parent = control->parentWidget();
+        const QRect place = control->geometry();
+        if (parent == client) {
+            const QRect area = client->rect().adjusted(0, 0, 0, control == window.ui().fra1 ? 4 : 0);
+            if (place.intersects(area) && !area.contains(place))
+                faults << control->objectName() + u" is cut by the window's edge"_s;
+        } else if (!parent->rect().adjusted(-1, -1, 1, 1).contains(place)) {
+            faults << control->objectName() + u" sticks out of "_s + parent->objectName();
+        }
+        for (const QWidget *other : shown.mid(i + 1)) {
+            const QRect overlap = place.intersected(other->geometry());
+            if (other->parentWidget() == parent && overlap.width() > 1 && overlap.height() > 1
+                && !meantToShare(control, other, window.controls()))
+                faults << control->objectName() + u" overlaps "_s + other->objectName();
+        }
+    }
+    return faults;
 }
 
 // The captions a reader finds next to a control without one: the titles of
@@ -319,84 +332,65 @@ void panelRow(const char *tag, const char *steps, const char *shown, QSize size,
 
 } // namespace
 
-void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem_data()
+// Every control and menu item is there with its caption, each array element
+// at its index, and, as designed, with every panel and page shown, every
+// control inside its frame and clear of its neighbours. A few fixed points
+// show when everything moves.
+void WindowTest::everyControlAndMenuItemIsInItsPlace()
 {
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");       // null for a menu
-    QTest::addColumn<QStringList>("items"); // a menu's, objectName=caption, in order; a submenu has no name
-    const auto row = [](const QString &name, const char *parent, const QString &caption, QRect twips) {
-        QTest::newRow(qPrintable(name)) << QString::fromLatin1(parent) << caption << twips << QStringList();
-    };
-    for (const Control &c : kControls)
-        row(QString::fromLatin1(c.name), c.parent, c.caption ? QString::fromLatin1(c.caption) : QString(),
-            QRect(c.left, c.top, c.width, c.height));
-    // The arrays: the macro buttons in two rows of ten, a box and a holder for
-    // each colour, and the prize and macro boxes of every page at one place.
-    for (int i = 0; i < 20; ++i) {
-        const QString n = QString::number(i);
-        row(u"cmdCommunicate_"_s + n, "Frame1", QString::number(i + 1),
-            QRect(i % 10 ? 360 * (i % 10) : 50, i < 10 ? 240 : 540, 315, 255));
-        row(u"txtText_"_s + n, "fra1", QString(), QRect(120, 240, 3315, 1500));
-        if (i < 10)
-            row(u"txtPrizes_"_s + n, "Frame17", QString(), QRect(120, 240, 2415, 285));
-        if (i < 6) {
-            row(u"Check"_s + QString::number(i + 4), "Frame22", QString(), QRect(600, 240 + 360 * i, 255, 255));
-            row(u"txtcolor_"_s + n, "Frame22", QString(), QRect(960, 240 + 360 * i, 1215, 285));
-        }
-    }
-
-    const auto menu = [](const char *name, const QStringList &items) {
-        QTest::newRow(name) << QString() << QString() << QRect() << items;
-    };
-    menu("menubar", {u"=File"_s, u"=Settings"_s, u"=Macros"_s, u"=Help"_s});
-    menu("mnuFile", {u"mnuExit=Exit"_s});
-    menu(
-        "mnuSettings",
-        {u"mnuStay=Stay On Top"_s, u"=Delay"_s, u"=Hoster Settings"_s, u"mnuRaffler=Raffler"_s, u"mnuLister=Lister"_s});
-    menu("mnuDelay", {u"mnunone=None"_s, u"mnu1=1"_s, u"mnu2=2"_s, u"mnu3=3"_s});
-    menu("mnuHoater", {u"mnuMain=Main"_s, u"mnuSetDraw=Raffler"_s, u"mnuSetLister=Lister"_s});
-    menu("mnuMacros", {u"mnuEdit=Edit"_s, u"mnuSpace=(line)"_s, u"mnuLoad=Load"_s, u"mnuSave=Save"_s});
-    menu("mnuHelp", {u"mnuAbout1=About"_s});
-    menu("mnuAvi", {u"mnuAviRemove=Remove PLayer"_s});
-    menu("mnuLstLister", {u"mnuRemoveLister=Remove PLayer"_s});
-    menu("mnuColor", {u"mnuRemove=Remove Player"_s, u"mnuAdd=Add Player To List"_s, u"=Color"_s});
-    menu("mnuColors",
-         {u"mnuRed=Red"_s, u"mnuBlue=Blue"_s, u"mnuGreen=Green"_s, u"mnuSilver=Silver"_s, u"mnuBlack=Black"_s,
-          u"mnuGold=Gold"_s});
-    menu("mnuColor1", {u"mnuRe=Remove PLayer"_s, u"mnuAdd1=Add Player To List"_s, u"=Color"_s});
-    menu("mnuColor8",
-         {u"mnuRed1=Red"_s, u"mnuBlue1=Blue"_s, u"mnuGreen1=Green"_s, u"mnuSilver1=Silver"_s, u"mnuBlack1=Black"_s,
-          u"mnuGold1=Gold"_s});
-}
-
-void WindowTest::controlsAndMenusStandWhereTheLayoutPutsThem()
-{
-    QFETCH(QString, parent);
-    QFETCH(QString, caption);
-    QFETCH(QRect, twips);
-    QFETCH(QStringList, items);
-
     WindowLayout layout;
     MainWindow window(layout);
-    const auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(widget);
-    if (twips.isNull()) {
-        QStringList found;
-        for (const QAction *action : widget->actions()) {
-            found << (action->menu() ? QString() : action->objectName()) + u'='
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList found;
+    for (const QWidget *control : controlsOf(&window)) {
+        const QString caption = captionOf(control);
+        found << control->parentWidget()->objectName() + u'/' + control->objectName()
+                + (caption.isEmpty() ? QString() : u'=' + caption);
+    }
+    const QStringList expected = expectedControls();
+    const auto notIn = [](QStringList list, const QStringList &other) {
+        list.removeIf([&other](const QString &each) { return other.contains(each); });
+        return list.join(u", "_s);
+    };
+    QCOMPARE(u"missing: "_s + notIn(expected, found), u"missing: "_s);
+    QCOMPARE(u"unexpected: "_s + notIn(found, expected), u"unexpected: "_s);
+
+    for (const auto &[name, items] : kMenus) {
+        QStringList shown;
+        for (const QAction *action : window.findChild<QWidget *>(QString::fromLatin1(name))->actions()) {
+            shown << (action->menu() ? QString() : action->objectName()) + u'='
                     + (action->isSeparator() ? u"(line)"_s : action->text());
         }
-        QCOMPARE(found, items);
-        return;
+        QCOMPARE(shown.join(u'|'), QString::fromLatin1(items));
     }
-    QCOMPARE(widget->parentWidget()->objectName(), parent);
-    if (!caption.isNull())
-        QCOMPARE(captionOf(widget), caption);
-    QCOMPARE(widget->pos(), QPoint(MainWindow::pixels(twips.x()), MainWindow::pixels(twips.y())));
-    if (twips.width() >= 0)
-        QCOMPARE(widget->width(), MainWindow::pixels(twips.width()));
-    QCOMPARE(widget->height(), MainWindow::pixels(twips.height()));
+
+    const WindowControls &controls = window.controls();
+    const auto named = [](const QObject *object) { return object ? object->objectName() : QString(); };
+    for (int i = 0; i < HostSettings::kCount; ++i) {
+        const bool yesNo = i >= HostSettings::SayPrizesYesNo && i <= HostSettings::SayWinnersYesNo;
+        QCOMPARE(named(controls.settingBoxes[i]), yesNo ? QString() : u"txtSettings_%1"_s.arg(i));
+    }
+    for (int i = 0; i < PrizeList::kCount; ++i)
+        QCOMPARE(named(controls.prizeBoxes[i]), u"txtPrizes_%1"_s.arg(i));
+    for (int i = 0; i < MacroBank::kCount; ++i) {
+        QCOMPARE(named(controls.macroBoxes[i]), u"txtText_%1"_s.arg(i));
+        QCOMPARE(named(controls.macroButtons[i]), u"cmdCommunicate_%1"_s.arg(i));
+    }
+    for (int c = 0; c < ColourCaller::ColourCount; ++c) {
+        const WindowControls::Colour &colour = controls.colours[c];
+        const QString menu = u"mnu"_s + ColourCaller::nameOf(static_cast<ColourCaller::Colour>(c));
+        QCOMPARE((QStringList{named(colour.inPlay), named(colour.holder), named(colour.fromWinners),
+                              named(colour.fromCalled)}),
+                 (QStringList{u"Check%1"_s.arg(c + 4), u"txtcolor_%1"_s.arg(c), menu, menu + u'1'}));
+    }
+
+    const QStringList faults = layoutFaults(window);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    Ui::MainWindow &ui = window.ui();
+    QCOMPARE(ui.client->size(), QSize(616, 485));
+    QCOMPARE(ui.cmdStart->mapTo(ui.client, QPoint()), QPoint(173, 32));
+    QCOMPARE(ui.Command17->mapTo(ui.client, QPoint()), QPoint(440, 293));
 }
 
 // Every control is named as its caption says, or after a caption near it,
@@ -510,19 +504,14 @@ void WindowTest::panelsSizesAndTabOrderFollowTheHostsChoices()
                      == shown.contains(QString::fromLatin1(panel)),
                  panel);
     QCOMPARE(f.program->layout().outerSize(), size);
-    QCOMPARE(window.width(), MainWindow::clientSizeFor(size).width());
-    // No control in view is cut off by the window's edge; a frame's own border may be.
-    const QRect client(QPoint(0, 0), MainWindow::clientSizeFor(size));
-    for (const QWidget *control : f.ui().client->findChildren<QWidget *>()) {
-        const QRect place(control->mapTo(f.ui().client, QPoint(0, 0)), control->size());
-        if (control->isVisibleTo(&window) && !qobject_cast<const QGroupBox *>(control)
-            && client.contains(place.topLeft()))
-            QVERIFY2(client.contains(place), qPrintable(control->objectName()));
-    }
 
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The client area in pixels, fixed, and the controls in view as they should stand.
+    QCOMPARE(f.ui().client->size(), size == kSettings ? QSize(524, 313) : QSize(249, size == kEditing ? 477 : 313));
+    const QStringList faults = layoutFaults(window);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     QList<QWidget *> expected;
     for (QWidget *control : f.ui().client->findChildren<QWidget *>()) {
         if (tabReaches(control, &window))

@@ -15,21 +15,23 @@ inline void use(const MainWindow &window, const QString &control)
         window.findChild<QAction *>(control)->trigger();
 }
 
-// The window as laid out and as a host who cannot see it relies on, its
-// start-up and ways out, hostile player names taken through it, the panels'
-// own widgets over the operations (the lists' menus, the colour panel, the
-// macro editor, the real dialogs), and the window as assistive technology
-// and the keyboard work it.
+// The window as laid out and as a host who cannot see it relies on, each
+// of its buttons and menu items wired to its operation, its start-up and
+// ways out, hostile player names taken through it, the panels' own widgets
+// over the operations (the lists' menus, the colour panel, the macro editor,
+// the real dialogs), and the window as assistive technology and the keyboard
+// work it.
 class WindowTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void controlsAndMenusStandWhereTheLayoutPutsThem_data();
-    void controlsAndMenusStandWhereTheLayoutPutsThem();
+    void everyControlAndMenuItemIsInItsPlace();
     void everyControlIsNamedExplainedAndFitsItsCaption();
     void panelsSizesAndTabOrderFollowTheHostsChoices_data();
     void panelsSizesAndTabOrderFollowTheHostsChoices();
+    void everyButtonAndMenuItemReachesItsOperation_data();
+    void everyButtonAndMenuItemReachesItsOperation();
 
     void startUpTakesThePreviousFilesAndReadiesTheWindow_data();
     void startUpTakesThePreviousFilesAndReadiesTheWindow();

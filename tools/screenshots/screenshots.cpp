@@ -15,6 +15,7 @@
 #include "window/appearance.h"
 #include "window/helpmenu.h"
 #include "window/program.h"
+#include "window/windowcontrols.h"
 
 #include <QApplication>
 #include <QDir>
@@ -185,7 +186,7 @@ int main(int argc, char *argv[])
     ui.Command3->click();
     ui.Command3->click();
     select(ui.List1, 0);
-    ui.mnuRed->trigger();
+    window.controls().colours[ColourCaller::Red].fromWinners->trigger();
     for (QListView *list : {ui.lstAvatars, ui.List1, ui.List3, ui.List4})
         list->clearSelection();
 
