@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 #include "window/colourpanel.h"
 #include "window/controlguide.h"
+#include "window/filemenu.h"
 #include "window/helpmenu.h"
 #include "window/listbinding.h"
 #include "window/listerpanel.h"
@@ -16,6 +17,8 @@
 #include "window/settingspanel.h"
 #include "window/widgetprompts.h"
 #include "window/windowcontrols.h"
+
+#include <QDir>
 
 Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *parent)
     : QObject(parent)
@@ -47,6 +50,8 @@ Program::Program(Clock &clock, const Places &places, Prompts *prompts, QObject *
     new ListBinding(ui.List3, s.lists.queue);
     new ListBinding(ui.List4, s.lists.called);
     m_macroPanel = std::make_unique<MacroPanel>(ui, controls, m_macros, *m_macroSender, *m_macroFiles, m_layout);
+    m_fileMenu = std::make_unique<FileMenu>(m_window, s, *m_prompts,
+                                            QDir(m_store.directory()).filePath(JournalWriter::kFolder));
     m_helpMenu = std::make_unique<HelpMenu>(m_window, s.input, *m_prompts);
     // The whole window, menus included, takes no input while an operation speaks.
     connect(&s.input, &WindowInput::enabledChanged, &m_window, &MainWindow::setEnabled);

@@ -13,6 +13,7 @@
 
 class Clock;
 class ColourPanel;
+class FileMenu;
 class HelpMenu;
 class ListMenus;
 class ListerPanel;
@@ -56,6 +57,7 @@ public:
     MainWindow &window() { return m_window; }
     WindowLayout &layout() { return m_layout; }
     WindowOptions &options() { return m_options; }
+    FileMenu &fileMenu() { return *m_fileMenu; }
     HelpMenu &helpMenu() { return *m_helpMenu; }
     Prompts &prompts() { return *m_prompts; }
 
@@ -85,5 +87,6 @@ private:
     std::unique_ptr<ListMenus> m_listMenus;
     std::unique_ptr<ColourPanel> m_colourPanel;
     std::unique_ptr<MacroPanel> m_macroPanel;
+    std::unique_ptr<FileMenu> m_fileMenu;
     std::unique_ptr<HelpMenu> m_helpMenu;
 };

@@ -16,6 +16,10 @@ private slots:
     // A whole evening's work, in a shortened form unless RAFFLER_SOAK is set.
     void everyListEndsAsTheScriptExpects();
 
+    // journalevening.cpp: the evening's journal, restores and proofs.
+    void everyEntryRestoresTheListsOfItsMoment();
+    void anAccidentalClearListStartIsUndoneInThreeClicks();
+
     // faults.cpp: the chat client misbehaving. The program never hangs past
     // its bounds, never crashes, keeps its lists and its recovery file, and
     // takes input again as soon as the fault ends.

@@ -65,12 +65,13 @@ void LiveProgram::stop()
     program.reset();
 }
 
-void LiveProgram::press(QStringView caption)
+void LiveProgram::press(QStringView caption, QWidget *in)
 {
-    MainWindow &window = program->window();
+    QWidget &window = in ? *in : program->window();
     QList<QAbstractButton *> found = window.findChildren<QAbstractButton *>();
     found.removeIf([&](const QAbstractButton *button) {
-        return !button->isVisible() || !button->isEnabled() || spokenCaption(button->text()) != caption
+        return button->window() != &window || !button->isVisible() || !button->isEnabled()
+            || spokenCaption(button->text()) != caption
             || !window.rect().contains(QRect(button->mapTo(&window, QPoint()), button->size()));
     });
     if (QAbstractButton *button = theOne(found, u"button %1"_s.arg(caption)))

@@ -32,10 +32,11 @@ struct LiveProgram
     void stop();
 
     // What the host does in the window: presses the button with this caption
-    // in the panels in view, chooses a menu bar item ("Settings > Lister"),
-    // or right-clicks the selected entry of a list in view and chooses from
-    // its menu. The test fails unless exactly one such control is there to use.
-    void press(QStringView caption);
+    // in the panels in view (of the main window, or of another window the
+    // program opened), chooses a menu bar item ("Settings > Lister"), or
+    // right-clicks the selected entry of a list in view and chooses from its
+    // menu. The test fails unless exactly one such control is there to use.
+    void press(QStringView caption, QWidget *window = nullptr);
     void choose(QStringView path);
     void chooseOver(QStringView list, QStringView path);
     // Presses "Get Reg" until the queue holds `count` players.

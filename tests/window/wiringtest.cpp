@@ -1,5 +1,7 @@
 #include "support/programfixture.h"
+#include "window/filemenu.h"
 #include "window/helpmenu.h"
+#include "window/historywindow.h"
 #include "windowtests.h"
 
 #include <QDir>
@@ -56,6 +58,9 @@ QString fact(ProgramFixture &f, const QString &name, const QSignalSpy &ended)
         return ended.isEmpty() ? QString() : u"yes"_s;
     if (name == u"about")
         return program.helpMenu().aboutBox() ? u"open"_s : QString();
+    if (name == u"history")
+        return program.fileMenu().historyWindow() && program.fileMenu().historyWindow()->isVisible() ? u"open"_s
+                                                                                                     : QString();
     return u"no such fact"_s;
 }
 
@@ -139,6 +144,7 @@ void WindowTest::everyButtonAndMenuItemReachesItsOperation_data()
     row("Macros > Load", "mnuLoad", "", u"dialog=Open A File"_s);
     row("Macros > Save", "mnuSave", "", u"dialog=Save File As..."_s);
     row("Help > About", "mnuAbout1", "", u"about=open"_s);
+    row("File > History...", "mnuHistory", "", u"history=open"_s);
 
     row("players: Remove PLayer", "mnuAviRemove", "", u"said=*** C has been removed ***"_s);
     row("winners: Remove Player", "mnuRemove", "", u"said=*** B has been removed ***"_s);

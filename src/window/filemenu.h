@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class HistoryWindow;
+class MainWindow;
+class Prompts;
+struct GameSession;
+
+// The File menu's "History...": the evening's journal in a window of its
+// own beside the main window, made once and shown again on each choice.
+// (Its "Exit" is the window's own way out.)
+class FileMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    FileMenu(MainWindow &window, GameSession &session, Prompts &prompts, const QString &journalFolder,
+             QObject *parent = nullptr);
+
+    void mnuHistory_Click();
+
+    // The History window once it has been opened.
+    HistoryWindow *historyWindow() const { return m_history; }
+
+private:
+    MainWindow &m_window;
+    GameSession &m_session;
+    Prompts &m_prompts;
+    QString m_journalFolder;
+    HistoryWindow *m_history = nullptr;
+};
