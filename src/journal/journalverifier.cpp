@@ -122,7 +122,7 @@ JournalVerdict JournalVerifier::verify(const JournalContents &contents)
         qsizetype applied = 0;
         QString problem;
         const QJsonArray picks = picksValue.toArray();
-        for (const QJsonValue &pickValue : picks) {
+        for (const auto &pickValue : picks) {
             const QJsonObject pick = pickValue.toObject();
             const std::optional<qint64> at = wholeNumber(pick.value(u"at"), applied, changes.size());
             if (!at)
