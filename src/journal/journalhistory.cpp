@@ -19,7 +19,7 @@ QStringList textsOf(const QJsonValue &value)
 {
     QStringList texts;
     const QJsonArray values = value.toArray();
-    for (const QJsonValue &each : values)
+    for (const auto &each : values)
         texts << (each.isObject() ? each.toObject().value(u"who"_s).toString() : each.toString());
     return texts;
 }
@@ -97,13 +97,14 @@ QVariant JournalHistory::headerData(int section, Qt::Orientation orientation, in
 
 QString JournalHistory::operationOf(const QJsonObject &entry)
 {
-    const QString op = entry.value(u"op"_s).toString();
-    const struct
+    QString op = entry.value(u"op"_s).toString();
+    struct Label
     {
         QLatin1StringView op;
-        const char16_t *label;
-        bool byGame;
-    } labels[] = {
+        const char16_t *label = nullptr;
+        bool byGame = false;
+    };
+    static const Label labels[] = {
         {kStart, u"Start", true},
         {kGetReg, u"Get Reg", true},
         {kDraw, u"Draw", false},
@@ -153,18 +154,20 @@ QString JournalHistory::detailsOf(const QJsonObject &entry)
     } else if (op == kGetReg) {
         QStringList taken;
         const QJsonArray takenIn = entry.value(u"taken"_s).toArray();
-        for (const QJsonValue &each : takenIn)
+        for (const auto &each : takenIn)
             taken << each.toObject().value(u"who"_s).toString() + u" by \u201C"_s
                     + each.toObject().value(u"line"_s).toString() + u'\u201D';
         parts << (taken.isEmpty() ? u"nobody new"_s : u"took in "_s + taken.join(u", "_s));
         if (const QStringList refused = textsOf(entry.value(u"refused"_s)); !refused.isEmpty())
             parts << u"already registered: "_s + refused.join(u", "_s);
     } else if (op == kDraw) {
-        parts << u"round "_s + numberText(entry.value(u"round"_s));
+        // The round box is raised before each draw, so the first draw shows round 2.
+        parts << u"draw "_s + numberText(entry.value(u"counter"_s))
+              << u"round "_s + numberText(entry.value(u"round"_s));
         if (entry.contains(u"prize"_s))
             parts << u"prize \u201C"_s + entry.value(u"prize"_s).toString() + u'\u201D';
         const QJsonArray picks = entry.value(u"picks"_s).toArray();
-        for (const QJsonValue &pick : picks)
+        for (const auto &pick : picks)
             parts << u"%1 of %2 players"_s.arg(pick.toObject().value(u"index"_s).toInteger() + 1)
                          .arg(pick.toObject().value(u"n"_s).toInteger());
         if (textsOf(entry.value(u"winners"_s)).isEmpty())

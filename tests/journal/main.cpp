@@ -1,3 +1,4 @@
+#include "historytest.h"
 #include "journalfiletest.h"
 #include "recordingtest.h"
 
@@ -9,5 +10,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     RecordingTest recording;
     JournalFileTest file;
-    return QTest::qExec(&recording, argc, argv) + QTest::qExec(&file, argc, argv);
+    HistoryTest history;
+    return QTest::qExec(&recording, argc, argv) + QTest::qExec(&file, argc, argv) + QTest::qExec(&history, argc, argv);
 }
