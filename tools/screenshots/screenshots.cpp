@@ -6,6 +6,7 @@
 #include "about/programicon.h"
 #include "bots.h"
 #include "chat/clock.h"
+#include "journal/journalops.h"
 #include "pictures.h"
 #include "roomserver.h"
 #include "roomservice.h"
@@ -13,7 +14,9 @@
 #include "roomwindow.h"
 #include "ui_mainwindow.h"
 #include "window/appearance.h"
+#include "window/filemenu.h"
 #include "window/helpmenu.h"
+#include "window/historywindow.h"
 #include "window/program.h"
 #include "window/windowcontrols.h"
 
@@ -228,6 +231,21 @@ int main(int argc, char *argv[])
     program.macros().setText(0, u"Welcome to the raffle!\r\nSend me a $ to get on the list"_s);
     shoot.window(window, u"window-macros.png"_s);
     ui.Command6->click(); // "Ok"
+
+    // The evening so far in the History window, the first draw chosen.
+    ui.mnuHistory->trigger();
+    HistoryWindow *history = program.fileMenu().historyWindow();
+    if (!history)
+        return 1;
+    history->resize(760, 420);
+    for (const JournalEntry &entry : program.session().journal.entries()) {
+        if (entry.object.value("op"_L1).toString() == JournalOps::kDraw) {
+            history->selectEntry(entry.object.value("seq"_L1).toInteger());
+            break;
+        }
+    }
+    shoot.window(*history, u"history.png"_s);
+    history->close();
 
     ui.mnuAbout1->trigger();
     AboutBox *about = program.helpMenu().aboutBox();
