@@ -6,12 +6,12 @@
 
 #include <QJsonObject>
 
-GameSession::GameSession(Clock &clock, FileStore &store)
-    : store(store)
+GameSession::GameSession(Clock &clock, FileStore &files)
+    : store(files)
     , link(clock)
-    , prizes(store)
-    , recovery(lists, store)
-    , journal(lists, store.directory(), QStringLiteral(RAFFLER_VERSION))
+    , prizes(files)
+    , recovery(lists, files)
+    , journal(lists, files.directory(), QStringLiteral(RAFFLER_VERSION))
     , intake(link, settings, lists, tokenizer)
     , colours(link, input, journal)
     , announcements(link, settings, prizes, intake, journal)
@@ -33,10 +33,10 @@ void GameSession::saveSettings()
 
 bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile)
 {
-    const std::optional<ListState> state = JournalRestore::stateAfter(entries, seq);
-    if (!state)
+    const std::optional<ListState> after = JournalRestore::stateAfter(entries, seq);
+    if (!after)
         return false;
-    JournalRestore::apply(*state, lists);
+    JournalRestore::apply(*after, lists);
     QJsonObject fields{{QStringLiteral("to"), seq}};
     if (!fromFile.isEmpty())
         fields.insert(QStringLiteral("file"), fromFile);

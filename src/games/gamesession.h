@@ -27,7 +27,7 @@ struct JournalEntry;
 // to these; tests play the games on them without a window.
 struct GameSession
 {
-    GameSession(Clock &clock, FileStore &store);
+    GameSession(Clock &clock, FileStore &files);
 
     // "Ok" of the settings: Settings.txt saved, and the items that changed
     // since it was last read or saved put on record.
