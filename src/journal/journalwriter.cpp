@@ -89,9 +89,14 @@ JournalWriter::JournalWriter(PlayerLists &lists, const QString &directory, const
 
 JournalWriter::~JournalWriter()
 {
-    // A last try for entries an earlier failure kept back.
-    if (!m_waiting.isEmpty())
+    // A run that recorded nothing leaves no file behind to clutter the
+    // folder; otherwise a last try for entries an earlier failure kept back.
+    if (m_seq == 0) {
+        if (!m_file.fileName().isEmpty())
+            m_file.remove();
+    } else if (!m_waiting.isEmpty()) {
         writeWaiting();
+    }
 }
 
 QDateTime JournalWriter::now() const

@@ -13,7 +13,8 @@
 
 struct PlayerLists;
 
-// Writes the evening's journal: one file per run in <directory>/Journal/,
+// Writes the evening's journal: one file per run in <directory>/Journal/
+// (none for a run that recorded nothing),
 // JSON Lines, a header and then one entry for every operation that changes a
 // list, a counter or a colour or announces a result (docs/journal.md). Each
 // entry carries the list edits made since the one before and the picks noted

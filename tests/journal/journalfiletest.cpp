@@ -108,15 +108,20 @@ void JournalFileTest::namesTheFileByItsStart()
 {
     QTemporaryDir dir;
     PlayerLists lists;
-    JournalWriter first(lists, dir.path(), u"1.0.7"_s, fixedClock());
-    JournalWriter second(lists, dir.path(), u"1.0.7"_s, fixedClock()); // started in the same second
-    QVERIFY(first.open());
-    QVERIFY(second.open());
-    QCOMPARE(first.path(), dir.filePath(u"Journal/2026-12-06_23-14-05.jsonl"_s));
-    QCOMPARE(second.path(), dir.filePath(u"Journal/2026-12-06_23-14-05-2.jsonl"_s));
-    QCOMPARE(readAll(first.path()),
-             "{\"journal\":\"Corvane's Raffler\",\"version\":1,\"program\":\"1.0.7\","
-             "\"started\":\"2026-12-06T23:14:05.000+01:00\",\"pick\":\"sha256-reject-v1\"}\n");
+    {
+        JournalWriter first(lists, dir.path(), u"1.0.7"_s, fixedClock());
+        JournalWriter second(lists, dir.path(), u"1.0.7"_s, fixedClock()); // started in the same second
+        QVERIFY(first.open());
+        QVERIFY(second.open());
+        QCOMPARE(first.path(), dir.filePath(u"Journal/2026-12-06_23-14-05.jsonl"_s));
+        QCOMPARE(second.path(), dir.filePath(u"Journal/2026-12-06_23-14-05-2.jsonl"_s));
+        QCOMPARE(readAll(first.path()),
+                 "{\"journal\":\"Corvane's Raffler\",\"version\":1,\"program\":\"1.0.7\","
+                 "\"started\":\"2026-12-06T23:14:05.000+01:00\",\"pick\":\"sha256-reject-v1\"}\n");
+        QVERIFY(second.append(u"macro"_s));
+    }
+    // The run that recorded nothing leaves no file; the other keeps its own.
+    QCOMPARE(QDir(dir.filePath(u"Journal"_s)).entryList(QDir::Files), QStringList{u"2026-12-06_23-14-05-2.jsonl"_s});
     QCOMPARE(JournalWriter::timeText(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), QTimeZone(-9000))),
              u"2026-01-02T03:04:05.006-02:30"_s);
 }
