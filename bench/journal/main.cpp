@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTime>
@@ -75,7 +77,9 @@ int main(int argc, char *argv[])
         all[2]->add(name);
         all[0]->add(name);
         all[3]->add(name);
-        append(u"getreg"_s, {{u"taken"_s, 1}});
+        // As a Get Reg records it: who came in by which line.
+        const QJsonObject taken{{u"who"_s, name}, {u"line"_s, u"ESP from "_s + name + u": $"_s}};
+        append(u"getreg"_s, {{u"game"_s, u"raffle"_s}, {u"taken"_s, QJsonArray{taken}}, {u"refused"_s, QJsonArray()}});
     }
     int draws = 0;
     int calls = 0;

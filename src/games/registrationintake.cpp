@@ -26,6 +26,10 @@ std::optional<RegistrationScan::Found> RegistrationIntake::ScanRegistrations()
     QSet<QString> registered(m_lists.ledger.names().cbegin(), m_lists.ledger.names().cend());
     RegistrationScan::Found found = RegistrationScan::scan(transcript, m_settings.item(HostSettings::Symbol), m_host,
                                                            registered);
+    // Every press sees the whole game's registrations again; a name that was
+    // registered at the last press already is no news, and repeating it each
+    // time would make the record grow with the square of the evening.
+    found.refused.removeIf([this](const QString &name) { return m_registeredAtLastScan.contains(name); });
     for (const auto &[name, line] : found.taken) {
         m_lists.ledger.add(name);
         if (m_settings.isChecked(HostSettings::Check::Confirmation))
@@ -33,6 +37,7 @@ std::optional<RegistrationScan::Found> RegistrationIntake::ScanRegistrations()
         m_lists.players.add(name);
         m_lists.queue.add(name);
     }
+    m_registeredAtLastScan = QSet<QString>(m_lists.ledger.names().cbegin(), m_lists.ledger.names().cend());
     return found;
 }
 

@@ -3,6 +3,7 @@
 #include "games/registrationscan.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -32,8 +33,9 @@ public:
     void setHost(const QString &host) { m_host = host; }
 
     // Reads a fresh transcript and takes in the new registrations: who came
-    // in, by which line, and who was refused as registered already. When no
-    // text arrives within the wait, nothing is scanned.
+    // in, by which line, and who was refused as registered already (only
+    // those not registered yet at the last scan). When no text arrives within
+    // the wait, nothing is scanned.
     std::optional<RegistrationScan::Found> ScanRegistrations();
     // The avatar who said the marker becomes the host and enters the ledger.
     void FindHost(const QString &text);
@@ -46,4 +48,5 @@ private:
     PlayerLists &m_lists;
     Tokenizer &m_tokenizer;
     QString m_host;
+    QSet<QString> m_registeredAtLastScan;
 };
