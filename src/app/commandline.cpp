@@ -33,6 +33,14 @@ CommandLine::CommandLine(const QStringList &arguments)
         u"verify"_s, u"Checks an evening's journal: its chain of entries and every draw in it, drawn again."_s,
         u"FILE"_s);
     m_parser.addOption(verify);
+#ifdef RAFFLER_LOAD_CLIENT_LIBRARY
+    const QCommandLineOption chatClient(
+        u"chat-client"_s,
+        u"Loads the chat client's library from FOLDER this time, without remembering it (the stand-in room's "
+        "shortcut uses it)."_s,
+        u"FOLDER"_s);
+    m_parser.addOption(chatClient);
+#endif
     for (const char16_t *name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromUtf16(name), {}, u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -58,6 +66,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_request = Request::Verify;
         m_journal = m_parser.value(verify);
     }
+#ifdef RAFFLER_LOAD_CLIENT_LIBRARY
+    m_chatClientFolder = m_parser.value(chatClient);
+#endif
     if (m_request == Request::Mistake) {
         const QString program = arguments.isEmpty() ? u"raffler"_s : QFileInfo(arguments.constFirst()).fileName();
         m_mistake = u"%1: %2\nTry '%1 --help' for the options.\n"_s.arg(program, m_mistake);

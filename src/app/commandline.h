@@ -28,9 +28,14 @@ public:
     };
     Reply reply() const;
 
+    // The folder to load the chat client's library from for this run only,
+    // or empty for the usual search.
+    QString chatClientFolder() const { return m_chatClientFolder; }
+
 private:
     QCommandLineParser m_parser;
     Request m_request = Request::Run;
     QString m_mistake;
     QString m_journal;
+    QString m_chatClientFolder;
 };

@@ -7,6 +7,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#ifdef RAFFLER_LOAD_CLIENT_LIBRARY
+#include "clientlibrarysetup.h"
+#include "window/widgetprompts.h"
+
+#include <QSettings>
+#endif
+
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -15,7 +22,8 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const CommandLine commandLine(arguments); commandLine.request() != CommandLine::Request::Run) {
+    const CommandLine commandLine(arguments);
+    if (commandLine.request() != CommandLine::Request::Run) {
         const QCoreApplication core(argc, argv); // names the program in the help
         const CommandLine::Reply reply = commandLine.reply();
         std::fputs(reply.text.toLocal8Bit().constData(), reply.isError ? stderr : stdout);
@@ -27,6 +35,17 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setQuitOnLastWindowClosed(false);
     applyAppearance(app);
+
+#ifdef RAFFLER_LOAD_CLIENT_LIBRARY
+    // The chat client's own library, before anything calls it.
+    ClientLibrary clientLibrary;
+    {
+        WidgetPrompts prompts(nullptr);
+        QSettings remembered;
+        if (!ClientLibrarySetup(clientLibrary, prompts, remembered).run(commandLine.chatClientFolder()))
+            return 1;
+    }
+#endif
 
     SystemClock clock;
     Program program(clock, Program::Places{});

@@ -19,12 +19,13 @@
 #define WADAPI_CALL
 #endif
 
-#if defined(_WIN32) && defined(WADAPI_STATIC)
-#define WADAPI_EXPORT
-#elif defined(_WIN32) && defined(WADAPI_BUILDING)
+/* Callers declare the entry points plainly, not as imports: the same code
+ * links the scripted library of the tests, the program's loader of the chat
+ * client's own library, and the stand-in's DLL through its import library. */
+#if defined(_WIN32) && defined(WADAPI_BUILDING)
 #define WADAPI_EXPORT __declspec(dllexport)
 #elif defined(_WIN32)
-#define WADAPI_EXPORT __declspec(dllimport)
+#define WADAPI_EXPORT
 #elif defined(__GNUC__)
 #define WADAPI_EXPORT __attribute__((visibility("default")))
 #else
