@@ -30,5 +30,8 @@ void SystemClock::waitUntil(qint64 deadlineMs, const std::function<bool()> &done
         if (!wake.isActive())
             wake.start(static_cast<int>(std::min<qint64>(remaining, qint64{24} * 3600 * 1000)));
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // A wake-up may only have posted its work (Windows delivers a timer
+        // that way): run it before the check, or the wait sleeps through it.
+        QCoreApplication::sendPostedEvents();
     }
 }

@@ -20,6 +20,27 @@ bool canWriteIn(const QString &directory)
     return probe.open();
 }
 
+// Windows keeps the programs every user of the machine shares under Program
+// Files. A copy installed there keeps the host's files in the host's own
+// folder even where it could write beside itself (an administrator, Wine),
+// so that every host has files of their own and uninstalling leaves them.
+bool isSharedProgramsFolder(const QString &directory)
+{
+#ifdef Q_OS_WIN
+    const QString path = QDir::cleanPath(QDir(directory).absolutePath());
+    for (const char *variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const QString programs = QDir::cleanPath(QDir::fromNativeSeparators(qEnvironmentVariable(variable)));
+        if (!programs.isEmpty()
+            && (path.compare(programs, Qt::CaseInsensitive) == 0
+                || path.startsWith(programs + u'/', Qt::CaseInsensitive)))
+            return true;
+    }
+#else
+    Q_UNUSED(directory);
+#endif
+    return false;
+}
+
 } // namespace
 
 FileStore::FileStore(const QString &programDirectory, const QString &fallbackDirectory, QObject *parent)
@@ -27,14 +48,19 @@ FileStore::FileStore(const QString &programDirectory, const QString &fallbackDir
     , m_programDirectory(programDirectory)
     , m_directory(programDirectory)
 {
-    if (canWriteIn(programDirectory))
+    const bool shared = isSharedProgramsFolder(programDirectory);
+    if (!shared && canWriteIn(programDirectory))
         return;
     QDir().mkpath(fallbackDirectory);
     m_directory = fallbackDirectory;
     m_usesFallback = true;
-    m_lastingNotice = QCoreApplication::translate("FileStore",
-                                                  "The program's folder %1 cannot be written, so the settings, prizes "
-                                                  "and recovery file are kept in %2.")
+    m_lastingNotice = (shared ? QCoreApplication::translate("FileStore",
+                                                            "The program's folder %1 is shared by every user of this "
+                                                            "computer, so the settings, prizes and recovery file are "
+                                                            "kept in %2.")
+                              : QCoreApplication::translate("FileStore",
+                                                            "The program's folder %1 cannot be written, so the "
+                                                            "settings, prizes and recovery file are kept in %2."))
                           .arg(QDir::toNativeSeparators(programDirectory), QDir::toNativeSeparators(fallbackDirectory));
     setNotice(m_lastingNotice);
 }

@@ -1,6 +1,40 @@
 #include "core/terminationsignals.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QSocketNotifier>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+namespace {
+
+// Windows asks a program to end with WM_CLOSE: its windows close as their
+// close box does, and one posted to the program's thread, which a window
+// never sees (a terminate() of another program, or a program without a
+// window yet), arrives here.
+class ThreadCloseFilter final : public QAbstractNativeEventFilter
+{
+public:
+    explicit ThreadCloseFilter(TerminationSignals &termination)
+        : m_termination(termination)
+    {}
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        const auto *msg = static_cast<const MSG *>(message);
+        if (eventType != "windows_generic_MSG" || msg->hwnd != nullptr || msg->message != WM_CLOSE)
+            return false;
+        QMetaObject::invokeMethod(&m_termination, &TerminationSignals::received, Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    TerminationSignals &m_termination;
+};
+
+} // namespace
+#endif
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -39,6 +73,9 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
+#elif defined(Q_OS_WIN)
+    m_filter = std::make_unique<ThreadCloseFilter>(*this);
+    QCoreApplication::instance()->installNativeEventFilter(m_filter.get());
 #endif
 }
 
@@ -52,5 +89,8 @@ TerminationSignals::~TerminationSignals()
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
+#elif defined(Q_OS_WIN)
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeNativeEventFilter(m_filter.get());
 #endif
 }

@@ -73,6 +73,9 @@ void AboutTest::theMainWindowWaitsUntilTheBoxCloses()
 // would start.
 void AboutTest::systemInfoStartsTheFirstToolFound()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names its tool in the registry; the Windows tests look there");
+#endif
     QTemporaryDir bin;
     ProgramFixture f;
     AboutBox *box = openAbout(f);

@@ -268,6 +268,9 @@ void JournalFileTest::ignoresALastLineCutShort()
 
 void JournalFileTest::aFailedAppendSpoilsNothing()
 {
+#ifndef RAFFLER_HAS_FILE_SIZE_LIMIT
+    QSKIP("no file size limit here to fill the disk with");
+#else
     QTemporaryDir dir;
     PlayerLists lists;
     JournalWriter journal(lists, dir.path(), u"1.0.7"_s, fixedClock());
@@ -299,6 +302,7 @@ void JournalFileTest::aFailedAppendSpoilsNothing()
     QCOMPARE(contents.entries.size(), 4);
     QVERIFY(JournalVerifier::verify(contents).ok);
     QCOMPARE(JournalRestore::stateAfter(contents.entries, 4)->lists[2], lists.all()[2]->names());
+#endif
 }
 
 void JournalFileTest::restoresTheListsOfAnyEntry()

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QtGlobal>
+
+// Windows has no file size limit to fill the disk with.
+#ifndef Q_OS_WIN
+#define RAFFLER_HAS_FILE_SIZE_LIMIT
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -27,3 +33,5 @@ private:
     rlimit m_old{};
     void (*m_oldSignal)(int);
 };
+
+#endif

@@ -19,6 +19,11 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 void complain(const QString &message)
@@ -31,6 +36,12 @@ void complain(const QString &message)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // Lines end in a line feed alone, as everywhere else: whatever reads the
+    // room's answers need not care where it runs.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     // Options first, so that a mistake is reported even where no display is.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -24,9 +24,15 @@ signals:
     void finished();
 
 private:
-    void readSome();
+    void feed(QByteArrayView bytes);
     void finish();
-
+#ifdef Q_OS_WIN
+    void startReadingThread();
+#else
+    void readSome();
     QSocketNotifier *m_notifier = nullptr;
+#endif
+
     LineSplitter m_lines;
+    bool m_finished = false;
 };
