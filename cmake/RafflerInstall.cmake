@@ -4,6 +4,11 @@
 
 include(GNUInstallDirs)
 
+# Installing (and cpack) takes what was built instead of building everything
+# first: one release build serves the benchmarks and the Debian package, and
+# the package's needs are built for it (make package).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # The room library is the program's own, not one for others to link against,
 # so it gets a folder of its own; the program finds it relative to itself,
 # wherever the tree is installed. On Debian that folder is below the

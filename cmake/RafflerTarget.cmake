@@ -36,14 +36,31 @@ endfunction()
 # The chat static library calls the chat client's library, but nothing in an
 # executable's own objects does. A linker that drops shared libraries nobody
 # needed so far (--as-needed) would drop libwadapi.so when it comes before
-# libchat.a on the line; this feature keeps it whatever the order.
-set(CMAKE_LINK_LIBRARY_USING_raffler_needed "LINKER:--push-state,--no-as-needed" "<LINK_ITEM>" "LINKER:--pop-state")
+# libchat.a on the line; on Windows the import library is an archive, read
+# once where it stands. This feature keeps it whatever the order: taken as
+# needed, or every import of it taken at once.
+if(WIN32)
+    set(CMAKE_LINK_LIBRARY_USING_raffler_needed "LINKER:--whole-archive" "<LINK_ITEM>" "LINKER:--no-whole-archive")
+else()
+    set(CMAKE_LINK_LIBRARY_USING_raffler_needed "LINKER:--push-state,--no-as-needed" "<LINK_ITEM>" "LINKER:--pop-state")
+endif()
 set(CMAKE_LINK_LIBRARY_USING_raffler_needed_SUPPORTED TRUE)
 
 # raffler_link_wadapi_room(TARGET)
-# Links the chat client library of the default build, libwadapi.so, which
-# reaches a running chatroom. (Tests that script the client link the object
-# library wadapi_script instead, which no linker drops.)
+# Links the chat client library of the default build, libwadapi.so (the
+# stand-in's wadapi.dll on Windows), which reaches a running chatroom.
+# (Tests that script the client link the object library wadapi_script
+# instead, which no linker drops.)
 function(raffler_link_wadapi_room target)
     target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:raffler_needed,wadapi_room>")
+endfunction()
+
+# raffler_windows_program(TARGET DESCRIPTION)
+# On Windows: a program with a window of its own and no console, with the
+# icon, the version information and the manifest in its .exe. Nothing
+# elsewhere.
+function(raffler_windows_program target description)
+    if(WIN32)
+        raffler_windows_resources(${target} "${description}")
+    endif()
 endfunction()
