@@ -45,9 +45,9 @@ QStringList statusesOf(const QList<QJsonObject> &entries)
     return statuses;
 }
 
-// The real program, started against a socket name: on the offscreen
-// platform, or on Windows with real windows, which a termination request
-// (WM_CLOSE) reaches.
+// The real program, started on the offscreen platform against a socket
+// name. It has no window there, so on Windows a termination request reaches
+// it only as a WM_CLOSE to its thread.
 bool startRaffler(QProcess &raffler, const QString &socketName)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -55,11 +55,7 @@ bool startRaffler(QProcess &raffler, const QString &socketName)
     environment.insert(u"WADAPI_ROOM"_s, socketName);
     raffler.setProcessEnvironment(environment);
     raffler.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-#ifdef Q_OS_WIN
-    raffler.start(QStringLiteral(RAFFLER_PATH), {u"-platform"_s, u"windows"_s});
-#else
     raffler.start(QStringLiteral(RAFFLER_PATH), {});
-#endif
     return raffler.waitForStarted(10000);
 }
 

@@ -48,13 +48,13 @@ QFunctionPointer resolve(QLibrary &library, const char *name, int argumentBytes)
     return nullptr;
 }
 
+// Resolves one entry point; the first one missing is noted.
 template<typename Function>
-bool resolveInto(QLibrary &library, Function &function, const char *name, int argumentBytes, QString &missing)
+void resolveInto(QLibrary &library, Function &function, const char *name, int argumentBytes, QString &missing)
 {
     function = reinterpret_cast<Function>(resolve(library, name, argumentBytes));
     if (!function && missing.isEmpty())
         missing = QString::fromLatin1(name);
-    return function != nullptr;
 }
 
 QStringList systemFolders()
