@@ -15,6 +15,7 @@ if(RAFFLER_SANITIZE)
 endif()
 
 function(raffler_target_options target)
+    set_property(GLOBAL APPEND PROPERTY RAFFLER_TARGETS ${target})
     target_compile_options(${target} PRIVATE ${RAFFLER_WARNINGS})
     if(RAFFLER_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
@@ -63,4 +64,57 @@ function(raffler_windows_program target description)
     if(WIN32)
         raffler_windows_resources(${target} "${description}")
     endif()
+endfunction()
+
+# Qt's headers are most of what every source file compiles. Each target
+# compiles those it uses once, as a precompiled header: the core ones, the
+# widgets' where it links Qt Widgets, the test framework's where it links Qt
+# Test. (make lint reads every file without them, so each file must still
+# include what it uses.)
+set(RAFFLER_PCH_CORE
+    <QByteArray> <QCoreApplication> <QDir> <QFile> <QJsonArray> <QJsonDocument> <QJsonObject> <QList>
+    <QObject> <QString> <QStringList> <QTimer> <functional> <memory> <optional>)
+set(RAFFLER_PCH_WIDGETS
+    <QAction> <QApplication> <QCheckBox> <QGroupBox> <QLabel> <QLineEdit> <QListView> <QMainWindow> <QMenu>
+    <QMenuBar> <QMessageBox> <QPushButton> <QRadioButton> <QScrollBar> <QTextEdit> <QWidget>)
+set(RAFFLER_PCH_TEST <QSignalSpy> <QTest>)
+
+# Every library a target links, directly or through others.
+function(_raffler_link_closure target result)
+    set(seen ${${result}})
+    foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+        get_target_property(libraries ${target} ${property})
+        foreach(library IN LISTS libraries)
+            if(library MATCHES "^\\$<" OR NOT TARGET ${library} OR library IN_LIST seen)
+                continue()
+            endif()
+            get_target_property(aliased ${library} ALIASED_TARGET)
+            if(aliased)
+                set(library ${aliased})
+            endif()
+            list(APPEND seen ${library})
+            _raffler_link_closure(${library} seen)
+        endforeach()
+    endforeach()
+    set(${result} ${seen} PARENT_SCOPE)
+endfunction()
+
+# Called once every target exists (the end of the top CMakeLists.txt).
+function(raffler_precompile_headers)
+    if(CMAKE_DISABLE_PRECOMPILE_HEADERS)
+        return()
+    endif()
+    get_property(targets GLOBAL PROPERTY RAFFLER_TARGETS)
+    foreach(target IN LISTS targets)
+        set(closure)
+        _raffler_link_closure(${target} closure)
+        set(headers ${RAFFLER_PCH_CORE})
+        if(Qt6::Widgets IN_LIST closure)
+            list(APPEND headers ${RAFFLER_PCH_WIDGETS})
+        endif()
+        if(Qt6::Test IN_LIST closure)
+            list(APPEND headers ${RAFFLER_PCH_TEST})
+        endif()
+        target_precompile_headers(${target} PRIVATE ${headers})
+    endforeach()
 endfunction()
