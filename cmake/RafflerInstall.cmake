@@ -67,7 +67,7 @@ endforeach()
 add_custom_target(packaging_docs ALL DEPENDS ${_raffler_gzip_outputs})
 
 # The guide and the copyright, where Debian keeps a package's documents.
-install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/packaging/copyright"
+install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/docs/windows.md" "${PROJECT_SOURCE_DIR}/packaging/copyright"
     DESTINATION "${RAFFLER_DOCDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/images" DESTINATION "${RAFFLER_DOCDIR}")
 

@@ -19,7 +19,7 @@ install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
 install(FILES ${RAFFLER_RUNTIME_DLLS} DESTINATION .)
 
 # The guide, the program's copyright, and the licences of what ships with it.
-install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" DESTINATION doc)
+install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/docs/windows.md" DESTINATION doc)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/images" DESTINATION doc)
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright" DESTINATION licences RENAME copyright.txt)
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/windows/third-party.txt" DESTINATION licences)
@@ -61,7 +61,7 @@ add_custom_command(OUTPUT "${RAFFLER_INSTALLER}" "${RAFFLER_ZIP}"
         "${PROJECT_SOURCE_DIR}/packaging/windows/listfiles.cmake"
         "${PROJECT_SOURCE_DIR}/packaging/windows/third-party.txt"
         "${PROJECT_SOURCE_DIR}/packaging/copyright"
-        "${PROJECT_SOURCE_DIR}/docs/guide.md" ${_raffler_images}
+        "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/docs/windows.md" ${_raffler_images}
     COMMENT "The zip and the installer"
     VERBATIM)
 add_custom_target(windows_package DEPENDS "${RAFFLER_INSTALLER}" "${RAFFLER_ZIP}")
