@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QListView>
 #include <QMenu>
@@ -35,6 +36,23 @@ T *theOne(const QList<T *> &found, const QString &what)
     return found.size() == 1 ? found.constFirst() : nullptr;
 }
 
+// RAFFLER_KEEP_JOURNALS names a folder for copies of the journals written
+// in this one, for the check of docs/journal.md's verifier (journal-doc).
+void keepJournals(const QString &folder)
+{
+    const QString keep = qEnvironmentVariable("RAFFLER_KEEP_JOURNALS");
+    if (keep.isEmpty() || !QDir().mkpath(keep))
+        return;
+    QDirIterator found(folder, {u"*.jsonl"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (found.hasNext()) {
+        const QFileInfo journal = found.nextFileInfo();
+        const QString copy = QDir(keep).filePath(u"%1-%2-%3"_s.arg(QString::fromLatin1(QTest::currentTestFunction()),
+                                                                   QDir(folder).dirName(), journal.fileName()));
+        QFile::remove(copy);
+        QFile::copy(journal.filePath(), copy);
+    }
+}
+
 } // namespace
 
 bool LiveProgram::start(const QStringList &roomOptions)
@@ -63,6 +81,7 @@ void LiveProgram::stop()
     if (program)
         program->window().close();
     program.reset();
+    keepJournals(dir.path());
 }
 
 void LiveProgram::press(QStringView caption, QWidget *in)

@@ -25,6 +25,8 @@ struct LiveProgram
     ScriptedPrompts prompts;
     std::unique_ptr<Program> program;
 
+    ~LiveProgram() { stop(); }
+
     // Starts the room with the given options and the program against it.
     bool start(const QStringList &roomOptions = {});
     // Starts the program again in the same folder, as after a restart.
