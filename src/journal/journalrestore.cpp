@@ -56,10 +56,11 @@ bool JournalRestore::apply(const ListState &state, PlayerLists &lists)
 {
     const auto all = lists.all();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i]->names() == state.lists[i])
+        const QStringList &names = state.lists[i].names();
+        if (all[i]->names() == names)
             continue;
         all[i]->clear();
-        for (const QString &name : state.lists[i])
+        for (const QString &name : names)
             all[i]->add(name);
     }
     return ListState::of(lists) == state;

@@ -20,13 +20,13 @@ ListState ListState::of(const PlayerLists &playerLists)
     ListState state;
     const auto all = playerLists.all();
     for (std::size_t i = 0; i < all.size(); ++i)
-        state.lists[i] = all[i]->names();
+        state.lists[i] = NameList(all[i]->names());
     return state;
 }
 
 bool ListState::apply(const ListEdit &edit, QString *problem)
 {
-    QStringList &list = lists.at(static_cast<std::size_t>(edit.list));
+    NameList &list = lists.at(static_cast<std::size_t>(edit.list));
     const QLatin1StringView listName = ListEdit::kListNames.at(static_cast<std::size_t>(edit.list));
     switch (edit.kind) {
     case ListEdit::Kind::Insert:

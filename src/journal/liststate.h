@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/listedit.h"
+#include "journal/namelist.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -15,11 +16,12 @@ struct PlayerLists;
 class ListState
 {
 public:
-    std::array<QStringList, 5> lists;
+    std::array<NameList, 5> lists;
 
     static ListState of(const PlayerLists &playerLists);
 
-    const QStringList &players() const { return lists[ListEdit::kPlayers]; }
+    // Built once after each change to the players list, not at every call.
+    const QStringList &players() const { return lists[ListEdit::kPlayers].names(); }
 
     // Applies one edit; false, with the reason, when it does not fit the
     // lists as they stand (an index past the end, another name at the index).

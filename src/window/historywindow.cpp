@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QThread>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -45,15 +48,15 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     m_source->setObjectName(u"journalShown"_s);
     m_source->setTextFormat(Qt::PlainText);
 
-    auto *open = button(u"&Open..."_s, "openJournal", u"Show the journal of an earlier evening"_s, this);
+    m_open = button(u"&Open..."_s, "openJournal", u"Show the journal of an earlier evening"_s, this);
     m_thisEvening = button(u"&This Evening"_s, "showThisEvening", u"Show this evening's journal again"_s, this);
     m_restore = button(u"&Restore lists to here"_s, "restoreLists",
                        u"Put the player lists back as they were right after the chosen entry; the room hears nothing"_s,
                        this);
     auto *exportButton = button(u"&Export..."_s, "exportEntries",
                                 u"Save the entries shown as a CSV file for a spreadsheet"_s, this);
-    auto *verify = button(u"&Verify draws"_s, "verifyDraws",
-                          u"Check that no entry was changed and draw every recorded draw again from its seed"_s, this);
+    m_verify = button(u"&Verify draws"_s, "verifyDraws",
+                      u"Check that no entry was changed and draw every recorded draw again from its seed"_s, this);
     auto *close = button(u"&Close"_s, "closeHistory", u"Close the history"_s, this);
 
     m_filter->setObjectName(u"filter"_s);
@@ -85,14 +88,14 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     auto *top = new QHBoxLayout;
     top->addWidget(m_source, 1);
     top->addWidget(m_thisEvening);
-    top->addWidget(open);
+    top->addWidget(m_open);
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(m_filter, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_restore);
     buttons->addWidget(exportButton);
-    buttons->addWidget(verify);
+    buttons->addWidget(m_verify);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
@@ -103,12 +106,12 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     resize(56 * em, 30 * em);
 
     connect(m_filter, &QLineEdit::textChanged, m_shown, &QSortFilterProxyModel::setFilterFixedString);
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryWindow::showSelection);
-    connect(open, &QPushButton::clicked, this, &HistoryWindow::openJournal);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HistoryWindow::updateButtons);
+    connect(m_open, &QPushButton::clicked, this, &HistoryWindow::openJournal);
     connect(m_thisEvening, &QPushButton::clicked, this, &HistoryWindow::showThisEvening);
     connect(m_restore, &QPushButton::clicked, this, &HistoryWindow::restoreLists);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
-    connect(verify, &QPushButton::clicked, this, &HistoryWindow::verifyDraws);
+    connect(m_verify, &QPushButton::clicked, this, &HistoryWindow::verifyDraws);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(&m_session.journal, &JournalWriter::appended, this, [this](const JournalEntry &entry) {
         if (!isThisEvening())
@@ -122,24 +125,36 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     showThisEvening();
 }
 
+HistoryWindow::~HistoryWindow()
+{
+    // The thread holds nothing of the window's, but must end before its QThread goes.
+    if (m_worker)
+        m_worker->wait();
+}
+
 void HistoryWindow::showThisEvening()
 {
     m_file.clear();
     m_history.setEntries(m_session.journal.entries());
     m_source->setText(u"This evening: "_s + QDir::toNativeSeparators(m_session.journal.path()));
-    m_thisEvening->setEnabled(false);
     if (!m_session.journal.entries().isEmpty())
         selectEntry(m_session.journal.entries().constLast().object.value(u"seq").toInteger());
-    showSelection();
+    updateButtons();
 }
 
-bool HistoryWindow::showFile(const QString &path)
+void HistoryWindow::showFile(const QString &path)
 {
-    const JournalContents contents = JournalReader::read(path);
+    auto contents = std::make_shared<JournalContents>();
+    inBackground([path, contents] { *contents = JournalReader::read(path); },
+                 [this, path, contents] { showContents(path, *contents); });
+}
+
+void HistoryWindow::showContents(const QString &path, const JournalContents &contents)
+{
     if (contents.headerLine.isEmpty()) {
         m_prompts.showError(windowTitle(),
                             tr("%1 is not a journal: %2").arg(QDir::toNativeSeparators(path), contents.damage));
-        return false;
+        return;
     }
     m_file = path;
     m_history.setEntries(contents.entries);
@@ -147,9 +162,7 @@ bool HistoryWindow::showFile(const QString &path)
     if (!contents.damage.isEmpty())
         shown += tr(" (read up to line %1: %2)").arg(contents.damagedLine).arg(contents.damage);
     m_source->setText(shown);
-    m_thisEvening->setEnabled(true);
-    showSelection();
-    return true;
+    updateButtons();
 }
 
 void HistoryWindow::selectEntry(qint64 seq)
@@ -170,9 +183,32 @@ qint64 HistoryWindow::selectedSeq() const
     return rows.isEmpty() ? 0 : rows.constFirst().data(JournalHistory::kSeqRole).toLongLong();
 }
 
-void HistoryWindow::showSelection()
+void HistoryWindow::updateButtons()
 {
-    m_restore->setEnabled(selectedSeq() > 0);
+    const bool idle = !isBusy();
+    m_open->setEnabled(idle);
+    m_thisEvening->setEnabled(idle && !isThisEvening());
+    m_verify->setEnabled(idle);
+    m_restore->setEnabled(idle && selectedSeq() > 0);
+}
+
+void HistoryWindow::inBackground(std::function<void()> work, std::function<void()> done)
+{
+    if (isBusy())
+        return; // one at a time: the buttons that start one are off meanwhile
+    m_worker = QThread::create(std::move(work));
+    m_worker->setParent(this);
+    // Queued: finished comes from the worker thread.
+    connect(m_worker, &QThread::finished, this, [this, done = std::move(done)] {
+        m_worker->deleteLater();
+        m_worker = nullptr;
+        unsetCursor();
+        updateButtons();
+        done();
+    });
+    setCursor(Qt::BusyCursor);
+    updateButtons();
+    m_worker->start();
 }
 
 void HistoryWindow::openJournal()
@@ -238,7 +274,11 @@ void HistoryWindow::exportEntries()
 void HistoryWindow::verifyDraws()
 {
     const QString path = isThisEvening() ? m_session.journal.path() : m_file;
-    m_prompts.showMessage(windowTitle(),
-                          path.isEmpty() ? tr("Nothing has been recorded yet this evening.")
-                                         : JournalVerifier::verify(path).text());
+    if (path.isEmpty()) {
+        m_prompts.showMessage(windowTitle(), tr("Nothing has been recorded yet this evening."));
+        return;
+    }
+    auto verdict = std::make_shared<JournalVerdict>();
+    inBackground([path, verdict] { *verdict = JournalVerifier::verify(path); },
+                 [this, verdict] { m_prompts.showMessage(windowTitle(), verdict->text()); });
 }
