@@ -46,6 +46,7 @@ bool isSharedProgramsFolder(const QString &directory)
 FileStore::FileStore(const QString &programDirectory, const QString &fallbackDirectory, QObject *parent)
     : QObject(parent)
     , m_programDirectory(programDirectory)
+    , m_fallbackDirectory(fallbackDirectory)
     , m_directory(programDirectory)
 {
     const bool shared = isSharedProgramsFolder(programDirectory);

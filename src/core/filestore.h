@@ -27,6 +27,8 @@ public:
     static QString defaultFallbackDirectory();
 
     QString directory() const { return m_directory; }
+    // The per-user folder, where files go that the directory in use cannot take.
+    QString fallbackDirectory() const { return m_fallbackDirectory; }
     bool usesFallback() const { return m_usesFallback; }
     QString pathOf(const QString &fileName) const;
 
@@ -47,6 +49,7 @@ private:
     void setNotice(const QString &notice);
 
     QString m_programDirectory;
+    QString m_fallbackDirectory;
     QString m_directory;
     bool m_usesFallback = false;
     QString m_lastingNotice; // where the files are; a failed save's notice goes with the next good one

@@ -1,6 +1,7 @@
 #include "games/gamesession.h"
 
 #include "core/filestore.h"
+#include "games/journalentries.h"
 #include "journal/journalops.h"
 #include "journal/journalrestore.h"
 
@@ -12,13 +13,17 @@ GameSession::GameSession(Clock &clock, FileStore &files)
     , prizes(files)
     , recovery(lists, files)
     , journal(lists, files.directory(), QStringLiteral(RAFFLER_VERSION))
+    , seal(files.pathOf(DrawSeal::kFileName))
     , intake(link, settings, lists, tokenizer)
     , colours(link, input, journal)
     , announcements(link, settings, prizes, intake, journal)
-    , picker(clock)
-    , raffle({link, settings, prizes, lists, intake, recovery, input, colours, state, announcements, picker, journal})
+    , picker(clock, seal)
+    , raffle({link, settings, prizes, lists, intake, recovery, input, colours, state, announcements, picker, journal,
+              seal})
     , lister({link, settings, lists, intake, recovery, input, colours, state, announcements, journal})
-{}
+{
+    journal.setFallbackDirectory(files.fallbackDirectory());
+}
 
 void GameSession::saveSettings()
 {
@@ -37,6 +42,11 @@ bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, c
     if (!after)
         return false;
     JournalRestore::apply(*after, lists);
+    const JournalEntries::KnownCounters counters = JournalEntries::countersAfter(entries, seq);
+    if (counters.round)
+        settings.setItem(HostSettings::Round, *counters.round);
+    if (counters.counter)
+        state.drawCounter = *counters.counter;
     QJsonObject fields{{QStringLiteral("to"), seq}};
     if (!fromFile.isEmpty())
         fields.insert(QStringLiteral("file"), fromFile);

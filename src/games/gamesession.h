@@ -7,6 +7,7 @@
 #include "core/windowinput.h"
 #include "games/announcements.h"
 #include "games/colourcaller.h"
+#include "games/drawseal.h"
 #include "games/gamestate.h"
 #include "games/lister.h"
 #include "games/raffle.h"
@@ -34,8 +35,9 @@ struct GameSession
     void saveSettings();
 
     // Puts the five lists back as they were right after the entry numbered
-    // seq of a journal (this run's, or one from the file named), records the
-    // restore and saves the recovery file. The room hears nothing. False,
+    // seq of a journal (this run's, or one from the file named), with the
+    // raffle's round and draw counter where the journal tells them, records
+    // the restore and saves the recovery file. The room hears nothing. False,
     // with nothing changed, when the journal cannot be replayed to there.
     bool restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile = {});
 
@@ -49,6 +51,7 @@ struct GameSession
     PlayerLists lists;
     Recovery recovery;
     JournalWriter journal;
+    DrawSeal seal;
     RegistrationIntake intake;
     GameState state;
     ColourCaller colours;

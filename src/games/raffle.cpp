@@ -7,6 +7,7 @@
 #include "core/recovery.h"
 #include "games/announcements.h"
 #include "games/colourcaller.h"
+#include "games/drawseal.h"
 #include "games/gamestate.h"
 #include "games/journalentries.h"
 #include "games/pacing.h"
@@ -15,10 +16,19 @@
 #include "games/winnerpicker.h"
 #include "journal/journalops.h"
 #include "journal/journalwriter.h"
+#include "journal/seal.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
 
 using namespace RoomLines;
+
+namespace {
+
+// How much of the players list's hash the room hears after a sealed winner:
+// enough for a player who has the list to see it is the same one.
+constexpr qsizetype kShownListDigits = 8;
+
+} // namespace
 
 Raffle::Raffle(const Parts &parts, QObject *parent)
     : QObject(parent)
@@ -67,10 +77,18 @@ void Raffle::start()
         break;
     }
 
+    // The key is fixed before anyone registers for this game.
+    QByteArray seal;
+    if (m_parts.seal.isOn()) {
+        seal = m_parts.seal.begin();
+        link.SayText(sealCommitment(QString::fromLatin1(seal.first(Seal::kShownDigits))));
+    }
+
     lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kStart,
-                           JournalEntries::start(JournalOps::kRaffle, m_parts.state.opening, m_parts.intake.host()));
+    m_parts.journal.append(
+        JournalOps::kStart,
+        JournalEntries::start(JournalOps::kRaffle, m_parts.state.opening, m_parts.intake.host(), seal));
 }
 
 void Raffle::takeInRegistrations()
@@ -84,13 +102,15 @@ void Raffle::takeInRegistrations()
 void Raffle::draw()
 {
     const BusyGuard busy(m_parts.input);
+    const JournalEntries::Counters was{m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter};
     m_parts.state.drawCounter = NumberText::raised(m_parts.state.drawCounter);
     m_parts.settings.setItem(HostSettings::Round, NumberText::raised(m_parts.settings.item(HostSettings::Round)));
     const QStringList winners = drawWinners();
     m_parts.recovery.WriteRecovery();
     const bool sayPrizes = m_parts.settings.isChecked(HostSettings::Check::SayPrizes);
     m_parts.journal.append(JournalOps::kDraw,
-                           JournalEntries::draw(m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter,
+                           JournalEntries::draw(was,
+                                                {m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter},
                                                 winners, sayPrizes ? std::optional(currentPrize()) : std::nullopt));
 }
 
@@ -126,15 +146,21 @@ QStringList Raffle::drawWinners()
             noMoreNames();
             return drawn;
         }
-        const int index = m_parts.picker.pick(players.count());
+        const PickRecord pick = m_parts.picker.pick(players.names());
+        const int index = pick.index;
+        const QString &winner = pick.winner;
         m_parts.state.lastPickIndex = QString::number(index);
-        const QString winner = players.at(index);
-        m_parts.journal.notePick(m_parts.picker.lastSeed(), players.count(), index, winner);
+        // On record before the room hears it: a crash from here on cannot
+        // take back a winner the room heard.
+        m_parts.journal.appendPick(pick);
         drawn.append(winner);
         m_parts.state.lastWinner = winner;
         players.setSelected(index);
         link.SayText(QString::fromUtf16(kDrawing));
         link.SayText(winnerIs(winner));
+        if (!pick.seal.isEmpty())
+            link.SayText(sealCheck(pick.draw, index + 1, pick.count,
+                                   QString::fromLatin1(pick.playersHash.first(kShownListDigits))));
         pace();
         // The pause runs events; take the winner out by name should the list have moved.
         players.removeAt(index < players.count() && players.at(index) == winner ? index
@@ -157,6 +183,18 @@ void Raffle::announceRound()
     m_parts.link.SayText(round(current, rounds));
     m_parts.recovery.WriteRecovery();
     m_parts.journal.append(JournalOps::kRound, {{QStringLiteral("round"), current}, {QStringLiteral("of"), rounds}});
+}
+
+void Raffle::revealSealKey()
+{
+    if (!m_parts.seal.holdsKey())
+        return;
+    const BusyGuard busy(m_parts.input);
+    const QByteArray seal = m_parts.seal.commitment();
+    const QByteArray key = m_parts.seal.reveal();
+    m_parts.journal.append(JournalOps::kReveal, JournalEntries::reveal(seal, key));
+    m_parts.link.SayText(
+        sealKey(QString::fromLatin1(seal.first(Seal::kShownDigits)), QString::fromLatin1(key.toHex())));
 }
 
 void Raffle::sayList()

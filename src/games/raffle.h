@@ -6,6 +6,7 @@
 class Announcements;
 class ChatLink;
 class ColourCaller;
+class DrawSeal;
 class HostSettings;
 class JournalWriter;
 class PrizeList;
@@ -37,6 +38,7 @@ public:
         Announcements &announcements;
         WinnerPicker &picker;
         JournalWriter &journal;
+        DrawSeal &seal;
     };
 
     explicit Raffle(const Parts &parts, QObject *parent = nullptr);
@@ -52,6 +54,9 @@ public:
     void announceRound();
     // "Say List": reads out the players, and the winners when asked to.
     void sayList();
+    // Says the sealed game's key, so the room can check every sealed draw;
+    // the next Start seals anew. Nothing when no key is held.
+    void revealSealKey();
 
 private:
     // The winners drawn, in order.

@@ -56,4 +56,20 @@ QString colourHolder(const QString &name, const QString &colour)
     return name + QStringLiteral(" = ") + colour;
 }
 
+QString sealCommitment(const QString &commitment)
+{
+    return QStringLiteral("Draws are sealed: commitment %1").arg(commitment);
+}
+
+QString sealCheck(qint64 draw, int place, int count, const QString &playersHash)
+{
+    return QStringLiteral("Sealed draw %1: number %2 of %3, list %4")
+        .arg(QString::number(draw), QString::number(place), QString::number(count), playersHash);
+}
+
+QString sealKey(const QString &commitment, const QString &key)
+{
+    return QStringLiteral("Seal %1 key: %2").arg(commitment, key);
+}
+
 } // namespace RoomLines

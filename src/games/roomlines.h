@@ -48,6 +48,13 @@ QString place(const QString &placeCounter, int k, const QString &prize);
 // "NAME = Colour"
 QString colourHolder(const QString &name, const QString &colour);
 
+// Sealed draws: the commitment at Start, the check after each sealed
+// winner (the draw's number, the winner's place among how many, the start
+// of the players list's hash), and the key when the host reveals it.
+QString sealCommitment(const QString &commitment);
+QString sealCheck(qint64 draw, int place, int count, const QString &playersHash);
+QString sealKey(const QString &commitment, const QString &key);
+
 // The closing countdown: each line and the seconds of silence after it.
 struct CountdownLine
 {

@@ -1,6 +1,7 @@
 #include "journal/journalhistory.h"
 
 #include "journal/journalops.h"
+#include "journal/seal.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -107,6 +108,7 @@ QString JournalHistory::operationOf(const QJsonObject &entry)
     static const Label labels[] = {
         {kStart, u"Start", true},
         {kGetReg, u"Get Reg", true},
+        {kPick, u"Winner drawn", false},
         {kDraw, u"Draw", false},
         {kRound, u"Round #", false},
         {kSayList, u"Say List", true},
@@ -123,6 +125,7 @@ QString JournalHistory::operationOf(const QJsonObject &entry)
         {kRestore, u"Lists restored", false},
         {kSettings, u"Settings saved", false},
         {kMacro, u"Macro", false},
+        {kReveal, u"Seal key said", false},
     };
     for (const auto &each : labels) {
         if (op == each.op) {
@@ -141,7 +144,11 @@ QString JournalHistory::whoOf(const QJsonObject &entry)
     for (const QString &field : {u"winners"_s, u"taken"_s})
         if (entry.value(field).isArray())
             return textsOf(entry.value(field)).join(u", "_s);
-    return {};
+    QStringList picked;
+    const QJsonArray picks = entry.value(u"picks"_s).toArray();
+    for (const auto &pick : picks)
+        picked << pick.toObject().value(u"winner"_s).toString();
+    return picked.join(u", "_s);
 }
 
 QString JournalHistory::detailsOf(const QJsonObject &entry)
@@ -151,6 +158,10 @@ QString JournalHistory::detailsOf(const QJsonObject &entry)
     if (op == kStart) {
         const QString mode = entry.value(u"mode"_s).toString();
         parts << (mode == u"clear" ? u"Clear List"_s : mode == u"reset" ? u"Reset List"_s : u"neither list option"_s);
+        if (entry.contains(u"seal"_s))
+            parts << u"sealed "_s + entry.value(u"seal"_s).toString().left(Seal::kShownDigits);
+    } else if (op == kReveal) {
+        parts << u"seal "_s + entry.value(u"seal"_s).toString().left(Seal::kShownDigits);
     } else if (op == kGetReg) {
         QStringList taken;
         const QJsonArray takenIn = entry.value(u"taken"_s).toArray();
@@ -166,10 +177,6 @@ QString JournalHistory::detailsOf(const QJsonObject &entry)
               << u"round "_s + numberText(entry.value(u"round"_s));
         if (entry.contains(u"prize"_s))
             parts << u"prize \u201C"_s + entry.value(u"prize"_s).toString() + u'\u201D';
-        const QJsonArray picks = entry.value(u"picks"_s).toArray();
-        for (const auto &pick : picks)
-            parts << u"%1 of %2 players"_s.arg(pick.toObject().value(u"index"_s).toInteger() + 1)
-                         .arg(pick.toObject().value(u"n"_s).toInteger());
         if (textsOf(entry.value(u"winners"_s)).isEmpty())
             parts << u"no names left"_s;
     } else if (op == kRound) {
@@ -198,6 +205,14 @@ QString JournalHistory::detailsOf(const QJsonObject &entry)
         for (const QString &field : {u"count"_s, u"places"_s})
             if (entry.contains(field))
                 parts << numberText(entry.value(field)) + (field == u"count" ? u" names"_s : u" places"_s);
+    }
+    // Older journals keep a draw's picks in its own entry.
+    const QJsonArray picks = entry.value(u"picks"_s).toArray();
+    for (const auto &pick : picks) {
+        parts << u"%1 of %2 players"_s.arg(pick.toObject().value(u"index"_s).toInteger() + 1)
+                     .arg(pick.toObject().value(u"n"_s).toInteger());
+        if (pick.toObject().contains(u"draw"_s))
+            parts << u"sealed draw "_s + numberText(pick.toObject().value(u"draw"_s));
     }
     if (entry.contains(u"changes"_s))
         parts << u"%1 list changes"_s.arg(entry.value(u"changes"_s).toArray().size());

@@ -7,9 +7,10 @@
 // the History window reads them; docs/journal.md lists each one's fields.
 namespace JournalOps {
 
-inline constexpr QLatin1StringView kStart{"start"};         // game, mode, host
+inline constexpr QLatin1StringView kStart{"start"};         // game, mode, host, seal
 inline constexpr QLatin1StringView kGetReg{"getreg"};       // game, taken [{who, line}], refused [names]
-inline constexpr QLatin1StringView kDraw{"draw"};           // round, counter, winners, prize; picks
+inline constexpr QLatin1StringView kPick{"pick"};           // picks: the one pick, on record before it is said
+inline constexpr QLatin1StringView kDraw{"draw"};           // round, counter, roundWas, counterWas, winners, prize
 inline constexpr QLatin1StringView kRound{"round"};         // round, of
 inline constexpr QLatin1StringView kSayList{"saylist"};     // game, count
 inline constexpr QLatin1StringView kSayNext{"saynext"};     // who
@@ -25,6 +26,7 @@ inline constexpr QLatin1StringView kRecover{"recover"};       // restored
 inline constexpr QLatin1StringView kRestore{"restore"};       // to, file
 inline constexpr QLatin1StringView kSettings{"settings"};     // changed {item: text}
 inline constexpr QLatin1StringView kMacro{"macro"};           // macro
+inline constexpr QLatin1StringView kReveal{"reveal"};         // seal, key
 
 // The games' names in "game".
 inline constexpr QLatin1StringView kRaffle{"raffle"};

@@ -3,6 +3,7 @@
 #include "journal/journalwriter.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 
@@ -18,6 +19,20 @@ std::optional<QJsonObject> objectOf(QByteArrayView line)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     return document.object();
+}
+
+// A write that failed part-way leaves a line that is no JSON; the writer
+// then wrote the waiting entries again after it, the first chained to the
+// last whole line before. Such a line is passed over.
+bool chainsPast(QByteArrayView bytes, qsizetype next, QByteArrayView previous)
+{
+    const qsizetype end = bytes.indexOf('\n', next);
+    if (end < 0)
+        return false;
+    const std::optional<QJsonObject> following = objectOf(bytes.sliced(next, end - next));
+    return following
+        && following->value(u"prev").toString().toLatin1()
+        == QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex();
 }
 
 } // namespace
@@ -53,6 +68,7 @@ JournalContents JournalReader::parse(QByteArrayView bytes)
     JournalContents contents;
     qsizetype pos = 0;
     int lineNumber = 0;
+    QByteArrayView previous; // the last whole line read
     while (true) {
         const qsizetype end = bytes.indexOf('\n', pos);
         if (end < 0)
@@ -61,6 +77,10 @@ JournalContents JournalReader::parse(QByteArrayView bytes)
         pos = end + 1;
         ++lineNumber;
         const std::optional<QJsonObject> object = objectOf(line);
+        if (!object && lineNumber > 1 && chainsPast(bytes, pos, previous)) {
+            ++contents.tornLines;
+            continue;
+        }
         if (!object) {
             // The last complete line may be a crash's too (a file system
             // can leave zeros); damage is what has a complete line after it.
@@ -80,12 +100,14 @@ JournalContents JournalReader::parse(QByteArrayView bytes)
             } else {
                 contents.header = *object;
                 contents.headerLine = line.toByteArray();
+                previous = line;
                 continue;
             }
             contents.damagedLine = 1;
             break;
         }
         contents.entries.append({*object, line.toByteArray(), lineNumber});
+        previous = line;
     }
     return contents;
 }

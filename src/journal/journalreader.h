@@ -24,12 +24,16 @@ struct JournalContents
     // empty when the whole file was read.
     QString damage;
     int damagedLine = 0;
+    // Lines a failed write left, passed over (the entries chain past them).
+    int tornLines = 0;
 };
 
 // Reads a journal. A last line that a crash cut short, without its line feed
-// or not valid JSON, is no damage: it never counted, and is left out. Any
-// other line that is not a JSON object, and a header that is not a journal's
-// of a known version, is damage; the entries before it still come back.
+// or not valid JSON, is no damage: it never counted, and is left out; nor is
+// a line a failed write left in the middle, which the entry after it chains
+// past. Any other line that is not a JSON object, and a header that is not a
+// journal's of a known version, is damage; the entries before it still come
+// back.
 class JournalReader
 {
 public:

@@ -1,11 +1,15 @@
 #include "journal/journalverifier.h"
 
+#include "journal/journalline.h"
+#include "journal/journalops.h"
 #include "journal/journalreader.h"
 #include "journal/liststate.h"
 #include "journal/pick.h"
+#include "journal/seal.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QHash>
 #include <QJsonArray>
 
 #include <cmath>
@@ -32,11 +36,11 @@ std::optional<qint64> wholeNumber(const QJsonValue &value, qint64 least, qint64 
     return static_cast<qint64>(number);
 }
 
-// A seed as the writer records it: lower-case hex, at most 1 KiB.
-std::optional<QByteArray> seedOf(const QJsonValue &value)
+// Lower-case hex of 1 to maxBytes bytes (exactly that many when exact).
+std::optional<QByteArray> hexOf(const QJsonValue &value, int maxBytes, bool exact = false)
 {
     const QString hex = value.toString();
-    if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > 2048)
+    if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > 2 * maxBytes || (exact && hex.size() != 2 * maxBytes))
         return std::nullopt;
     for (const QChar c : hex) {
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
@@ -45,9 +49,142 @@ std::optional<QByteArray> seedOf(const QJsonValue &value)
     return QByteArray::fromHex(hex.toLatin1());
 }
 
-// Checks one pick against the lists replayed to its moment; empty when it holds.
-QString checkPick(const QJsonObject &pick, const QStringList &players)
+// A pick's seed: at most 1 KiB.
+constexpr int kMaxSeedBytes = 1024;
+
+struct SealSeen
 {
+    QByteArray commitment;
+    int draws = 0;
+    qint64 lastDraw = 0;
+    QByteArray key;        // empty until revealed
+    qint64 revealedAt = 0; // the reveal's entry
+};
+
+class Check
+{
+public:
+    explicit Check(const JournalContents &contents)
+        : m_contents(contents)
+    {}
+
+    JournalVerdict run();
+
+private:
+    QString checkEntry(const JournalEntry &entry, qint64 seq);
+    QString checkPick(const QJsonObject &pick, qint64 seq);
+    QString checkSealed(const QJsonObject &pick, const QJsonValue &sealValue);
+    QString checkOperation(const QJsonObject &object, qint64 seq);
+    void learnKeys();
+    void addSummary();
+
+    const JournalContents &m_contents;
+    JournalVerdict m_verdict;
+    ListState m_state;
+    QStringList m_drawn;                  // the winners picked since the last draw entry
+    QList<int> m_picksUpTo{0};            // [seq]: picks in the entries up to seq
+    qint64 m_redrawAfter = 0;             // a restore that undid picks, until the next pick
+    QList<SealSeen> m_seals;              // in the order first seen
+    QHash<QByteArray, QByteArray> m_keys; // commitment -> revealed key
+    int m_unsealed = 0;
+};
+
+JournalVerdict Check::run()
+{
+    const auto fail = [this](qint64 seq, int line, const QString &reason) {
+        m_verdict.seq = seq;
+        m_verdict.line = line;
+        m_verdict.reason = reason;
+        m_verdict.notes.clear();
+        return m_verdict;
+    };
+    if (m_contents.headerLine.isEmpty() && m_contents.damage.isEmpty())
+        return fail(0, 1, tr("the file holds no complete journal header"));
+    if (m_contents.headerLine.isEmpty())
+        return fail(0, m_contents.damagedLine, m_contents.damage);
+    if (JournalLine::header(m_contents.header) != m_contents.headerLine)
+        return fail(0, 1, tr("the line is not in the journal's own form"));
+    if (m_contents.header.value(u"pick").toString() != Pick::kMethod)
+        return fail(0, 1, tr("the journal's pick function is not known to this program"));
+
+    learnKeys();
+    QByteArray previous = m_contents.headerLine;
+    qint64 expected = 1;
+    for (const JournalEntry &entry : m_contents.entries) {
+        const QJsonObject &object = entry.object;
+        const qint64 seq = wholeNumber(object.value(u"seq"), 1, qint64(1) << 53).value_or(expected);
+        QString problem;
+        if (object.value(u"seq") != QJsonValue(static_cast<double>(expected)))
+            problem = tr("its number should be %1").arg(expected);
+        else if (object.value(u"prev").toString().toLatin1()
+                 != QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex())
+            problem = tr("the line before it is not the one it followed");
+        else if (JournalLine::entry(object) != entry.line)
+            problem = tr("the line is not in the journal's own form");
+        else
+            problem = checkEntry(entry, seq);
+        if (!problem.isEmpty())
+            return fail(seq, entry.lineNumber, problem);
+        previous = entry.line;
+        ++expected;
+    }
+    if (!m_contents.damage.isEmpty())
+        return fail(m_contents.damagedLine > 1 ? expected : 0, m_contents.damagedLine, m_contents.damage);
+    addSummary();
+    m_verdict.ok = true;
+    return m_verdict;
+}
+
+// The keys revealed anywhere in the file, so that the seeds drawn under them
+// before the reveal can be derived again; a key that does not match its
+// seal fails at its own entry.
+void Check::learnKeys()
+{
+    for (const JournalEntry &entry : m_contents.entries) {
+        if (entry.object.value(u"op").toString() != JournalOps::kReveal)
+            continue;
+        const std::optional<QByteArray> key = hexOf(entry.object.value(u"key"), Seal::kKeySize, true);
+        const QByteArray seal = entry.object.value(u"seal").toString().toLatin1();
+        if (key && Seal::commitment(*key) == seal)
+            m_keys.insert(seal, *key);
+    }
+}
+
+QString Check::checkEntry(const JournalEntry &entry, qint64 seq)
+{
+    const QJsonObject &object = entry.object;
+    const QJsonValue changesValue = object.value(u"changes");
+    const QJsonValue picksValue = object.value(u"picks");
+    if (!object.value(u"op").isString() || !object.value(u"time").isString())
+        return tr("it has no operation or time");
+    if (!(changesValue.isUndefined() || changesValue.isArray()) || !(picksValue.isUndefined() || picksValue.isArray()))
+        return tr("its changes or picks are not lists");
+
+    const QJsonArray changes = changesValue.toArray();
+    qsizetype applied = 0;
+    QString problem;
+    const QJsonArray picks = picksValue.toArray();
+    for (const auto &pickValue : picks) {
+        const QJsonObject pick = pickValue.toObject();
+        const std::optional<qint64> at = wholeNumber(pick.value(u"at"), applied, changes.size());
+        if (!at)
+            return tr("a pick is not placed among the changes");
+        if (!m_state.apply(changes, applied, *at, &problem))
+            return problem;
+        applied = *at;
+        problem = checkPick(pick, seq);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    m_picksUpTo.append(m_picksUpTo.constLast() + static_cast<int>(picks.size()));
+    if (!m_state.apply(changes, applied, changes.size(), &problem))
+        return problem;
+    return checkOperation(object, seq);
+}
+
+QString Check::checkPick(const QJsonObject &pick, qint64 seq)
+{
+    const QStringList &players = m_state.players();
     const std::optional<qint64> count = wholeNumber(pick.value(u"n"), 1, std::numeric_limits<int>::max());
     if (!count)
         return tr("a pick has no count of players");
@@ -55,7 +192,7 @@ QString checkPick(const QJsonObject &pick, const QStringList &players)
         return tr("a pick counted %1 players where the lists held %2").arg(*count).arg(players.size());
     if (pick.value(u"players").toString().toLatin1() != ListState::hashOf(players))
         return tr("a pick was made from other players than the lists held");
-    const std::optional<QByteArray> seed = seedOf(pick.value(u"seed"));
+    const std::optional<QByteArray> seed = hexOf(pick.value(u"seed"), kMaxSeedBytes);
     const std::optional<qint64> index = wholeNumber(pick.value(u"index"), 0, *count - 1);
     if (!seed || !index)
         return tr("a pick has no seed or index");
@@ -66,15 +203,110 @@ QString checkPick(const QJsonObject &pick, const QStringList &players)
     if (players.at(*index) != winner)
         return tr("the player at index %1 is \"%2\", not the winner \"%3\"")
             .arg(QString::number(*index), players.at(*index), winner);
+    const QJsonValue seal = pick.value(u"seal");
+    if (!seal.isUndefined()) {
+        const QString problem = checkSealed(pick, seal);
+        if (!problem.isEmpty())
+            return problem;
+    } else {
+        ++m_unsealed;
+    }
+    if (m_redrawAfter > 0) {
+        m_verdict.notes << tr("Entry %1 draws again after the restore at entry %2").arg(seq).arg(m_redrawAfter);
+        m_redrawAfter = 0;
+    }
+    m_drawn << winner;
+    ++m_verdict.draws;
     return {};
+}
+
+QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
+{
+    const std::optional<qint64> draw = wholeNumber(pick.value(u"draw"), 1, qint64(1) << 53);
+    if (!hexOf(sealValue, 32, true) || !draw)
+        return tr("a sealed pick has no seal or draw number");
+    const QByteArray commitment = sealValue.toString().toLatin1();
+    auto seen = std::find_if(m_seals.begin(), m_seals.end(),
+                             [&](const SealSeen &s) { return s.commitment == commitment; });
+    if (seen == m_seals.end())
+        seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, m_keys.value(commitment), 0});
+    if (*draw <= seen->lastDraw)
+        return tr("sealed draw %1 was drawn before").arg(*draw);
+    if (!seen->key.isEmpty()
+        && hexOf(pick.value(u"seed"), kMaxSeedBytes)
+            != Seal::seed(seen->key, pick.value(u"players").toString().toLatin1(), *draw))
+        return tr("its seed is not the one the seal gives for draw %1").arg(*draw);
+    seen->lastDraw = *draw;
+    ++seen->draws;
+    return {};
+}
+
+// What an operation's own fields must say of the picks and the entries
+// before it.
+QString Check::checkOperation(const QJsonObject &object, qint64 seq)
+{
+    const QString op = object.value(u"op").toString();
+    if (op == JournalOps::kDraw) {
+        const QJsonValue winners = object.value(u"winners");
+        QStringList named;
+        for (const QJsonValue &winner : winners.toArray())
+            named << (winner.isString() ? winner.toString() : QString());
+        if (!winners.isArray() || named != m_drawn)
+            return tr("its winners are not the ones drawn");
+        const QJsonValue prize = object.value(u"prize");
+        if (!(prize.isUndefined() || prize.isString()))
+            return tr("its prize is not text");
+        m_drawn.clear();
+    } else if (op == JournalOps::kRestore) {
+        const bool fromFile = object.contains(u"file");
+        const std::optional<qint64> to = wholeNumber(object.value(u"to"), 0, fromFile ? qint64(1) << 53 : seq - 1);
+        if (!to)
+            return tr("it restores to an entry that is not before it");
+        if (fromFile) {
+            m_verdict.notes << tr("Lists restored to entry %1 of %2 at entry %3")
+                                   .arg(QString::number(*to), object.value(u"file").toString(), QString::number(seq));
+        } else {
+            m_verdict.notes << tr("Lists restored to entry %1 at entry %2").arg(*to).arg(seq);
+            if (m_picksUpTo.at(seq - 1) > m_picksUpTo.at(*to))
+                m_redrawAfter = seq;
+        }
+    } else if (op == JournalOps::kReveal) {
+        const std::optional<QByteArray> key = hexOf(object.value(u"key"), Seal::kKeySize, true);
+        const QByteArray commitment = object.value(u"seal").toString().toLatin1();
+        if (!key || Seal::commitment(*key) != commitment)
+            return tr("the key does not match its seal");
+        auto seen = std::find_if(m_seals.begin(), m_seals.end(),
+                                 [&](const SealSeen &s) { return s.commitment == commitment; });
+        if (seen == m_seals.end())
+            seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, *key, 0});
+        seen->revealedAt = seq;
+    }
+    return {};
+}
+
+void Check::addSummary()
+{
+    for (const SealSeen &seal : std::as_const(m_seals)) {
+        const QString head = tr("Sealed under %1: %2")
+                                 .arg(QString::fromLatin1(seal.commitment.first(Seal::kShownDigits)),
+                                      seal.draws == 1 ? tr("1 draw") : tr("%1 draws").arg(seal.draws));
+        m_verdict.notes << (seal.revealedAt > 0
+                                ? tr("%1, key revealed at entry %2").arg(head).arg(seal.revealedAt)
+                                : tr("%1, key not revealed, so their seeds cannot be checked yet").arg(head));
+    }
+    if (!m_seals.isEmpty() && m_unsealed > 0)
+        m_verdict.notes << (m_unsealed == 1 ? tr("1 draw unsealed") : tr("%1 draws unsealed").arg(m_unsealed));
 }
 
 } // namespace
 
 QString JournalVerdict::text() const
 {
-    if (ok)
-        return draws == 1 ? tr("1 draw verified") : tr("%1 draws verified").arg(draws);
+    if (ok) {
+        QStringList lines{draws == 1 ? tr("1 draw verified") : tr("%1 draws verified").arg(draws)};
+        lines += notes;
+        return lines.join(u'\n');
+    }
     if (seq > 0)
         return tr("Entry %1 (line %2) does not match: %3").arg(QString::number(seq), QString::number(line), reason);
     if (line > 0)
@@ -89,59 +321,5 @@ JournalVerdict JournalVerifier::verify(const QString &path)
 
 JournalVerdict JournalVerifier::verify(const JournalContents &contents)
 {
-    JournalVerdict verdict;
-    const auto fail = [&verdict](qint64 seq, int line, const QString &reason) {
-        verdict.seq = seq;
-        verdict.line = line;
-        verdict.reason = reason;
-        return verdict;
-    };
-    if (contents.headerLine.isEmpty() && contents.damage.isEmpty())
-        return fail(0, 1, tr("the file holds no complete journal header"));
-    if (contents.headerLine.isEmpty())
-        return fail(0, contents.damagedLine, contents.damage);
-
-    ListState state;
-    QByteArray previous = contents.headerLine;
-    qint64 expected = 1;
-    for (const JournalEntry &entry : contents.entries) {
-        const QJsonObject &object = entry.object;
-        const qint64 seq = wholeNumber(object.value(u"seq"), 1, qint64(1) << 53).value_or(expected);
-        if (object.value(u"seq") != QJsonValue(static_cast<double>(expected)))
-            return fail(seq, entry.lineNumber, tr("its number should be %1").arg(expected));
-        const QByteArray previousHash = QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex();
-        if (object.value(u"prev").toString().toLatin1() != previousHash)
-            return fail(seq, entry.lineNumber, tr("the line before it is not the one it followed"));
-        const QJsonValue changesValue = object.value(u"changes");
-        const QJsonValue picksValue = object.value(u"picks");
-        if (!(changesValue.isUndefined() || changesValue.isArray())
-            || !(picksValue.isUndefined() || picksValue.isArray()))
-            return fail(seq, entry.lineNumber, tr("its changes or picks are not lists"));
-
-        const QJsonArray changes = changesValue.toArray();
-        qsizetype applied = 0;
-        QString problem;
-        const QJsonArray picks = picksValue.toArray();
-        for (const auto &pickValue : picks) {
-            const QJsonObject pick = pickValue.toObject();
-            const std::optional<qint64> at = wholeNumber(pick.value(u"at"), applied, changes.size());
-            if (!at)
-                return fail(seq, entry.lineNumber, tr("a pick is not placed among the changes"));
-            if (!state.apply(changes, applied, *at, &problem))
-                return fail(seq, entry.lineNumber, problem);
-            applied = *at;
-            problem = checkPick(pick, state.players());
-            if (!problem.isEmpty())
-                return fail(seq, entry.lineNumber, problem);
-            ++verdict.draws;
-        }
-        if (!state.apply(changes, applied, changes.size(), &problem))
-            return fail(seq, entry.lineNumber, problem);
-        previous = entry.line;
-        ++expected;
-    }
-    if (!contents.damage.isEmpty())
-        return fail(contents.damagedLine > 1 ? expected : 0, contents.damagedLine, contents.damage);
-    verdict.ok = true;
-    return verdict;
+    return Check(contents).run();
 }

@@ -1,11 +1,14 @@
 #include "journal/journalwriter.h"
 
 #include "core/playerlists.h"
+#include "journal/journalline.h"
+#include "journal/journalops.h"
 #include "journal/liststate.h"
 #include "journal/pick.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <cerrno>
@@ -57,13 +60,6 @@ void syncFolder([[maybe_unused]] const QString &path)
 #endif
 }
 
-// A JSON value as it stands in a line: a string quoted and escaped.
-QByteArray jsonText(const QJsonValue &value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.sliced(1, array.size() - 2);
-}
-
 QByteArray sha256Hex(QByteArrayView bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
@@ -80,9 +76,11 @@ JournalWriter::JournalWriter(PlayerLists &lists, const QString &directory, const
 {
     m_started = this->now();
     // The header leads the lines waiting to be written, and the chain.
-    const QByteArray header = "{\"journal\":" + jsonText(kProgram) + ",\"version\":" + QByteArray::number(kVersion)
-        + ",\"program\":" + jsonText(programVersion) + ",\"started\":" + jsonText(timeText(m_started))
-        + ",\"pick\":" + jsonText(Pick::kMethod) + '}';
+    const QByteArray header = JournalLine::header({{u"journal"_s, kProgram},
+                                                   {u"version"_s, kVersion},
+                                                   {u"program"_s, programVersion},
+                                                   {u"started"_s, timeText(m_started)},
+                                                   {u"pick"_s, Pick::kMethod}});
     m_previousHash = sha256Hex(header);
     m_waiting = header + '\n';
 }
@@ -94,8 +92,8 @@ JournalWriter::~JournalWriter()
     if (m_seq == 0) {
         if (!m_file.fileName().isEmpty())
             m_file.remove();
-    } else if (!m_waiting.isEmpty()) {
-        writeWaiting();
+    } else if (!m_waiting.isEmpty() && !writeWaiting()) {
+        qWarning("%s", qPrintable(m_problem));
     }
 }
 
@@ -119,56 +117,63 @@ bool JournalWriter::open()
 
 bool JournalWriter::append(const QString &op, const QJsonObject &fields)
 {
-    QByteArray line = "{\"seq\":" + QByteArray::number(++m_seq) + ",\"time\":" + jsonText(timeText(now()))
-        + ",\"op\":" + jsonText(op) + ",\"prev\":\"" + m_previousHash + '"';
-    QJsonObject own = fields;
+    return append(op, fields, {});
+}
+
+bool JournalWriter::append(const QString &op, const QJsonObject &fields, const QJsonArray &picks)
+{
+    QJsonObject object = fields;
     for (const QLatin1StringView key : kReserved) {
         Q_ASSERT_X(!fields.contains(key), "JournalWriter::append", "the writer sets this field itself");
-        own.remove(key);
+        object.remove(key);
     }
-    if (!own.isEmpty()) {
-        const QByteArray object = QJsonDocument(own).toJson(QJsonDocument::Compact);
-        line += ',' + object.sliced(1, object.size() - 2);
-    }
+    object.insert(u"seq"_s, ++m_seq);
+    object.insert(u"time"_s, timeText(now()));
+    object.insert(u"op"_s, op);
+    object.insert(u"prev"_s, QString::fromLatin1(m_previousHash));
     const QList<ListEdit> edits = m_recorder.take();
     if (!edits.isEmpty()) {
         QJsonArray changes;
         for (const ListEdit &edit : edits)
             changes.append(edit.toJson());
-        line += ",\"changes\":" + QJsonDocument(changes).toJson(QJsonDocument::Compact);
+        object.insert(u"changes"_s, changes);
     }
-    if (!m_picks.isEmpty()) {
-        line += ",\"picks\":" + QJsonDocument(m_picks).toJson(QJsonDocument::Compact);
-        m_picks = {};
-    }
-    line += '}';
+    if (!picks.isEmpty())
+        object.insert(u"picks"_s, picks);
+    const QByteArray line = JournalLine::entry(object);
 
     m_previousHash = sha256Hex(line);
     m_waiting += line + '\n';
     const bool written = writeWaiting();
-    m_entries.append({QJsonDocument::fromJson(line).object(), line, static_cast<int>(m_seq) + 1});
+    m_entries.append({object, line, static_cast<int>(m_seq) + 1});
     emit appended(m_entries.constLast());
     return written;
 }
 
-void JournalWriter::notePick(QByteArrayView seed, int count, int index, const QString &winner)
+bool JournalWriter::appendPick(const PickRecord &pick)
 {
-    const QStringList &players = m_recorder.lists().all()[ListEdit::kPlayers]->names();
-    Q_ASSERT_X(count == players.size() && index >= 0 && index < count && players.at(index) == winner,
-               "JournalWriter::notePick", "note the pick before the winner leaves the players list");
-    m_picks.append(QJsonObject{
-        {u"seed"_s, QString::fromLatin1(seed.toByteArray().toHex())},
-        {u"n"_s, count},
-        {u"index"_s, index},
-        {u"winner"_s, winner},
-        {u"players"_s, QString::fromLatin1(ListState::hashOf(players))},
+    [[maybe_unused]] const QStringList &players = m_recorder.lists().all()[ListEdit::kPlayers]->names();
+    Q_ASSERT_X(pick.count == players.size() && pick.index >= 0 && pick.index < pick.count
+                   && players.at(pick.index) == pick.winner && pick.playersHash == ListState::hashOf(players),
+               "JournalWriter::appendPick", "record the pick before the winner leaves the players list");
+    QJsonObject object{
+        {u"seed"_s, QString::fromLatin1(pick.seed.toHex())},
+        {u"n"_s, pick.count},
+        {u"index"_s, pick.index},
+        {u"winner"_s, pick.winner},
+        {u"players"_s, QString::fromLatin1(pick.playersHash)},
         {u"at"_s, m_recorder.pendingCount()},
-    });
+    };
+    if (!pick.seal.isEmpty()) {
+        object.insert(u"seal"_s, QString::fromLatin1(pick.seal));
+        object.insert(u"draw"_s, pick.draw);
+    }
+    return append(JournalOps::kPick, {}, QJsonArray{object});
 }
 
-bool JournalWriter::createFile(QString *reason)
+bool JournalWriter::createFile(const QString &directory, QString *reason)
 {
-    const QString folder = QDir(m_directory).filePath(kFolder);
+    const QString folder = QDir(directory).filePath(kFolder);
     if (!QDir().mkpath(folder)) {
         *reason = tr("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
         return false;
@@ -189,6 +194,29 @@ bool JournalWriter::createFile(QString *reason)
     return false;
 }
 
+bool JournalWriter::createFile(QString *reason)
+{
+    if (createFile(m_directory, reason))
+        return true;
+    const QString first = QDir::toNativeSeparators(QDir(m_directory).filePath(kFolder));
+    if (m_fallbackDirectory.isEmpty() || QDir(m_fallbackDirectory) == QDir(m_directory)
+        || !createFile(m_fallbackDirectory, reason))
+        return false;
+    m_lastingNote = tr("The journal is kept in %1, as %2 cannot be written (%3).")
+                        .arg(QDir::toNativeSeparators(QFileInfo(m_file.fileName()).absolutePath()), first, *reason);
+    return true;
+}
+
+// What the file holds past its last whole line: the start of what a failed
+// write was writing, or whatever a file system left there instead.
+QByteArray JournalWriter::unwrittenTail() const
+{
+    QFile file(m_file.fileName());
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(m_written))
+        return {};
+    return file.read(file.size() - m_written);
+}
+
 bool JournalWriter::writeWaiting()
 {
     QString reason;
@@ -202,10 +230,16 @@ bool JournalWriter::writeWaiting()
                            .arg(reason.isEmpty() ? m_file.errorString() : reason));
             return false;
         }
-        // A write that failed part-way left the start of a line: cut it off,
-        // or, where that fails, leave it on a line of its own.
-        if (m_file.size() > m_written && !m_file.resize(m_written))
-            bytes.prepend('\n');
+        // A write that failed part-way left the start of the waiting lines:
+        // finish them. Anything else goes on a line of its own, which
+        // readers pass over because the next line chains past it.
+        if (m_file.size() > m_written) {
+            const QByteArray tail = unwrittenTail();
+            if (!tail.isEmpty() && bytes.startsWith(tail))
+                bytes.remove(0, tail.size());
+            else
+                bytes.prepend('\n');
+        }
     }
     bool written = m_file.write(bytes) == bytes.size();
     if (written && !syncFile(m_file)) {
@@ -222,7 +256,7 @@ bool JournalWriter::writeWaiting()
     }
     m_written = m_file.size();
     m_waiting.clear();
-    setProblem({});
+    setProblem(m_lastingNote);
     return true;
 }
 

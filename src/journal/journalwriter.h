@@ -2,6 +2,7 @@
 
 #include "journal/journalreader.h"
 #include "journal/listrecorder.h"
+#include "journal/pick.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -16,15 +17,16 @@ struct PlayerLists;
 // Writes the evening's journal: one file per run in <directory>/Journal/
 // (none for a run that recorded nothing),
 // JSON Lines, a header and then one entry for every operation that changes a
-// list, a counter or a colour or announces a result (docs/journal.md). Each
-// entry carries the list edits made since the one before and the picks noted
-// for it, and the hash of the line before it, so the file can be replayed to
-// any entry and every draw checked.
+// list, a counter or a colour or announces a result (docs/journal.md), and
+// one for every raffle pick. Each entry carries the list edits made since the
+// one before and the hash of the line before it, so the file can be replayed
+// to any entry and every draw checked.
 //
 // An entry is on disk before append() returns. One that cannot be written
 // stays in memory, already numbered and chained, and goes out before the next
-// one; a line cut short by a failed write is cut off again first, so a
-// failure never spoils the entries after it.
+// one; a line cut short by a failed write is finished first (or, when the
+// file no longer holds what was written, left on a line of its own that
+// readers pass over), so a failure never spoils the entries after it.
 class JournalWriter : public QObject
 {
     Q_OBJECT
@@ -43,6 +45,10 @@ public:
                   QObject *parent = nullptr);
     ~JournalWriter() override;
 
+    // Where the journal goes when <directory>/Journal cannot be made or
+    // written: the per-user folder the other files fall back to.
+    void setFallbackDirectory(const QString &directory) { m_fallbackDirectory = directory; }
+
     // Creates the file and writes the header; false, with problem(), when not.
     bool open();
 
@@ -52,10 +58,10 @@ public:
     // says why, and the entry goes out with the next one that succeeds.
     bool append(const QString &op, const QJsonObject &fields = {});
 
-    // Notes a raffle pick for the next entry, right after the pick and before
-    // the winner leaves the players list: the seed, the number of players
-    // drawn from, the index the seed gave and the name there.
-    void notePick(QByteArrayView seed, int count, int index, const QString &winner);
+    // Writes a "pick" entry for a raffle pick at once, before the room hears
+    // the winner and before the winner leaves the players list. False as for
+    // append().
+    bool appendPick(const PickRecord &pick);
 
     // The file's path once it has been created.
     QString path() const { return m_file.fileName(); }
@@ -74,21 +80,25 @@ signals:
     void appended(const JournalEntry &entry);
 
 private:
+    bool append(const QString &op, const QJsonObject &fields, const QJsonArray &picks);
     QDateTime now() const;
+    bool createFile(const QString &directory, QString *reason);
     bool createFile(QString *reason);
     bool writeWaiting();
+    QByteArray unwrittenTail() const;
     void setProblem(const QString &problem);
 
     ListRecorder m_recorder;
     TimeSource m_now;
     QString m_directory;
+    QString m_fallbackDirectory;
+    QString m_lastingNote; // where the journal went instead; said after every good write
     QDateTime m_started;
     QFile m_file;
     QByteArray m_waiting; // whole lines not yet safely on disk
     qint64 m_written = 0; // the file's bytes that hold whole lines
     QByteArray m_previousHash;
     qint64 m_seq = 0;
-    QJsonArray m_picks;
     QString m_problem;
     QList<JournalEntry> m_entries;
 };

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1StringView>
+#include <QString>
 #include <QtGlobal>
 
 // The raffle's provable pick: the winner's index follows from a seed that the
@@ -21,3 +22,17 @@ inline constexpr QLatin1StringView kMethod{"sha256-reject-v1"};
 quint64 index(QByteArrayView seed, quint64 count);
 
 } // namespace Pick
+
+// One raffle pick as the journal records it: the seed, the number of players
+// drawn from, the index the seed gave and the name there; under sealed draws
+// also the seal's commitment and the draw's number under it.
+struct PickRecord
+{
+    QByteArray seed;
+    int count = 0;
+    int index = 0;
+    QString winner;
+    QByteArray playersHash; // ListState::hashOf the players drawn from
+    QByteArray seal;        // empty when not sealed
+    qint64 draw = 0;
+};

@@ -1,5 +1,7 @@
 #include "window/filemenu.h"
 
+#include "core/prompts.h"
+#include "games/gamesession.h"
 #include "ui_mainwindow.h"
 #include "window/historywindow.h"
 #include "window/mainwindow.h"
@@ -12,7 +14,30 @@ FileMenu::FileMenu(MainWindow &window, GameSession &session, Prompts &prompts, c
     , m_prompts(prompts)
     , m_journalFolder(journalFolder)
 {
-    connect(window.ui().mnuHistory, &QAction::triggered, this, &FileMenu::mnuHistory_Click);
+    Ui::MainWindow &ui = window.ui();
+    connect(ui.mnuHistory, &QAction::triggered, this, &FileMenu::mnuHistory_Click);
+    connect(ui.mnuSealed, &QAction::triggered, this, &FileMenu::mnuSealed_Click);
+    connect(ui.mnuRevealKey, &QAction::triggered, this, &FileMenu::mnuRevealKey_Click);
+    ui.mnuSealed->setChecked(m_session.seal.isOn());
+}
+
+void FileMenu::mnuSealed_Click(bool on)
+{
+    m_session.seal.setOn(on);
+}
+
+void FileMenu::mnuRevealKey_Click()
+{
+    if (!m_session.seal.holdsKey()) {
+        m_prompts.showMessage(tr("Reveal Seal Key"),
+                              tr("No sealed game is waiting for its key: with Sealed Draws ticked, the raffle's "
+                                 "Start seals a game."));
+        return;
+    }
+    if (m_prompts.askYesNo(tr("Reveal Seal Key"),
+                           tr("Say the sealed game's key in the room now? Anyone can then check its draws, and "
+                              "the next Start seals anew with a new key.")))
+        m_session.raffle.revealSealKey();
 }
 
 void FileMenu::mnuHistory_Click()

@@ -4,10 +4,12 @@
 #include "core/quotedlines.h"
 #include "core/recovery.h"
 #include "journal/journalreader.h"
+#include "journal/journalrestore.h"
 #include "journal/journalverifier.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -123,4 +125,45 @@ void CrashSafetyTest::filesSurviveKillsAtRandomMoments()
     const QString saved = u"%1 rounds saved in %2 runs"_s.arg(roundsSeen).arg(kills);
     qInfo("%s", qPrintable(saved));
     QVERIFY2(roundsSeen > kills, qPrintable(u"the storm saved too little to prove anything: "_s + saved));
+}
+
+void CrashSafetyTest::aWinnerTheRoomHeardIsOnRecord_data()
+{
+    QTest::addColumn<int>("winner"); // the one heard, counted from the first
+    QTest::newRow("the first winner") << 1;
+    QTest::newRow("the fifth winner") << 5;
+}
+
+// Killed the moment a winner's line reached the room, the program has that
+// winner on record already: the journal's last pick, which verifies and
+// restores to the moment of the pick.
+void CrashSafetyTest::aWinnerTheRoomHeardIsOnRecord()
+{
+    QFETCH(int, winner);
+    QTemporaryDir dir;
+    QProcess storm;
+    storm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    storm.start(QStringLiteral(SAVESTORM_PATH), {dir.path(), u"--freeze-at-winner"_s, QString::number(winner)});
+    QByteArray heard;
+    while (!heard.startsWith("heard ")) {
+        if (!storm.canReadLine())
+            QVERIFY2(storm.waitForReadyRead(120000), "no winner was said");
+        heard = storm.readLine();
+    }
+    storm.kill();
+    QVERIFY(storm.waitForFinished(10000));
+
+    const QStringList journals = QDir(dir.filePath(u"Journal"_s)).entryList({u"*.jsonl"_s}, QDir::Files);
+    QCOMPARE(journals.size(), 1);
+    const JournalContents contents = JournalReader::read(dir.filePath(u"Journal/"_s + journals[0]));
+    QVERIFY2(contents.damage.isEmpty(), qPrintable(contents.damage));
+    QList<JournalEntry> picks = contents.entries;
+    picks.removeIf([](const JournalEntry &entry) { return !entry.object.contains(u"picks"); });
+    QCOMPARE(picks.size(), winner);
+    const QJsonObject last = picks.constLast().object;
+    QCOMPARE(last.value(u"picks").toArray().last()[u"winner"].toString(),
+             QString::fromUtf8(heard.sliced(6).trimmed()));
+    const JournalVerdict verdict = JournalVerifier::verify(contents);
+    QVERIFY2(verdict.ok && verdict.draws == winner, qPrintable(verdict.text()));
+    QVERIFY(JournalRestore::stateAfter(contents.entries, last.value(u"seq").toInteger()));
 }

@@ -10,4 +10,6 @@ class CrashSafetyTest : public QObject
 
 private slots:
     void filesSurviveKillsAtRandomMoments();
+    void aWinnerTheRoomHeardIsOnRecord_data();
+    void aWinnerTheRoomHeardIsOnRecord();
 };

@@ -2,6 +2,9 @@
 // macro clicks rewrite Recover.bak, the settings "Ok" rewrites Settings.txt
 // and the prize scroll bar Prizes.txt. Round k writes texts that carry k in
 // several places, so a file mixed from two rounds shows.
+// With --freeze-at-winner N it draws every round and, the moment the N-th
+// winner's line reaches the room, prints "heard NAME" and stops there, so
+// that a kill lands right after the room heard a winner.
 #include "core/numbertext.h"
 #include "scriptedwadapi.h"
 #include "support/fakeclock.h"
@@ -11,7 +14,10 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <thread>
 
 int main(int argc, char *argv[])
 {
@@ -38,6 +44,18 @@ int main(int argc, char *argv[])
     QByteArray transcript = "Host: Corvane's Hoster";
     for (int i = 0; i < 2000; ++i)
         transcript += "\r\nESP from P" + QByteArray::number(1000000 + i) + ": $";
+    const bool freezing = argc > 3 && QByteArrayView(argv[2]) == "--freeze-at-winner";
+    if (freezing) {
+        ScriptedWadapi::setObserver([heard = 0, last = std::atoi(argv[3])](const ScriptedWadapi::Call &call) mutable {
+            static constexpr QByteArrayView kWinner = "and the winner is ";
+            if (call.function != u"DapiCommunicate" || !call.text.startsWith(kWinner) || ++heard < last)
+                return;
+            std::printf("heard %s\n", call.text.sliced(kWinner.size()).constData());
+            std::fflush(stdout);
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::hours(1));
+        });
+    }
     // Tell the test that start-up is over: from here on, every moment saves.
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
@@ -47,7 +65,7 @@ int main(int argc, char *argv[])
         transcript += "\r\nESP from P" + k.toLatin1() + ": $";
         ScriptedWadapi::setTranscript(transcript);
         ui.cmdGetText->click();
-        if (round % 3 == 0)
+        if (freezing || round % 3 == 0)
             ui.Command3->click();
         ui.cmdCommunicate_0->click();
 

@@ -19,6 +19,7 @@ private slots:
     // journalevening.cpp: the evening's journal, restores and proofs.
     void everyEntryRestoresTheListsOfItsMoment();
     void anAccidentalClearListStartIsUndoneInThreeClicks();
+    void aSealedEveningCanBeChecked();
 
     // faults.cpp: the chat client misbehaving. The program never hangs past
     // its bounds, never crashes, keeps its lists and its recovery file, and

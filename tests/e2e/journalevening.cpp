@@ -1,14 +1,19 @@
 #include "evenings.h"
 #include "journal/journalreader.h"
 #include "journal/journalverifier.h"
+#include "journal/pick.h"
+#include "journal/seal.h"
 #include "liveprogram.h"
 #include "support/listtext.h"
 #include "window/filemenu.h"
 #include "window/historywindow.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 
@@ -59,8 +64,13 @@ void Evenings::everyEntryRestoresTheListsOfItsMoment()
     QVERIFY(live.start({u"--host"_s, u"Corvane"_s}));
     GameSession &session = live.program->session();
     session.settings.setChecked(HostSettings::Check::SayPrizes, true);
+    // The lists and the raffle's counters, on which the next prize depends.
+    const auto moment = [&session] {
+        return listsOf(session.lists) + u" round "_s + session.settings.item(HostSettings::Round) + u" counter "_s
+            + session.state.drawCounter;
+    };
     QMap<qint64, QString> listsAt; // after each entry
-    const auto note = [&] { listsAt.insert(session.journal.lastSeq(), listsOf(session.lists)); };
+    const auto note = [&] { listsAt.insert(session.journal.lastSeq(), moment()); };
     const auto register_ = [&](const char *names) {
         for (const QByteArray &name : QByteArray(names).split(','))
             QVERIFY(live.room.command("esp " + name + ": $"));
@@ -109,13 +119,13 @@ void Evenings::everyEntryRestoresTheListsOfItsMoment()
     live.press(u"Start");
     note();
 
-    // Restoring to each entry gives the lists of that moment exactly.
+    // Restoring to each entry gives the lists and counters of that moment exactly.
     const JournalContents evening = journalOf(live);
     QVERIFY(evening.damage.isEmpty());
     QCOMPARE(evening.entries.size(), session.journal.lastSeq());
     for (auto it = listsAt.cbegin(); it != listsAt.cend(); ++it) {
         QVERIFY(session.restoreLists(evening.entries, it.key()));
-        QCOMPARE(listsOf(session.lists), it.value());
+        QCOMPARE(moment(), it.value());
         QCOMPARE(live.recoveryFile(), Recovery::format(session.lists));
     }
 
@@ -125,12 +135,14 @@ void Evenings::everyEntryRestoresTheListsOfItsMoment()
     const JournalVerdict verdict = JournalVerifier::verify(path);
     QVERIFY2(verdict.ok, qPrintable(verdict.text()));
     QCOMPARE(verdict.draws, 4);
-    QCOMPARE(verifyWithTheProgram(path), std::pair(u"4 draws verified"_s, 0));
+    const QStringList report = verifyWithTheProgram(path).first.split(u'\n');
+    QCOMPARE(report.first(), u"4 draws verified"_s);
+    QCOMPARE(report.mid(1).filter(u"Lists restored to entry"_s).size(), listsAt.size());
 
     // One winner or one registered name changed by hand shows at its entry.
-    const JournalEntry &draw = evening.entries[2]; // the first Draw
-    const QString winner = draw.object.value(u"winners").toArray().at(0).toString();
-    const QString changedWinner = tampered(path, draw.lineNumber, '"' + winner.toUtf8() + '"', "\"Zed\"");
+    const JournalEntry &pick = evening.entries[2]; // the first Draw's pick
+    const QString winner = pick.object.value(u"picks")[0][u"winner"].toString();
+    const QString changedWinner = tampered(path, pick.lineNumber, '"' + winner.toUtf8() + '"', "\"Zed\"");
     QCOMPARE(verifyWithTheProgram(changedWinner).second, 1);
     QCOMPARE(JournalVerifier::verify(changedWinner).seq, 3);
     const JournalEntry &getReg = evening.entries[1];
@@ -178,5 +190,81 @@ void Evenings::anAccidentalClearListStartIsUndoneInThreeClicks()
     QCOMPARE(live.recoveryFile(), Recovery::format(session.lists));
     QCOMPARE(live.linesSinceMark(), QStringList());
     QCOMPARE(session.journal.entries().constLast().object.value(u"op").toString(), u"restore"_s);
+    live.stop();
+}
+
+// Sealed draws through the real room: a commitment at Start, a check line
+// after each winner and the key when the host reveals it. The journal proves
+// every draw from that key; a copy re-seeded for the same winner, or drawn
+// again under a number already used, fails at that pick.
+void Evenings::aSealedEveningCanBeChecked()
+{
+    LiveProgram live;
+    QVERIFY(live.start({u"--host"_s, u"Corvane"_s}));
+    GameSession &session = live.program->session();
+    live.choose(u"File > Sealed Draws");
+    QVERIFY(session.seal.isOn());
+    live.mark();
+    live.press(u"Start");
+    for (const char *name : {"Ann", "Bob", "Cy", "Dee"})
+        QVERIFY(live.room.command(QByteArray("esp ") + name + ": $"));
+    live.press(u"Get Reg");
+    live.press(u"Draw");
+    // A restart in the middle of the game keeps the seal: no new commitment,
+    // and the draw numbers go on.
+    QVERIFY(live.restart());
+    GameSession &restarted = live.program->session();
+    live.press(u"Recover");
+    live.press(u"Draw");
+    live.press(u"Draw");
+    live.choose(u"File > Reveal Seal Key...");
+    QVERIFY(!restarted.seal.holdsKey());
+
+    const QString said = live.linesSinceMark().join(u'\n');
+    const auto match = [&said](const QString &pattern) {
+        return QRegularExpression(pattern, QRegularExpression::MultilineOption).globalMatch(said);
+    };
+    QRegularExpressionMatchIterator commitments = match(u"^say: Draws are sealed: commitment ([0-9a-f]{16})$"_s);
+    const QRegularExpressionMatch commitment = commitments.next();
+    QVERIFY(!commitments.hasNext());
+    const QRegularExpressionMatch key = match(u"^say: Seal ([0-9a-f]{16}) key: ([0-9a-f]{64})$"_s).next();
+    QVERIFY2(commitment.hasMatch() && key.hasMatch(), qPrintable(said));
+    QCOMPARE(key.captured(1), commitment.captured(1));
+    QCOMPARE(Seal::commitment(QByteArray::fromHex(key.captured(2).toLatin1())).first(16),
+             commitment.captured(1).toLatin1());
+    QStringList checks;
+    for (auto it = match(u"^say: Sealed draw (\\d+): number \\d+ of (\\d+), list [0-9a-f]{8}$"_s); it.hasNext();) {
+        const QRegularExpressionMatch check = it.next();
+        checks << check.captured(1) + u'/' + check.captured(2);
+    }
+    QVERIFY2(checks == (QStringList{u"1/4"_s, u"2/3"_s, u"3/2"_s}), qPrintable(said));
+
+    // The journal since the restart holds draws 2 and 3 and the key.
+    const QString path = restarted.journal.path();
+    const QString reveal = QString::number(restarted.journal.lastSeq());
+    QCOMPARE(verifyWithTheProgram(path),
+             std::pair(u"2 draws verified\nSealed under %1: 2 draws, key revealed at entry %2"_s.arg(
+                           commitment.captured(1), reveal),
+                       0));
+
+    QList<JournalEntry> picks = journalOf(live).entries;
+    picks.removeIf([](const JournalEntry &entry) { return entry.object.value(u"op") != u"pick"_s; });
+    QCOMPARE(picks.size(), 2);
+    const QJsonObject first = picks[0].object.value(u"picks")[0].toObject();
+    QByteArray otherSeed;
+    for (int i = 0; otherSeed.isEmpty(); ++i) {
+        const QByteArray seed = QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha256);
+        if (Pick::index(seed, 3) == static_cast<quint64>(first.value(u"index").toInt()))
+            otherSeed = seed.toHex();
+    }
+    const QString reseeded = tampered(path, picks[0].lineNumber, first.value(u"seed").toString().toLatin1(), otherSeed);
+    const JournalVerdict reseededVerdict = JournalVerifier::verify(reseeded);
+    QCOMPARE(reseededVerdict.seq, picks[0].object.value(u"seq").toInteger());
+    QVERIFY2(reseededVerdict.reason.contains(u"not the one the seal gives for draw 2"_s),
+             qPrintable(reseededVerdict.text()));
+    const QString redrawn = tampered(path, picks[1].lineNumber, "\"draw\":3", "\"draw\":2");
+    const JournalVerdict redrawnVerdict = JournalVerifier::verify(redrawn);
+    QCOMPARE(redrawnVerdict.seq, picks[1].object.value(u"seq").toInteger());
+    QVERIFY2(redrawnVerdict.reason.contains(u"sealed draw 2 was drawn before"_s), qPrintable(redrawnVerdict.text()));
     live.stop();
 }

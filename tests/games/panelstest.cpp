@@ -127,7 +127,8 @@ void GameTest::eachOperationSpeaksOnTime_data()
             + QStringList{u"Drawing the winner.."_s, u"and the winner is C"_s, u"C wins "_s} + closing.mid(1)
                                          << QList<qint64>{0, 0, 0, 3000} + countdown.mid(1)
                                          << QStringList{u"C: WTG you won"_s} << u"|B,A,C|A,B,C,Corvane|Dave|Alice,Bob"_s
-                                         << 11000 << u"5"_s << u"4"_s << true << true << QStringList{u"draw"_s};
+                                         << 11000 << u"5"_s << u"4"_s << true << true
+                                         << QStringList{u"pick"_s, u"draw"_s};
 }
 
 void GameTest::eachOperationSpeaksOnTime()

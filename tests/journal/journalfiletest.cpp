@@ -1,10 +1,12 @@
 #include "journalfiletest.h"
 
 #include "core/playerlists.h"
+#include "journal/journalline.h"
 #include "journal/journalreader.h"
 #include "journal/journalrestore.h"
 #include "journal/journalverifier.h"
 #include "journal/journalwriter.h"
+#include "journal/liststate.h"
 #include "journal/pick.h"
 #include "support/filesizelimit.h"
 
@@ -36,10 +38,11 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A short evening: seq 1 the start, 2 to 13 registrations, 14 to 17 draws
-// (17 draws twice in one press), 18 to 20 Lister calls, 21 the winners cleared.
-constexpr int kFirstDraw = 14;
-constexpr int kEntries = 21;
+// A short evening: seq 1 the start, 2 to 13 registrations, 14 to 22 four
+// presses of Draw, each a pick and a draw (the last press picks twice), 23 to
+// 25 Lister calls, 26 the winners cleared.
+constexpr int kFirstPick = 14;
+constexpr int kEntries = 26;
 constexpr int kPicks = 5;
 
 struct Evening
@@ -50,15 +53,18 @@ struct Evening
     QString path;
 };
 
-void pickWinner(JournalWriter &journal, PlayerLists &lists, int draw)
+QString pickWinner(JournalWriter &journal, Evening &evening, int draw)
 {
-    PlayerList &players = *lists.all()[0];
+    PlayerList &players = *evening.lists.all()[0];
     const QByteArray seed = QCryptographicHash::hash("seed " + QByteArray::number(draw), QCryptographicHash::Sha256);
     const int index = static_cast<int>(Pick::index(seed, static_cast<quint64>(players.count())));
     const QString winner = players.at(index);
-    journal.notePick(seed, players.count(), index, winner);
+    if (!journal.appendPick({seed, players.count(), index, winner, ListState::hashOf(players.names()), {}, 0}))
+        return {};
+    evening.after << ListState::of(evening.lists);
     players.removeAt(index);
-    lists.all()[1]->add(winner);
+    evening.lists.all()[1]->add(winner);
+    return winner;
 }
 
 void writeEvening(Evening &evening)
@@ -80,10 +86,12 @@ void writeEvening(Evening &evening)
         append(u"getreg"_s, {{u"taken"_s, 1}});
     }
     for (int draw = 1; draw <= 4; ++draw) {
-        pickWinner(journal, evening.lists, draw);
+        QStringList winners{pickWinner(journal, evening, draw)};
         if (draw == 4)
-            pickWinner(journal, evening.lists, 5);
-        append(u"draw"_s, {{u"round"_s, draw}, {u"prize"_s, u"A hat"_s}});
+            winners << pickWinner(journal, evening, 5);
+        QVERIFY(!winners.contains(QString()));
+        append(u"draw"_s,
+               {{u"round"_s, draw}, {u"prize"_s, u"A hat"_s}, {u"winners"_s, QJsonArray::fromStringList(winners)}});
     }
     for (int call = 0; call < 3; ++call) {
         all[4]->add(all[3]->at(0));
@@ -100,7 +108,24 @@ QByteArray sha256Hex(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-enum Tamper { None, Winner, ChosenWinner, AddedName, RemovedName, DropEntry, SwapEntries, CutLine, Version };
+enum Tamper {
+    None,
+    Winner,
+    ChosenWinner,
+    AddedName,
+    RemovedName,
+    DrawWinners,
+    UnknownEdit,
+    NegativeIndex,
+    DropEntry,
+    SwapEntries,
+    CutLine,
+    TornLine,
+    NotOwnForm,
+    DuplicateKey,
+    Version,
+    PickFunction
+};
 
 } // namespace
 
@@ -136,23 +161,35 @@ void JournalFileTest::verifiesDrawsAndFindsTampering_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("as written") << int(None) << false << kEntries << qint64(0) << 0 << QString();
-    QTest::newRow("a winner changed") << int(Winner) << false << kEntries << qint64(kFirstDraw) << kFirstDraw + 1
+    QTest::newRow("a winner changed") << int(Winner) << false << kEntries << qint64(kFirstPick) << kFirstPick + 1
                                       << u"not the winner"_s;
     QTest::newRow("a winner changed, chain rehashed")
-        << int(Winner) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"not the winner"_s;
+        << int(Winner) << true << kEntries << qint64(kFirstPick) << kFirstPick + 1 << u"not the winner"_s;
     QTest::newRow("another index and its player, chain rehashed")
-        << int(ChosenWinner) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"seed gives index"_s;
+        << int(ChosenWinner) << true << kEntries << qint64(kFirstPick) << kFirstPick + 1 << u"seed gives index"_s;
     QTest::newRow("a name added changed")
         << int(AddedName) << false << kEntries << qint64(5) << 6 << u"not the one it followed"_s;
     QTest::newRow("a name added changed, chain rehashed")
-        << int(AddedName) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"other players"_s;
+        << int(AddedName) << true << kEntries << qint64(kFirstPick) << kFirstPick + 1 << u"other players"_s;
     QTest::newRow("a name removed changed")
-        << int(RemovedName) << true << kEntries << qint64(kFirstDraw) << kFirstDraw + 1 << u"does not hold"_s;
+        << int(RemovedName) << true << kEntries << qint64(kFirstPick + 1) << kFirstPick + 2 << u"does not hold"_s;
     QTest::newRow("an entry left out") << int(DropEntry) << false << kEntries - 1 << qint64(6) << 6 << u"should be 5"_s;
     QTest::newRow("two entries swapped") << int(SwapEntries) << false << kEntries << qint64(6) << 6 << u"should be 5"_s;
     QTest::newRow("a line cut in the middle of the file")
         << int(CutLine) << false << 9 << qint64(10) << 11 << u"not a JSON object"_s;
+    QTest::newRow("a torn write's line passed over")
+        << int(TornLine) << false << kEntries << qint64(0) << 0 << QString();
+    QTest::newRow("a draw's winners changed, chain rehashed")
+        << int(DrawWinners) << true << kEntries << qint64(kFirstPick + 1) << kFirstPick + 2 << u"winners"_s;
+    QTest::newRow("an unknown edit, chain rehashed")
+        << int(UnknownEdit) << true << kEntries << qint64(4) << 5 << u"not a list edit"_s;
+    QTest::newRow("a negative index, chain rehashed")
+        << int(NegativeIndex) << true << kEntries << qint64(4) << 5 << u"not a list edit"_s;
+    QTest::newRow("1.0 for 1") << int(NotOwnForm) << false << kEntries << qint64(5) << 6 << u"own form"_s;
+    QTest::newRow("a key twice") << int(DuplicateKey) << false << kEntries << qint64(5) << 6 << u"own form"_s;
     QTest::newRow("another version") << int(Version) << false << 0 << qint64(0) << 1 << u"version"_s;
+    QTest::newRow("another pick function")
+        << int(PickFunction) << false << kEntries << qint64(0) << 1 << u"pick function"_s;
 }
 
 void JournalFileTest::verifiesDrawsAndFindsTampering()
@@ -171,10 +208,10 @@ void JournalFileTest::verifiesDrawsAndFindsTampering()
     const auto edit = [&lines](int lineIndex, const std::function<void(QJsonObject &)> &change) {
         QJsonObject object = QJsonDocument::fromJson(lines[lineIndex]).object();
         change(object);
-        lines[lineIndex] = QJsonDocument(object).toJson(QJsonDocument::Compact);
+        lines[lineIndex] = lineIndex == 0 ? JournalLine::header(object) : JournalLine::entry(object);
     };
     const auto editPick = [&](const std::function<void(QJsonObject &)> &change) {
-        edit(kFirstDraw, [&](QJsonObject &entry) {
+        edit(kFirstPick, [&](QJsonObject &entry) {
             QJsonArray picks = entry[u"picks"].toArray();
             QJsonObject pick = picks[0].toObject();
             change(pick);
@@ -182,16 +219,16 @@ void JournalFileTest::verifiesDrawsAndFindsTampering()
             entry[u"picks"_s] = picks;
         });
     };
-    const auto editChange = [&](int lineIndex, int change, const QString &name) {
+    const auto editChange = [&](int lineIndex, int change, int field, const QJsonValue &value) {
         edit(lineIndex, [&](QJsonObject &entry) {
             QJsonArray changes = entry[u"changes"].toArray();
             QJsonArray one = changes[change].toArray();
-            one[3] = name;
+            one[field] = value;
             changes[change] = one;
             entry[u"changes"_s] = changes;
         });
     };
-    const QStringList playersAtFirstDraw = evening.after[kFirstDraw - 1].players();
+    const QStringList playersAtFirstDraw = evening.after[kFirstPick - 1].players();
     switch (tamper) {
     case Winner:
         editPick([](QJsonObject &pick) { pick[u"winner"_s] = u"Mallory"_s; });
@@ -204,10 +241,31 @@ void JournalFileTest::verifiesDrawsAndFindsTampering()
         });
         break;
     case AddedName:
-        editChange(4, 1, u"Mallory"_s); // seq 4 adds its name to the players second
+        editChange(4, 1, 3, u"Mallory"_s); // seq 4 adds its name to the players second
         break;
     case RemovedName:
-        editChange(kFirstDraw, 0, u"Mallory"_s); // the winner leaving the players
+        editChange(kFirstPick + 1, 0, 3, u"Mallory"_s); // the winner leaving the players
+        break;
+    case DrawWinners:
+        edit(kFirstPick + 1, [](QJsonObject &entry) { entry[u"winners"_s] = QJsonArray{u"Mallory"_s}; });
+        break;
+    case UnknownEdit:
+        editChange(4, 1, 1, u"~"_s);
+        break;
+    case NegativeIndex:
+        editChange(4, 1, 2, -1);
+        break;
+    case TornLine:
+        lines.insert(7, lines[7].first(40));
+        break;
+    case NotOwnForm:
+        lines[5].replace("\"seq\":5,", "\"seq\":5.0,");
+        break;
+    case DuplicateKey:
+        lines[5].replace("\"seq\":5,", "\"seq\":5,\"seq\":5,");
+        break;
+    case PickFunction:
+        edit(0, [](QJsonObject &header) { header[u"pick"_s] = u"sha256-modulo"_s; });
         break;
     case DropEntry:
         lines.removeAt(5);
@@ -266,11 +324,19 @@ void JournalFileTest::ignoresALastLineCutShort()
     }
 }
 
+void JournalFileTest::aFailedAppendSpoilsNothing_data()
+{
+    QTest::addColumn<bool>("zeroed"); // the file system left zeros where the cut line began
+    QTest::newRow("the start of a line left") << false;
+    QTest::newRow("zeros left instead") << true;
+}
+
 void JournalFileTest::aFailedAppendSpoilsNothing()
 {
 #ifndef RAFFLER_HAS_FILE_SIZE_LIMIT
     QSKIP("no file size limit here to fill the disk with");
 #else
+    QFETCH(bool, zeroed);
     QTemporaryDir dir;
     PlayerLists lists;
     JournalWriter journal(lists, dir.path(), u"1.0.7"_s, fixedClock());
@@ -292,17 +358,42 @@ void JournalFileTest::aFailedAppendSpoilsNothing()
         lists.all()[2]->add(u"Cy"_s);
         QVERIFY(!journal.append(u"getreg"_s));
     }
+    if (zeroed) {
+        QFile file(journal.path());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(size));
+        QVERIFY(file.write(QByteArray(file.size() - size, '\0')) > 0);
+    }
     lists.all()[2]->add(u"Dee"_s);
     QVERIFY(journal.append(u"getreg"_s));
     QVERIFY(journal.problem().isEmpty());
+    lists.all()[2]->add(u"Eve"_s);
+    QVERIFY(journal.append(u"getreg"_s));
 
     // Every entry made it, the failed ones included, and the lists replay whole.
     const JournalContents contents = JournalReader::read(journal.path());
     QVERIFY(contents.damage.isEmpty());
-    QCOMPARE(contents.entries.size(), 4);
+    QCOMPARE(contents.tornLines, zeroed ? 1 : 0);
+    QCOMPARE(contents.entries.size(), 5);
     QVERIFY(JournalVerifier::verify(contents).ok);
-    QCOMPARE(JournalRestore::stateAfter(contents.entries, 4)->lists[2], lists.all()[2]->names());
+    QCOMPARE(JournalRestore::stateAfter(contents.entries, 5)->lists[2], lists.all()[2]->names());
 #endif
+}
+
+// A Journal that cannot be made beside the other files goes to the per-user
+// folder, and the host is told where.
+void JournalFileTest::fallsBackToThePerUserFolder()
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(u"Journal"_s)); // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    PlayerLists lists;
+    JournalWriter journal(lists, dir.path(), u"1.0.7"_s, fixedClock());
+    journal.setFallbackDirectory(dir.filePath(u"user"_s));
+    QVERIFY(journal.append(u"start"_s));
+    QVERIFY(journal.path().startsWith(dir.filePath(u"user/Journal/"_s)));
+    QVERIFY2(journal.problem().contains(u"kept in"_s), qPrintable(journal.problem()));
+    QVERIFY(journal.append(u"macro"_s));
+    QCOMPARE(JournalReader::read(journal.path()).entries.size(), 2);
 }
 
 void JournalFileTest::restoresTheListsOfAnyEntry()
@@ -318,12 +409,12 @@ void JournalFileTest::restoresTheListsOfAnyEntry()
 
     // Back to the last registration, through the lists' own edits and into the
     // same journal, which still verifies and replays to the restored lists.
-    const ListState target = *JournalRestore::stateAfter(contents.entries, kFirstDraw - 1);
+    const ListState target = *JournalRestore::stateAfter(contents.entries, kFirstPick - 1);
     QCOMPARE(JournalRestore::summary(ListState::of(evening.lists), target).text(),
              u"players 7 → 12, queue 9 → 12, called 3 → 0"_s);
     JournalWriter journal(evening.lists, evening.dir.path(), u"1.0.7"_s, fixedClock());
     QVERIFY(JournalRestore::apply(target, evening.lists));
-    QVERIFY(journal.append(u"restore"_s, {{u"to"_s, kFirstDraw - 1}}));
+    QVERIFY(journal.append(u"restore"_s, {{u"to"_s, kFirstPick - 1}, {u"file"_s, QFileInfo(evening.path).fileName()}}));
     const JournalContents restored = JournalReader::read(journal.path());
     QVERIFY(JournalVerifier::verify(restored).ok);
     QCOMPARE(JournalRestore::stateAfter(restored.entries, 1), target);

@@ -13,6 +13,8 @@ private slots:
     void verifiesDrawsAndFindsTampering_data();
     void verifiesDrawsAndFindsTampering();
     void ignoresALastLineCutShort();
+    void aFailedAppendSpoilsNothing_data();
     void aFailedAppendSpoilsNothing();
+    void fallsBackToThePerUserFolder();
     void restoresTheListsOfAnyEntry();
 };

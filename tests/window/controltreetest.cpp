@@ -91,7 +91,7 @@ QStringList expectedControls()
 // The menus, each item "objectName=caption" in order; a submenu has no name.
 const std::pair<const char *, const char *> kMenus[] = {
     {"menubar", "=File|=Settings|=Macros|=Help"},
-    {"mnuFile", "mnuHistory=History...|mnuExit=Exit"},
+    {"mnuFile", "mnuHistory=History...|mnuSealed=Sealed Draws|mnuRevealKey=Reveal Seal Key...|mnuExit=Exit"},
     {"mnuSettings", "mnuStay=Stay On Top|=Delay|=Hoster Settings|mnuRaffler=Raffler|mnuLister=Lister"},
     {"mnuDelay", "mnunone=None|mnu1=1|mnu2=2|mnu3=3"},
     {"mnuHoater", "mnuMain=Main|mnuSetDraw=Raffler|mnuSetLister=Lister"},

@@ -16,6 +16,7 @@ struct State
     QByteArray transcript;
     ScriptedWadapi::Delivery delivery = ScriptedWadapi::Delivery::InsideCall;
     std::function<qint64()> now;
+    std::function<void(const ScriptedWadapi::Call &)> observer;
     QList<ScriptedWadapi::Call> calls;
 };
 
@@ -32,6 +33,8 @@ void answer(ScriptedWadapi::Call call)
     call.atMs = s.now ? s.now() : 0;
     call.status = s.statuses.isEmpty() ? std::optional<QByteArray>("0") : s.statuses.takeFirst();
     s.calls.append(call);
+    if (s.observer)
+        s.observer(call);
     if (call.status && s.onStatus)
         s.onStatus(call.status->constData());
 }
@@ -80,6 +83,11 @@ void setDelivery(Delivery delivery)
 void setTimeSource(std::function<qint64()> now)
 {
     state().now = std::move(now);
+}
+
+void setObserver(std::function<void(const Call &)> observer)
+{
+    state().observer = std::move(observer);
 }
 
 QList<Call> calls()

@@ -47,6 +47,8 @@ void setDelivery(Delivery delivery);
 
 // Where the recorded times come from (default: always 0).
 void setTimeSource(std::function<qint64()> now);
+// Called with every call as it is recorded, before its status goes back.
+void setObserver(std::function<void(const Call &)> observer);
 
 QList<Call> calls();
 // The texts of the DapiCommunicate calls with the given mode, in order.

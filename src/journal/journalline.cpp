@@ -1,0 +1,68 @@
+#include "journal/journalline.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLatin1StringView>
+
+#include <array>
+#include <span>
+
+namespace {
+
+using Keys = std::span<const QLatin1StringView>;
+
+constexpr std::array<QLatin1StringView, 5> kHeaderFirst{QLatin1StringView("journal"), QLatin1StringView("version"),
+                                                        QLatin1StringView("program"), QLatin1StringView("started"),
+                                                        QLatin1StringView("pick")};
+constexpr std::array<QLatin1StringView, 4> kEntryFirst{QLatin1StringView("seq"), QLatin1StringView("time"),
+                                                       QLatin1StringView("op"), QLatin1StringView("prev")};
+constexpr std::array<QLatin1StringView, 2> kEntryLast{QLatin1StringView("changes"), QLatin1StringView("picks")};
+
+// A JSON value as it stands in a line.
+QByteArray jsonText(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2);
+}
+
+void addField(QByteArray &line, QLatin1StringView key, const QJsonValue &value)
+{
+    if (line.size() > 1)
+        line += ',';
+    line += jsonText(key) + ':' + jsonText(value);
+}
+
+QByteArray format(QJsonObject object, Keys first, Keys last)
+{
+    QByteArray line = "{";
+    for (const QLatin1StringView key : first) {
+        if (object.contains(key))
+            addField(line, key, object.take(key));
+    }
+    QJsonObject tail;
+    for (const QLatin1StringView key : last) {
+        if (object.contains(key))
+            tail.insert(key, object.take(key));
+    }
+    if (!object.isEmpty()) {
+        const QByteArray middle = QJsonDocument(object).toJson(QJsonDocument::Compact);
+        line += (line.size() > 1 ? "," : "") + middle.sliced(1, middle.size() - 2);
+    }
+    for (const QLatin1StringView key : last) {
+        if (tail.contains(key))
+            addField(line, key, tail.value(key));
+    }
+    return line + '}';
+}
+
+} // namespace
+
+QByteArray JournalLine::header(const QJsonObject &object)
+{
+    return format(object, kHeaderFirst, {});
+}
+
+QByteArray JournalLine::entry(const QJsonObject &object)
+{
+    return format(object, kEntryFirst, kEntryLast);
+}
