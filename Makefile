@@ -10,7 +10,7 @@ BUILD   = build/$(PRESET)
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build and the tests need.
-BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2
+BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-liberation2 python3
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 # Formatting and static analysis (Debian 12's clang 14 tools).
 LINT_PACKAGES  := clang-format clang-tidy

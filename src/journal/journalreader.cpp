@@ -12,8 +12,31 @@
 
 namespace {
 
+// Qt's parser lets through what JSON forbids: a raw control character in a
+// string, a byte-order mark before the value.
+bool isStrictJson(QByteArrayView line)
+{
+    if (line.startsWith("\xEF\xBB\xBF"))
+        return false;
+    bool inString = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (!inString)
+            inString = c == '"';
+        else if (c == '\\')
+            ++i;
+        else if (c == '"')
+            inString = false;
+        else if (static_cast<uchar>(c) < 0x20)
+            return false;
+    }
+    return true;
+}
+
 std::optional<QJsonObject> objectOf(QByteArrayView line)
 {
+    if (!isStrictJson(line))
+        return std::nullopt;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())

@@ -55,8 +55,11 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
                        this);
     auto *exportButton = button(u"&Export..."_s, "exportEntries",
                                 u"Save the entries shown as a CSV file for a spreadsheet"_s, this);
-    m_verify = button(u"&Verify draws"_s, "verifyDraws",
-                      u"Check that no entry was changed and draw every recorded draw again from its seed"_s, this);
+    m_verify = button(
+        u"&Verify draws"_s, "verifyDraws",
+        u"Check that each entry follows the one before it and draw every recorded draw again from its seed; sealed "
+        u"draws against their key once it is revealed"_s,
+        this);
     auto *close = button(u"&Close"_s, "closeHistory", u"Close the history"_s, this);
 
     m_filter->setObjectName(u"filter"_s);

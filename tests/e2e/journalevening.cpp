@@ -216,6 +216,12 @@ void Evenings::aSealedEveningCanBeChecked()
     GameSession &restarted = live.program->session();
     live.press(u"Recover");
     live.press(u"Draw");
+    const qint64 beforeTheThird = restarted.journal.lastSeq();
+    live.press(u"Draw");
+    // Undone and drawn again: the room hears a new draw number, and the
+    // journal tells.
+    QVERIFY(restarted.restoreLists(restarted.journal.entries(), beforeTheThird));
+    const qint64 restore = restarted.journal.lastSeq();
     live.press(u"Draw");
     live.choose(u"File > Reveal Seal Key...");
     QVERIFY(!restarted.seal.holdsKey());
@@ -237,19 +243,25 @@ void Evenings::aSealedEveningCanBeChecked()
         const QRegularExpressionMatch check = it.next();
         checks << check.captured(1) + u'/' + check.captured(2);
     }
-    QVERIFY2(checks == (QStringList{u"1/4"_s, u"2/3"_s, u"3/2"_s}), qPrintable(said));
+    QVERIFY2(checks == (QStringList{u"1/4"_s, u"2/3"_s, u"3/2"_s, u"4/2"_s}), qPrintable(said));
 
-    // The journal since the restart holds draws 2 and 3 and the key.
+    // The journal since the restart holds draws 2 to 4, the restore and the key.
     const QString path = restarted.journal.path();
-    const QString reveal = QString::number(restarted.journal.lastSeq());
+    const qint64 reveal = restarted.journal.lastSeq();
     QCOMPARE(verifyWithTheProgram(path),
-             std::pair(u"2 draws verified\nSealed under %1: 2 draws, key revealed at entry %2"_s.arg(
-                           commitment.captured(1), reveal),
+             std::pair(u"3 draws verified\n"
+                       "Lists restored to entry %1 at entry %2\n"
+                       "Entry %3 draws again after the restore at entry %2\n"
+                       "Sealed under %4: 3 draws, key revealed at entry %5"_s.arg(beforeTheThird)
+                           .arg(restore)
+                           .arg(restore + 1)
+                           .arg(commitment.captured(1))
+                           .arg(reveal),
                        0));
 
     QList<JournalEntry> picks = journalOf(live).entries;
     picks.removeIf([](const JournalEntry &entry) { return entry.object.value(u"op") != u"pick"_s; });
-    QCOMPARE(picks.size(), 2);
+    QCOMPARE(picks.size(), 3);
     const QJsonObject first = picks[0].object.value(u"picks")[0].toObject();
     QByteArray otherSeed;
     for (int i = 0; otherSeed.isEmpty(); ++i) {
