@@ -161,8 +161,7 @@ void CrashSafetyTest::aWinnerTheRoomHeardIsOnRecord()
     picks.removeIf([](const JournalEntry &entry) { return !entry.object.contains(u"picks"); });
     QCOMPARE(picks.size(), winner);
     const QJsonObject last = picks.constLast().object;
-    QCOMPARE(last.value(u"picks").toArray().last()[u"winner"].toString(),
-             QString::fromUtf8(heard.sliced(6).trimmed()));
+    QCOMPARE(last.value(u"picks").toArray().last()[u"winner"].toString(), QString::fromUtf8(heard.sliced(6).trimmed()));
     const JournalVerdict verdict = JournalVerifier::verify(contents);
     QVERIFY2(verdict.ok && verdict.draws == winner, qPrintable(verdict.text()));
     QVERIFY(JournalRestore::stateAfter(contents.entries, last.value(u"seq").toInteger()));
