@@ -55,7 +55,7 @@ QByteArray DrawSeal::seedFor(QByteArrayView playersHash, qint64 draw) const
 
 QByteArray DrawSeal::reveal()
 {
-    const QByteArray key = std::exchange(m_key, {});
+    QByteArray key = std::exchange(m_key, {});
     m_draws = 0;
     save();
     return key;

@@ -40,7 +40,8 @@ std::optional<qint64> wholeNumber(const QJsonValue &value, qint64 least, qint64 
 std::optional<QByteArray> hexOf(const QJsonValue &value, int maxBytes, bool exact = false)
 {
     const QString hex = value.toString();
-    if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > 2 * maxBytes || (exact && hex.size() != 2 * maxBytes))
+    if (hex.isEmpty() || hex.size() % 2 != 0 || hex.size() > qsizetype(2) * maxBytes
+        || (exact && hex.size() != qsizetype(2) * maxBytes))
         return std::nullopt;
     for (const QChar c : hex) {
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
@@ -205,7 +206,7 @@ QString Check::checkPick(const QJsonObject &pick, qint64 seq)
             .arg(QString::number(*index), players.at(*index), winner);
     const QJsonValue seal = pick.value(u"seal");
     if (!seal.isUndefined()) {
-        const QString problem = checkSealed(pick, seal);
+        QString problem = checkSealed(pick, seal);
         if (!problem.isEmpty())
             return problem;
     } else {
@@ -249,7 +250,8 @@ QString Check::checkOperation(const QJsonObject &object, qint64 seq)
     if (op == JournalOps::kDraw) {
         const QJsonValue winners = object.value(u"winners");
         QStringList named;
-        for (const QJsonValue &winner : winners.toArray())
+        const QJsonArray winnerList = winners.toArray();
+        for (const auto &winner : winnerList)
             named << (winner.isString() ? winner.toString() : QString());
         if (!winners.isArray() || named != m_drawn)
             return tr("its winners are not the ones drawn");
