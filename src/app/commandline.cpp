@@ -29,10 +29,14 @@ CommandLine::CommandLine(const QStringList &arguments)
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
     m_parser.addOption(help);
     const QCommandLineOption version = m_parser.addVersionOption();
-    const QCommandLineOption verify(
-        u"verify"_s, u"Checks an evening's journal: its chain of entries and every draw in it, drawn again."_s,
-        u"FILE"_s);
+    const QCommandLineOption verify(u"verify"_s,
+                                    u"Checks an evening's journal: its chain of entries and every draw in it, drawn "
+                                    "again. Journals of the evening's other runs may follow, for the keys they "
+                                    "reveal."_s,
+                                    u"FILE"_s);
     m_parser.addOption(verify);
+    m_parser.addPositionalArgument(u"other runs"_s, u"With --verify: the journals of the evening's other runs."_s,
+                                   u"[OTHER...]"_s);
 #ifdef RAFFLER_LOAD_CLIENT_LIBRARY
     const QCommandLineOption chatClient(
         u"chat-client"_s,
@@ -55,7 +59,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     if (!m_parser.parse(arguments)) {
         m_request = Request::Mistake;
         m_mistake = m_parser.errorText();
-    } else if (!m_parser.positionalArguments().isEmpty()) {
+    } else if (!m_parser.positionalArguments().isEmpty() && !m_parser.isSet(verify)) {
         m_request = Request::Mistake;
         m_mistake = u"Unexpected argument '%1'."_s.arg(m_parser.positionalArguments().constFirst());
     } else if (m_parser.isSet(help)) {
@@ -65,6 +69,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (m_parser.isSet(verify)) {
         m_request = Request::Verify;
         m_journal = m_parser.value(verify);
+        m_otherRuns = m_parser.positionalArguments();
     }
 #ifdef RAFFLER_LOAD_CLIENT_LIBRARY
     m_chatClientFolder = m_parser.value(chatClient);
@@ -83,7 +88,7 @@ CommandLine::Reply CommandLine::reply() const
     case Request::Version:
         return {u"raffler (Corvane's Raffler) " RAFFLER_VERSION "\n"_s};
     case Request::Verify: {
-        const JournalVerdict verdict = JournalVerifier::verify(m_journal);
+        const JournalVerdict verdict = JournalVerifier::verify(m_journal, m_otherRuns);
         return {verdict.text() + u'\n', !verdict.ok, verdict.ok ? 0 : 1};
     }
     case Request::Mistake:

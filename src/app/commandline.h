@@ -37,5 +37,6 @@ private:
     Request m_request = Request::Run;
     QString m_mistake;
     QString m_journal;
+    QStringList m_otherRuns;
     QString m_chatClientFolder;
 };

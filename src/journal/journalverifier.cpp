@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 
@@ -60,13 +61,17 @@ struct SealSeen
     qint64 lastDraw = 0;
     QByteArray key;        // empty until revealed
     qint64 revealedAt = 0; // the reveal's entry
+    QString revealedIn;    // or the other run's journal that revealed it
 };
 
 class Check
 {
 public:
-    explicit Check(const JournalContents &contents)
+    Check(const JournalContents &contents, const JournalVerifier::Keys &keys,
+          const QHash<QByteArray, QString> &revealedIn)
         : m_contents(contents)
+        , m_keys(keys)
+        , m_revealedIn(revealedIn)
     {}
 
     JournalVerdict run();
@@ -82,11 +87,12 @@ private:
     const JournalContents &m_contents;
     JournalVerdict m_verdict;
     ListState m_state;
-    QStringList m_drawn;                  // the winners picked since the last draw entry
-    QList<int> m_picksUpTo{0};            // [seq]: picks in the entries up to seq
-    qint64 m_redrawAfter = 0;             // a restore that undid picks, until the next pick
-    QList<SealSeen> m_seals;              // in the order first seen
-    QHash<QByteArray, QByteArray> m_keys; // commitment -> revealed key
+    QStringList m_drawn;          // the winners picked since the last draw entry
+    QList<int> m_picksUpTo{0};    // [seq]: picks in the entries up to seq
+    qint64 m_redrawAfter = 0;     // a restore that undid picks, until the next pick
+    QList<SealSeen> m_seals;      // in the order first seen
+    JournalVerifier::Keys m_keys; // commitment -> revealed key
+    QHash<QByteArray, QString> m_revealedIn;
     int m_unsealed = 0;
 };
 
@@ -141,14 +147,7 @@ JournalVerdict Check::run()
 // seal fails at its own entry.
 void Check::learnKeys()
 {
-    for (const JournalEntry &entry : m_contents.entries) {
-        if (entry.object.value(u"op").toString() != JournalOps::kReveal)
-            continue;
-        const std::optional<QByteArray> key = hexOf(entry.object.value(u"key"), Seal::kKeySize, true);
-        const QByteArray seal = entry.object.value(u"seal").toString().toLatin1();
-        if (key && Seal::commitment(*key) == seal)
-            m_keys.insert(seal, *key);
-    }
+    m_keys.insert(JournalVerifier::revealedKeys(m_contents));
 }
 
 QString Check::checkEntry(const JournalEntry &entry, qint64 seq)
@@ -230,7 +229,8 @@ QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
     auto seen = std::find_if(m_seals.begin(), m_seals.end(),
                              [&](const SealSeen &s) { return s.commitment == commitment; });
     if (seen == m_seals.end())
-        seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, m_keys.value(commitment), 0});
+        seen = m_seals.insert(m_seals.end(),
+                              {commitment, 0, 0, m_keys.value(commitment), 0, m_revealedIn.value(commitment)});
     if (*draw <= seen->lastDraw)
         return tr("sealed draw %1 was drawn before").arg(*draw);
     if (!seen->key.isEmpty()
@@ -280,8 +280,9 @@ QString Check::checkOperation(const QJsonObject &object, qint64 seq)
         auto seen = std::find_if(m_seals.begin(), m_seals.end(),
                                  [&](const SealSeen &s) { return s.commitment == commitment; });
         if (seen == m_seals.end())
-            seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, *key, 0});
+            seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, *key, 0, {}});
         seen->revealedAt = seq;
+        seen->revealedIn.clear();
     }
     return {};
 }
@@ -292,8 +293,9 @@ void Check::addSummary()
         const QString head = tr("Sealed under %1: %2")
                                  .arg(QString::fromLatin1(seal.commitment.first(Seal::kShownDigits)),
                                       seal.draws == 1 ? tr("1 draw") : tr("%1 draws").arg(seal.draws));
-        m_verdict.notes << (seal.revealedAt > 0
-                                ? tr("%1, key revealed at entry %2").arg(head).arg(seal.revealedAt)
+        m_verdict.notes << (seal.revealedAt > 0 ? tr("%1, key revealed at entry %2").arg(head).arg(seal.revealedAt)
+                                : !seal.revealedIn.isEmpty()
+                                ? tr("%1, key revealed in %2").arg(head, seal.revealedIn)
                                 : tr("%1, key not revealed, so their seeds cannot be checked yet").arg(head));
     }
     if (!m_seals.isEmpty() && m_unsealed > 0)
@@ -316,12 +318,35 @@ QString JournalVerdict::text() const
     return tr("The journal cannot be read: %1").arg(reason);
 }
 
-JournalVerdict JournalVerifier::verify(const QString &path)
+JournalVerdict JournalVerifier::verify(const QString &path, const QStringList &otherRuns)
 {
-    return verify(JournalReader::read(path));
+    Keys keys;
+    QHash<QByteArray, QString> revealedIn;
+    for (const QString &other : otherRuns) {
+        const Keys found = revealedKeys(JournalReader::read(other));
+        for (auto it = found.cbegin(); it != found.cend(); ++it)
+            revealedIn.insert(it.key(), QFileInfo(other).fileName());
+        keys.insert(found);
+    }
+    return verify(JournalReader::read(path), keys, revealedIn);
 }
 
-JournalVerdict JournalVerifier::verify(const JournalContents &contents)
+JournalVerdict JournalVerifier::verify(const JournalContents &contents, const Keys &revealedElsewhere,
+                                       const QHash<QByteArray, QString> &revealedIn)
 {
-    return Check(contents).run();
+    return Check(contents, revealedElsewhere, revealedIn).run();
+}
+
+JournalVerifier::Keys JournalVerifier::revealedKeys(const JournalContents &contents)
+{
+    Keys keys;
+    for (const JournalEntry &entry : contents.entries) {
+        if (entry.object.value(u"op").toString() != JournalOps::kReveal)
+            continue;
+        const std::optional<QByteArray> key = hexOf(entry.object.value(u"key"), Seal::kKeySize, true);
+        const QByteArray seal = entry.object.value(u"seal").toString().toLatin1();
+        if (key && Seal::commitment(*key) == seal)
+            keys.insert(seal, *key);
+    }
+    return keys;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,14 @@ struct JournalVerdict
 class JournalVerifier
 {
 public:
-    static JournalVerdict verify(const QString &path);
-    static JournalVerdict verify(const JournalContents &contents);
+    // The keys a journal reveals, each matching its seal: commitment -> key.
+    using Keys = QHash<QByteArray, QByteArray>;
+
+    // otherRuns: journals of the same evening's other runs, whose revealed
+    // keys check this one's sealed draws too (a game sealed before a restart
+    // is revealed in the next run's journal).
+    static JournalVerdict verify(const QString &path, const QStringList &otherRuns = {});
+    static JournalVerdict verify(const JournalContents &contents, const Keys &revealedElsewhere = {},
+                                 const QHash<QByteArray, QString> &revealedIn = {});
+    static Keys revealedKeys(const JournalContents &contents);
 };

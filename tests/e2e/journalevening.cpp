@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QMap>
 #include <QProcess>
@@ -46,11 +47,11 @@ QString tampered(const QString &path, int line, const QByteArray &from, const QB
     return copy;
 }
 
-// What `raffler --verify FILE` says, and its exit status.
-std::pair<QString, int> verifyWithTheProgram(const QString &path)
+// What `raffler --verify FILE [OTHER...]` says, and its exit status.
+std::pair<QString, int> verifyWithTheProgram(const QString &path, const QStringList &otherRuns = {})
 {
     QProcess raffler;
-    raffler.start(QStringLiteral(RAFFLER_PATH), {u"--verify"_s, path});
+    raffler.start(QStringLiteral(RAFFLER_PATH), QStringList{u"--verify"_s, path} + otherRuns);
     raffler.waitForFinished(30000);
     return {QString::fromLocal8Bit(raffler.readAllStandardOutput() + raffler.readAllStandardError()).trimmed(),
             raffler.exitCode()};
@@ -212,6 +213,7 @@ void Evenings::aSealedEveningCanBeChecked()
     live.press(u"Draw");
     // A restart in the middle of the game keeps the seal: no new commitment,
     // and the draw numbers go on.
+    const QString firstRun = session.journal.path();
     QVERIFY(live.restart());
     GameSession &restarted = live.program->session();
     live.press(u"Recover");
@@ -257,6 +259,15 @@ void Evenings::aSealedEveningCanBeChecked()
                            .arg(restore + 1)
                            .arg(commitment.captured(1))
                            .arg(reveal),
+                       0));
+
+    // The first run's draw is checked with the key the second run revealed.
+    QCOMPARE(verifyWithTheProgram(firstRun).first,
+             u"1 draw verified\nSealed under %1: 1 draw, key not revealed, so their seeds cannot be checked yet"_s.arg(
+                 commitment.captured(1)));
+    QCOMPARE(verifyWithTheProgram(firstRun, {path}),
+             std::pair(u"1 draw verified\nSealed under %1: 1 draw, key revealed in %2"_s.arg(
+                           commitment.captured(1), QFileInfo(path).fileName()),
                        0));
 
     QList<JournalEntry> picks = journalOf(live).entries;
