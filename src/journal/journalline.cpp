@@ -52,7 +52,10 @@ QByteArray format(QJsonObject object, Keys first, Keys last)
         if (tail.contains(key))
             addField(line, key, tail.value(key));
     }
-    return line + '}';
+    // A U+FEFF at the start of a string would be dropped by Qt's parser when
+    // the line is read back; escaped, it stays. (Outside strings a line is
+    // ASCII, so the bytes can only be a string's.)
+    return line.replace("\xEF\xBB\xBF", "\\ufeff") + '}';
 }
 
 } // namespace

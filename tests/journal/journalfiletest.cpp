@@ -77,8 +77,8 @@ void writeEvening(Evening &evening)
     };
     evening.after << ListState();
     append(u"start"_s, {{u"mode"_s, u"raffle"_s}});
-    const QStringList names{u"Ann"_s, u"bo"_s,  u"Cy"_s,  u"ann"_s, u"Dee"_s,   u"Bo"_s,
-                            u"Eve"_s, u"Zoë"_s, u"Ann"_s, u"Fay"_s, u"\"q\""_s, u"a\nb"_s};
+    const QStringList names{u"Ann"_s, u"bo"_s,  u"Cy"_s,  u"ann"_s,       u"Dee"_s,   u"Bo"_s,
+                            u"Eve"_s, u"Zoë"_s, u"Ann"_s, u"\uFEFFFay"_s, u"\"q\""_s, u"a\nb"_s};
     for (const QString &name : names) {
         all[2]->add(name);
         all[0]->add(name);
