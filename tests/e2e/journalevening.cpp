@@ -53,7 +53,10 @@ std::pair<QString, int> verifyWithTheProgram(const QString &path, const QStringL
     QProcess raffler;
     raffler.start(QStringLiteral(RAFFLER_PATH), QStringList{u"--verify"_s, path} + otherRuns);
     raffler.waitForFinished(30000);
-    return {QString::fromLocal8Bit(raffler.readAllStandardOutput() + raffler.readAllStandardError()).trimmed(),
+    // Windows ends the lines it prints with CR LF.
+    return {QString::fromLocal8Bit(raffler.readAllStandardOutput() + raffler.readAllStandardError())
+                .replace(u"\r\n"_s, u"\n"_s)
+                .trimmed(),
             raffler.exitCode()};
 }
 
