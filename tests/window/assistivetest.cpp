@@ -89,37 +89,3 @@ void WindowTest::checkBoxesCountHoweverTheyChange()
     f.ui().Command17->click();
     QCOMPARE(savedYesNo(f), saved);
 }
-
-// A caption the program changes is read as it stands, by its control and by
-// the controls named after it.
-void WindowTest::changedCaptionsAreReadAsShown_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("bar"); // the scroll bar that turns the page
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("first"); // the name again on the first page
-
-    QTest::newRow("prize frame") << u"Frame17"_s << u"VScroll1"_s << 2 << u"Prize # 3"_s << u"Prize # 1"_s;
-    QTest::newRow("prize scroll bar") << u"VScroll1"_s << u"VScroll1"_s << 9 << u"Prize # 10"_s << u"Prize # 1"_s;
-    QTest::newRow("macro frame") << u"fra1"_s << u"HScroll1"_s << 4 << u"Macro #5"_s << u"Macro #1"_s;
-    QTest::newRow("macro scroll bar") << u"HScroll1"_s << u"HScroll1"_s << 19 << u"Macro #20"_s << u"Macro #1"_s;
-}
-
-void WindowTest::changedCaptionsAreReadAsShown()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, bar);
-    QFETCH(int, page);
-    QFETCH(QString, name);
-    QFETCH(QString, first);
-
-    ProgramFixture f;
-    MainWindow &window = f.program->window();
-    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(control));
-    auto *scroll = window.findChild<QScrollBar *>(bar);
-    scroll->setValue(page);
-    QCOMPARE(read->text(QAccessible::Name), name);
-    scroll->setValue(0);
-    QCOMPARE(read->text(QAccessible::Name), first);
-}

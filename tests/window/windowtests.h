@@ -26,7 +26,6 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyControlAndMenuItemIsInItsPlace();
     void everyControlIsNamedExplainedAndFitsItsCaption();
     void panelsSizesAndTabOrderFollowTheHostsChoices_data();
     void panelsSizesAndTabOrderFollowTheHostsChoices();
@@ -51,6 +50,4 @@ private slots:
 
     void checkBoxesCountHoweverTheyChange_data();
     void checkBoxesCountHoweverTheyChange();
-    void changedCaptionsAreReadAsShown_data();
-    void changedCaptionsAreReadAsShown();
 };
