@@ -17,7 +17,6 @@ private slots:
     void pausesForTheDelaySetting();
     void takesInTheRightPlayers_data();
     void takesInTheRightPlayers();
-    void agreesWithTheLiteralScanOnGeneratedTranscripts();
     void getHostLooksForTheBanner_data();
     void getHostLooksForTheBanner();
     void getRegTakesEachNewPlayerOnce_data();

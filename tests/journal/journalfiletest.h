@@ -12,7 +12,6 @@ private slots:
     void namesTheFileByItsStart();
     void verifiesDrawsAndFindsTampering_data();
     void verifiesDrawsAndFindsTampering();
-    void ignoresALastLineCutShort();
     void aFailedAppendSpoilsNothing_data();
     void aFailedAppendSpoilsNothing();
     void fallsBackToThePerUserFolder();

@@ -11,7 +11,6 @@ class RecordingTest : public QObject
 private slots:
     void pickFollowsFromTheSeed_data();
     void pickFollowsFromTheSeed();
-    void picksAreFair();
     void replayRebuildsTheLists_data();
     void replayRebuildsTheLists();
 };
