@@ -19,7 +19,7 @@ int tagOf(QByteArrayView line)
     while (line.startsWith(' ') || line.startsWith('\t'))
         line = line.sliced(1);
     for (std::size_t i = 0; i < PlayerLists::kNames.size(); ++i) {
-        if (line == PlayerLists::kNames[i])
+        if (line == PlayerLists::kNames[i].tag)
             return static_cast<int>(i);
     }
     return -1;

@@ -5,21 +5,15 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 
-#include <array>
-
 using namespace Qt::StringLiterals;
 
 QString RestoreSummary::text() const
 {
-    // The lists as the host knows them; the journal calls the third "ledger".
-    static constexpr std::array<QLatin1StringView, 5> kShownNames{
-        QLatin1StringView("players"), QLatin1StringView("winners"), QLatin1StringView("registrations"),
-        QLatin1StringView("queue"), QLatin1StringView("called")};
-    static_assert(kShownNames.size() == ListEdit::kListNames.size());
     QStringList parts;
     for (std::size_t i = 0; i < changed.size(); ++i) {
         if (changed[i])
-            parts << u"%1 %2 → %3"_s.arg(kShownNames[i], QString::number(now[i]), QString::number(after[i]));
+            parts << u"%1 %2 → %3"_s.arg(PlayerLists::kNames[i].shown, QString::number(now[i]),
+                                         QString::number(after[i]));
     }
     if (parts.isEmpty())
         return QCoreApplication::translate("JournalRestore", "the lists are already as they were then");

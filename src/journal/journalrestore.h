@@ -6,14 +6,12 @@
 #include <array>
 #include <optional>
 
-struct PlayerLists;
-
 // What a restore to an entry would do to each list, for the host to confirm.
 struct RestoreSummary
 {
-    std::array<int, 5> now{};
-    std::array<int, 5> after{};
-    std::array<bool, 5> changed{};
+    std::array<int, PlayerLists::Count> now{};
+    std::array<int, PlayerLists::Count> after{};
+    std::array<bool, PlayerLists::Count> changed{};
 
     // "players 120 → 98, winners 3 → 25", naming only the lists that change.
     QString text() const;

@@ -152,7 +152,7 @@ bool JournalWriter::append(const QString &op, const QJsonObject &fields, const Q
 
 bool JournalWriter::appendPick(const PickRecord &pick)
 {
-    [[maybe_unused]] const QStringList &players = m_recorder.lists().all()[ListEdit::kPlayers]->names();
+    [[maybe_unused]] const QStringList &players = m_recorder.lists().players.names();
     Q_ASSERT_X(pick.count == players.size() && pick.index >= 0 && pick.index < pick.count
                    && players.at(pick.index) == pick.winner && pick.playersHash == ListState::hashOf(players),
                "JournalWriter::appendPick", "record the pick before the winner leaves the players list");

@@ -1,7 +1,5 @@
 #include "journal/listedit.h"
 
-#include "core/playerlists.h"
-
 #include <QJsonValue>
 
 #include <cmath>
@@ -30,17 +28,17 @@ std::optional<int> indexOf(const QJsonValue &value)
 
 QLatin1StringView ListEdit::journalNameOf(QStringView tag)
 {
-    for (std::size_t i = 0; i < PlayerLists::kNames.size(); ++i) {
-        if (tag == QLatin1StringView(PlayerLists::kNames[i]))
-            return kListNames[i];
+    for (const PlayerLists::Names &names : PlayerLists::kNames) {
+        if (tag == QLatin1StringView(names.tag))
+            return names.journal;
     }
     return {};
 }
 
 int ListEdit::listNamed(QStringView name)
 {
-    for (std::size_t i = 0; i < kListNames.size(); ++i) {
-        if (name == kListNames[i])
+    for (std::size_t i = 0; i < PlayerLists::kNames.size(); ++i) {
+        if (name == PlayerLists::kNames[i].journal)
             return static_cast<int>(i);
     }
     return -1;
@@ -48,7 +46,7 @@ int ListEdit::listNamed(QStringView name)
 
 QJsonArray ListEdit::toJson() const
 {
-    const QString listName = kListNames.at(static_cast<std::size_t>(list));
+    const QString listName = PlayerLists::kNames.at(static_cast<std::size_t>(list)).journal;
     switch (kind) {
     case Kind::Insert:
         return {listName, kInsert, index, name};

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/playerlists.h"
+
 #include <QJsonArray>
 #include <QLatin1StringView>
 #include <QString>
 
-#include <array>
 #include <optional>
 
 // One change to one of the five player lists, as the journal keeps it:
@@ -15,23 +16,12 @@ struct ListEdit
 {
     enum class Kind { Insert, Remove, Clear };
 
-    // The lists by their place in PlayerLists::all(), as the journal names them.
-    static constexpr std::array<QLatin1StringView, 5> kListNames{
-        QLatin1StringView("players"), // still in the raffle's draw
-        QLatin1StringView("winners"), // the raffle's winners
-        QLatin1StringView("ledger"),  // everyone who registered
-        QLatin1StringView("queue"),   // the Lister's queue
-        QLatin1StringView("called"),  // the Lister's players already called
-    };
-    static constexpr int kPlayers = 0;
-
-    // The list's place for its journal name, or -1.
+    // The list's place (PlayerLists::Index) for its journal name, or -1.
     static int listNamed(QStringView name);
-    // The journal's name of a list from its tag in the recovery file
-    // (PlayerLists::kNames); empty for none.
+    // The journal's name of a list from its tag in the recovery file; empty for none.
     static QLatin1StringView journalNameOf(QStringView tag);
 
-    int list = 0;
+    int list = PlayerLists::Players;
     Kind kind = Kind::Clear;
     int index = 0;
     QString name;

@@ -27,7 +27,7 @@ ListState ListState::of(const PlayerLists &playerLists)
 bool ListState::apply(const ListEdit &edit, QString *problem)
 {
     NameList &list = lists.at(static_cast<std::size_t>(edit.list));
-    const QLatin1StringView listName = ListEdit::kListNames.at(static_cast<std::size_t>(edit.list));
+    const QLatin1StringView listName = PlayerLists::kNames.at(static_cast<std::size_t>(edit.list)).journal;
     switch (edit.kind) {
     case ListEdit::Kind::Insert:
         if (edit.index > list.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/playerlists.h"
 #include "journal/listedit.h"
 #include "journal/namelist.h"
 
@@ -9,19 +10,17 @@
 
 #include <array>
 
-struct PlayerLists;
-
 // The five player lists as plain text, in the order of PlayerLists::all():
 // what a replay of the journal builds, edit by edit, from empty lists.
 class ListState
 {
 public:
-    std::array<NameList, 5> lists;
+    std::array<NameList, PlayerLists::Count> lists;
 
     static ListState of(const PlayerLists &playerLists);
 
     // Built once after each change to the players list, not at every call.
-    const QStringList &players() const { return lists[ListEdit::kPlayers].names(); }
+    const QStringList &players() const { return lists[PlayerLists::Players].names(); }
 
     // Applies one edit; false, with the reason, when it does not fit the
     // lists as they stand (an index past the end, another name at the index).
