@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QByteArray previous = contents.headerLine;
         for (qsizetype i = 0; i < contents.entries.size(); ++i) {
             QJsonObject object = contents.entries[i].object;
-            object.insert(QStringLiteral("seq"), i + 1);
-            object.insert(QStringLiteral("prev"),
+            object.insert(JournalFields::kSeq, i + 1);
+            object.insert(JournalFields::kPrev,
                           QString::fromLatin1(QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex()));
             previous = JournalLine::entry(object);
             chained += previous + '\n';
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Restoring to any entry of a journal that verifies comes out.
     if (verdict.ok && !contents.entries.isEmpty()) {
-        const qint64 last = contents.entries.last().object.value(QStringLiteral("seq")).toInteger();
+        const qint64 last = contents.entries.last().seq();
         check(JournalRestore::stateAfter(contents.entries, last).has_value());
     }
 

@@ -2,10 +2,10 @@
 
 #include "chat/chatlink.h"
 #include "core/numbertext.h"
+#include "games/journalentries.h"
 #include "games/pacing.h"
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
-#include "journal/journalops.h"
 #include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 #include "settings/prizelist.h"
@@ -68,5 +68,5 @@ void Announcements::sayPrizes()
         said = std::max<qint64>(last + 1, 0);
     }
     m_settings.setPlaceCounter(QStringLiteral("1"));
-    m_journal.append(JournalOps::kSayPrizes, {{QStringLiteral("places"), said}});
+    m_journal.append(JournalEntries::sayPrizes(said));
 }

@@ -2,12 +2,11 @@
 
 #include "chat/chatlink.h"
 #include "core/busyguard.h"
+#include "games/journalentries.h"
 #include "games/roomlines.h"
-#include "journal/journalops.h"
 #include "journal/journalwriter.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
+#include <QMap>
 
 ColourCaller::ColourCaller(ChatLink &link, WindowInput &input, JournalWriter &journal, QObject *parent)
     : QObject(parent)
@@ -36,8 +35,7 @@ void ColourCaller::setHolder(Colour colour, const QString &holder)
 void ColourCaller::setInPlay(Colour colour, bool inPlay)
 {
     if (putInPlay(colour, inPlay))
-        m_journal.append(JournalOps::kInPlay,
-                         {{QStringLiteral("colour"), nameOf(colour)}, {QStringLiteral("inPlay"), inPlay}});
+        m_journal.append(JournalEntries::inPlay(nameOf(colour), inPlay));
 }
 
 bool ColourCaller::putInPlay(Colour colour, bool inPlay)
@@ -69,8 +67,7 @@ void ColourCaller::give(Colour colour, const QString &winner)
         emit colourChanged(colour);
     }
     m_link.SayText(RoomLines::colourHolder(winner, nameOf(colour)));
-    m_journal.append(JournalOps::kColour,
-                     {{QStringLiteral("colour"), nameOf(colour)}, {QStringLiteral("who"), winner}});
+    m_journal.append(JournalEntries::colour(nameOf(colour), winner));
 }
 
 void ColourCaller::sayColours()
@@ -86,8 +83,8 @@ void ColourCaller::sayColours()
     }
     m_link.SayText(QString::fromUtf16(RoomLines::kChooseAColour));
     // What was said, for the record: typed holders are only kept this way.
-    QJsonObject holders;
-    QJsonArray inPlay;
+    QMap<QString, QString> holders;
+    QStringList inPlay;
     for (int c = 0; c < ColourCount; ++c) {
         const auto colour = static_cast<Colour>(c);
         if (!m_colours[c].holder.isEmpty())
@@ -95,14 +92,13 @@ void ColourCaller::sayColours()
         if (m_colours[c].inPlay)
             inPlay.append(nameOf(colour));
     }
-    m_journal.append(JournalOps::kSayColours,
-                     {{QStringLiteral("holders"), holders}, {QStringLiteral("inPlay"), inPlay}});
+    m_journal.append(JournalEntries::sayColours(holders, inPlay));
 }
 
 void ColourCaller::reset()
 {
     freeAll();
-    m_journal.append(JournalOps::kColoursReset);
+    m_journal.append(JournalEntries::coloursReset());
 }
 
 void ColourCaller::freeAll()

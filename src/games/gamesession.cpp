@@ -2,10 +2,10 @@
 
 #include "core/filestore.h"
 #include "games/journalentries.h"
-#include "journal/journalops.h"
+#include "journal/checkedentries.h"
 #include "journal/journalrestore.h"
 
-#include <QJsonObject>
+#include <QMap>
 
 GameSession::GameSession(Clock &clock, FileStore &files)
     : store(files)
@@ -27,13 +27,11 @@ GameSession::GameSession(Clock &clock, FileStore &files)
 
 void GameSession::saveSettings()
 {
-    QJsonObject changed;
+    QMap<int, QString> changed;
     for (const int index : settings.changedSinceFile())
-        changed.insert(QString::number(index), settings.item(index));
-    QJsonObject fields{{QStringLiteral("changed"), changed}};
-    if (!settings.save(store))
-        fields.insert(QStringLiteral("saved"), false);
-    journal.append(JournalOps::kSettings, fields);
+        changed.insert(index, settings.item(index));
+    const bool saved = settings.save(store);
+    journal.append(JournalEntries::settings(changed, saved));
 }
 
 bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile)
@@ -47,10 +45,7 @@ bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, c
         settings.setItem(HostSettings::Round, *counters.round);
     if (counters.counter)
         state.drawCounter = *counters.counter;
-    QJsonObject fields{{QStringLiteral("to"), seq}};
-    if (!fromFile.isEmpty())
-        fields.insert(QStringLiteral("file"), fromFile);
-    journal.append(JournalOps::kRestore, fields);
+    journal.append(CheckedEntries::restore(seq, fromFile));
     recovery.WriteRecovery();
     return true;
 }

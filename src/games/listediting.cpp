@@ -2,10 +2,9 @@
 
 #include "chat/chatlink.h"
 #include "core/playerlist.h"
+#include "games/journalentries.h"
 #include "games/roomlines.h"
-#include "journal/journalops.h"
 #include "journal/journalwriter.h"
-#include "journal/listedit.h"
 
 namespace ListEditing {
 
@@ -17,8 +16,7 @@ void removePlayer(ChatLink &link, PlayerList &list, JournalWriter &journal)
     const QString name = list.at(selected);
     link.SayText(RoomLines::removal(name));
     list.removeAt(selected);
-    journal.append(JournalOps::kRemove,
-                   {{QStringLiteral("list"), ListEdit::journalNameOf(list.name())}, {QStringLiteral("who"), name}});
+    journal.append(JournalEntries::removal(list, name));
 }
 
 void addPlayerBack(PlayerList &from, PlayerList &to, JournalWriter &journal)
@@ -29,10 +27,7 @@ void addPlayerBack(PlayerList &from, PlayerList &to, JournalWriter &journal)
     const QString name = from.at(selected);
     to.add(name);
     from.removeAt(selected);
-    journal.append(JournalOps::kAddBack,
-                   {{QStringLiteral("from"), ListEdit::journalNameOf(from.name())},
-                    {QStringLiteral("to"), ListEdit::journalNameOf(to.name())},
-                    {QStringLiteral("who"), name}});
+    journal.append(JournalEntries::addBack(from, to, name));
 }
 
 } // namespace ListEditing

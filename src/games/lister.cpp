@@ -11,7 +11,6 @@
 #include "games/pacing.h"
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
-#include "journal/journalops.h"
 #include "journal/journalwriter.h"
 #include "settings/hostsettings.h"
 
@@ -66,15 +65,15 @@ void Lister::start()
 
     lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kStart,
-                           JournalEntries::start(JournalOps::kLister, m_parts.state.opening, m_parts.intake.host()));
+    m_parts.journal.append(
+        JournalEntries::start(JournalEntries::kLister, m_parts.state.opening, m_parts.intake.host()));
 }
 
 void Lister::takeInRegistrations()
 {
     const BusyGuard busy(m_parts.input);
     const auto found = m_parts.intake.ScanRegistrations();
-    m_parts.journal.append(JournalOps::kGetReg, JournalEntries::getReg(JournalOps::kLister, found));
+    m_parts.journal.append(JournalEntries::getReg(JournalEntries::kLister, found));
 }
 
 void Lister::sayList()
@@ -88,8 +87,7 @@ void Lister::sayList()
             winnersHeadline(called.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), called);
     }
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kSayList,
-                           {{QStringLiteral("game"), JournalOps::kLister}, {QStringLiteral("count"), queue.size()}});
+    m_parts.journal.append(JournalEntries::sayList(JournalEntries::kLister, queue.size()));
 }
 
 std::optional<QString> Lister::selectHead()
@@ -110,7 +108,7 @@ void Lister::warnNext()
     const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
     if (!head) {
-        m_parts.journal.append(JournalOps::kSayNext);
+        m_parts.journal.append(JournalEntries::sayNext(std::nullopt));
         return;
     }
     const QString &name = *head;
@@ -119,7 +117,7 @@ void Lister::warnNext()
     if (!sayNext.isEmpty())
         m_parts.link.SayText(name + u' ' + sayNext);
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kSayNext, JournalEntries::who(name));
+    m_parts.journal.append(JournalEntries::sayNext(name));
 }
 
 void Lister::callNext()
@@ -127,7 +125,7 @@ void Lister::callNext()
     const BusyGuard busy(m_parts.input);
     const std::optional<QString> head = selectHead();
     if (!head) {
-        m_parts.journal.append(JournalOps::kCallNext);
+        m_parts.journal.append(JournalEntries::callNext(std::nullopt));
         return;
     }
     const QString &name = *head;
@@ -136,5 +134,5 @@ void Lister::callNext()
     m_parts.lists.called.add(name);
     m_parts.lists.queue.removeAt(0);
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kCallNext, JournalEntries::who(name));
+    m_parts.journal.append(JournalEntries::callNext(name));
 }

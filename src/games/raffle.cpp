@@ -14,7 +14,7 @@
 #include "games/registrationintake.h"
 #include "games/roomlines.h"
 #include "games/winnerpicker.h"
-#include "journal/journalops.h"
+#include "journal/checkedentries.h"
 #include "journal/journalwriter.h"
 #include "journal/seal.h"
 #include "settings/hostsettings.h"
@@ -87,8 +87,7 @@ void Raffle::start()
     lists.ledger.add(m_parts.intake.host());
     m_parts.recovery.WriteRecovery();
     m_parts.journal.append(
-        JournalOps::kStart,
-        JournalEntries::start(JournalOps::kRaffle, m_parts.state.opening, m_parts.intake.host(), seal));
+        JournalEntries::start(JournalEntries::kRaffle, m_parts.state.opening, m_parts.intake.host(), seal));
 }
 
 void Raffle::takeInRegistrations()
@@ -96,7 +95,7 @@ void Raffle::takeInRegistrations()
     const BusyGuard busy(m_parts.input);
     const auto found = m_parts.intake.ScanRegistrations();
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kGetReg, JournalEntries::getReg(JournalOps::kRaffle, found));
+    m_parts.journal.append(JournalEntries::getReg(JournalEntries::kRaffle, found));
 }
 
 void Raffle::draw()
@@ -108,8 +107,7 @@ void Raffle::draw()
     const QStringList winners = drawWinners();
     m_parts.recovery.WriteRecovery();
     const bool sayPrizes = m_parts.settings.isChecked(HostSettings::Check::SayPrizes);
-    m_parts.journal.append(JournalOps::kDraw,
-                           JournalEntries::draw(was,
+    m_parts.journal.append(JournalEntries::draw(was,
                                                 {m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter},
                                                 winners, sayPrizes ? std::optional(currentPrize()) : std::nullopt));
 }
@@ -182,7 +180,7 @@ void Raffle::announceRound()
     const QString rounds = m_parts.settings.item(HostSettings::TotalRounds);
     m_parts.link.SayText(round(current, rounds));
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kRound, {{QStringLiteral("round"), current}, {QStringLiteral("of"), rounds}});
+    m_parts.journal.append(JournalEntries::round(current, rounds));
 }
 
 void Raffle::revealSealKey()
@@ -192,7 +190,7 @@ void Raffle::revealSealKey()
     const BusyGuard busy(m_parts.input);
     const QByteArray seal = m_parts.seal.commitment();
     const QByteArray key = m_parts.seal.reveal();
-    m_parts.journal.append(JournalOps::kReveal, JournalEntries::reveal(seal, key));
+    m_parts.journal.append(CheckedEntries::reveal(seal, key));
     m_parts.link.SayText(
         sealKey(QString::fromLatin1(seal.first(Seal::kShownDigits)), QString::fromLatin1(key.toHex())));
 }
@@ -208,6 +206,5 @@ void Raffle::sayList()
             winnersHeadline(winners.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), winners);
     }
     m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalOps::kSayList,
-                           {{QStringLiteral("game"), JournalOps::kRaffle}, {QStringLiteral("count"), players.size()}});
+    m_parts.journal.append(JournalEntries::sayList(JournalEntries::kRaffle, players.size()));
 }

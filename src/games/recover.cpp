@@ -2,8 +2,8 @@
 
 #include "chat/chatlink.h"
 #include "core/recovery.h"
+#include "games/journalentries.h"
 #include "games/roomlines.h"
-#include "journal/journalops.h"
 #include "journal/journalwriter.h"
 
 void recoverLists(ChatLink &link, Recovery &recovery, JournalWriter &journal)
@@ -11,5 +11,5 @@ void recoverLists(ChatLink &link, Recovery &recovery, JournalWriter &journal)
     link.SayText(QString::fromUtf16(RoomLines::kRecovering));
     const bool restored = recovery.ReadRecovery();
     link.SayText(QString::fromUtf16(RoomLines::kRecovered));
-    journal.append(JournalOps::kRecover, {{QStringLiteral("restored"), restored}});
+    journal.append(JournalEntries::recover(restored));
 }

@@ -1,5 +1,7 @@
 #include "journal/journalline.h"
 
+#include "journal/journalfields.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLatin1StringView>
@@ -11,12 +13,11 @@ namespace {
 
 using Keys = std::span<const QLatin1StringView>;
 
-constexpr std::array<QLatin1StringView, 5> kHeaderFirst{QLatin1StringView("journal"), QLatin1StringView("version"),
-                                                        QLatin1StringView("program"), QLatin1StringView("started"),
-                                                        QLatin1StringView("pick")};
-constexpr std::array<QLatin1StringView, 4> kEntryFirst{QLatin1StringView("seq"), QLatin1StringView("time"),
-                                                       QLatin1StringView("op"), QLatin1StringView("prev")};
-constexpr std::array<QLatin1StringView, 2> kEntryLast{QLatin1StringView("changes"), QLatin1StringView("picks")};
+using namespace JournalFields;
+
+constexpr std::array<QLatin1StringView, 5> kHeaderFirst{kJournal, kVersion, kProgram, kStarted, kPickMethod};
+constexpr std::array<QLatin1StringView, 4> kEntryFirst{kSeq, kTime, kOp, kPrev};
+constexpr std::array<QLatin1StringView, 2> kEntryLast{kChanges, kPicks};
 
 // A JSON value as it stands in a line.
 QByteArray jsonText(const QJsonValue &value)

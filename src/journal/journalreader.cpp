@@ -54,7 +54,7 @@ bool chainsPast(QByteArrayView bytes, qsizetype next, QByteArrayView previous)
         return false;
     const std::optional<QJsonObject> following = objectOf(bytes.sliced(next, end - next));
     return following
-        && following->value(u"prev").toString().toLatin1()
+        && following->value(JournalFields::kPrev).toString().toLatin1()
         == QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex();
 }
 
@@ -114,10 +114,10 @@ JournalContents JournalReader::parse(QByteArrayView bytes)
             break;
         }
         if (lineNumber == 1) {
-            if (object->value(u"journal").toString() != JournalWriter::kProgram) {
+            if (object->value(JournalFields::kJournal).toString() != JournalWriter::kProgram) {
                 contents.damage = QCoreApplication::translate("JournalReader",
                                                               "the file is not a journal of Corvane's Raffler");
-            } else if (object->value(u"version") != QJsonValue(JournalWriter::kVersion)) {
+            } else if (object->value(JournalFields::kVersion) != QJsonValue(JournalWriter::kVersion)) {
                 contents.damage = QCoreApplication::translate("JournalReader",
                                                               "the journal's version is not known to this program");
             } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/journalfields.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -9,6 +11,9 @@
 // (without the line feed), which the next entry's "prev" hashes.
 struct JournalEntry
 {
+    qint64 seq() const { return object.value(JournalFields::kSeq).toInteger(); }
+    QString op() const { return object.value(JournalFields::kOp).toString(); }
+
     QJsonObject object;
     QByteArray line;
     int lineNumber = 0;

@@ -1,6 +1,7 @@
 #include "journal/journalrestore.h"
 
 #include "core/playerlists.h"
+#include "journal/journalfields.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -24,10 +25,10 @@ std::optional<ListState> JournalRestore::stateAfter(const QList<JournalEntry> &e
 {
     ListState state;
     for (const JournalEntry &entry : entries) {
-        const QJsonArray changes = entry.object.value(u"changes").toArray();
+        const QJsonArray changes = entry.object.value(JournalFields::kChanges).toArray();
         if (!state.apply(changes, 0, changes.size(), problem))
             return std::nullopt;
-        if (entry.object.value(u"seq") == QJsonValue(static_cast<double>(seq)))
+        if (entry.object.value(JournalFields::kSeq) == QJsonValue(static_cast<double>(seq)))
             return state;
     }
     if (problem)

@@ -1,7 +1,8 @@
 #include "journal/journalverifier.h"
 
+#include "journal/checkedentries.h"
+#include "journal/journalfields.h"
 #include "journal/journalline.h"
-#include "journal/journalops.h"
 #include "journal/journalreader.h"
 #include "journal/liststate.h"
 #include "journal/pick.h"
@@ -18,6 +19,7 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
+using namespace JournalFields;
 
 namespace {
 
@@ -111,7 +113,7 @@ JournalVerdict Check::run()
         return fail(0, m_contents.damagedLine, m_contents.damage);
     if (JournalLine::header(m_contents.header) != m_contents.headerLine)
         return fail(0, 1, tr("the line is not in the journal's own form"));
-    if (m_contents.header.value(u"pick").toString() != Pick::kMethod)
+    if (m_contents.header.value(JournalFields::kPickMethod).toString() != Pick::kMethod)
         return fail(0, 1, tr("the journal's pick function is not known to this program"));
 
     learnKeys();
@@ -119,11 +121,11 @@ JournalVerdict Check::run()
     qint64 expected = 1;
     for (const JournalEntry &entry : m_contents.entries) {
         const QJsonObject &object = entry.object;
-        const qint64 seq = wholeNumber(object.value(u"seq"), 1, qint64(1) << 53).value_or(expected);
+        const qint64 seq = wholeNumber(object.value(kSeq), 1, qint64(1) << 53).value_or(expected);
         QString problem;
-        if (object.value(u"seq") != QJsonValue(static_cast<double>(expected)))
+        if (object.value(kSeq) != QJsonValue(static_cast<double>(expected)))
             problem = tr("its number should be %1").arg(expected);
-        else if (object.value(u"prev").toString().toLatin1()
+        else if (object.value(kPrev).toString().toLatin1()
                  != QCryptographicHash::hash(previous, QCryptographicHash::Sha256).toHex())
             problem = tr("the line before it is not the one it followed");
         else if (JournalLine::entry(object) != entry.line)
@@ -153,9 +155,9 @@ void Check::learnKeys()
 QString Check::checkEntry(const JournalEntry &entry, qint64 seq)
 {
     const QJsonObject &object = entry.object;
-    const QJsonValue changesValue = object.value(u"changes");
-    const QJsonValue picksValue = object.value(u"picks");
-    if (!object.value(u"op").isString() || !object.value(u"time").isString())
+    const QJsonValue changesValue = object.value(kChanges);
+    const QJsonValue picksValue = object.value(kPicks);
+    if (!object.value(kOp).isString() || !object.value(kTime).isString())
         return tr("it has no operation or time");
     if (!(changesValue.isUndefined() || changesValue.isArray()) || !(picksValue.isUndefined() || picksValue.isArray()))
         return tr("its changes or picks are not lists");
@@ -166,7 +168,7 @@ QString Check::checkEntry(const JournalEntry &entry, qint64 seq)
     const QJsonArray picks = picksValue.toArray();
     for (const auto &pickValue : picks) {
         const QJsonObject pick = pickValue.toObject();
-        const std::optional<qint64> at = wholeNumber(pick.value(u"at"), applied, changes.size());
+        const std::optional<qint64> at = wholeNumber(pick.value(kAt), applied, changes.size());
         if (!at)
             return tr("a pick is not placed among the changes");
         if (!m_state.apply(changes, applied, *at, &problem))
@@ -185,25 +187,25 @@ QString Check::checkEntry(const JournalEntry &entry, qint64 seq)
 QString Check::checkPick(const QJsonObject &pick, qint64 seq)
 {
     const QStringList &players = m_state.players();
-    const std::optional<qint64> count = wholeNumber(pick.value(u"n"), 1, std::numeric_limits<int>::max());
+    const std::optional<qint64> count = wholeNumber(pick.value(kCount), 1, std::numeric_limits<int>::max());
     if (!count)
         return tr("a pick has no count of players");
     if (*count != players.size())
         return tr("a pick counted %1 players where the lists held %2").arg(*count).arg(players.size());
-    if (pick.value(u"players").toString().toLatin1() != ListState::hashOf(players))
+    if (pick.value(kPlayers).toString().toLatin1() != ListState::hashOf(players))
         return tr("a pick was made from other players than the lists held");
-    const std::optional<QByteArray> seed = hexOf(pick.value(u"seed"), kMaxSeedBytes);
-    const std::optional<qint64> index = wholeNumber(pick.value(u"index"), 0, *count - 1);
+    const std::optional<QByteArray> seed = hexOf(pick.value(kSeed), kMaxSeedBytes);
+    const std::optional<qint64> index = wholeNumber(pick.value(kIndex), 0, *count - 1);
     if (!seed || !index)
         return tr("a pick has no seed or index");
     const auto derived = static_cast<qint64>(Pick::index(*seed, static_cast<quint64>(*count)));
     if (derived != *index)
         return tr("a pick's seed gives index %1, not %2").arg(derived).arg(*index);
-    const QString winner = pick.value(u"winner").toString();
+    const QString winner = pick.value(kWinner).toString();
     if (players.at(*index) != winner)
         return tr("the player at index %1 is \"%2\", not the winner \"%3\"")
             .arg(QString::number(*index), players.at(*index), winner);
-    const QJsonValue seal = pick.value(u"seal");
+    const QJsonValue seal = pick.value(kSeal);
     if (!seal.isUndefined()) {
         QString problem = checkSealed(pick, seal);
         if (!problem.isEmpty())
@@ -222,7 +224,7 @@ QString Check::checkPick(const QJsonObject &pick, qint64 seq)
 
 QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
 {
-    const std::optional<qint64> draw = wholeNumber(pick.value(u"draw"), 1, qint64(1) << 53);
+    const std::optional<qint64> draw = wholeNumber(pick.value(JournalFields::kDraw), 1, qint64(1) << 53);
     if (!hexOf(sealValue, 32, true) || !draw)
         return tr("a sealed pick has no seal or draw number");
     const QByteArray commitment = sealValue.toString().toLatin1();
@@ -234,8 +236,8 @@ QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
     if (*draw <= seen->lastDraw)
         return tr("sealed draw %1 was drawn before").arg(*draw);
     if (!seen->key.isEmpty()
-        && hexOf(pick.value(u"seed"), kMaxSeedBytes)
-            != Seal::seed(seen->key, pick.value(u"players").toString().toLatin1(), *draw))
+        && hexOf(pick.value(kSeed), kMaxSeedBytes)
+            != Seal::seed(seen->key, pick.value(kPlayers).toString().toLatin1(), *draw))
         return tr("its seed is not the one the seal gives for draw %1").arg(*draw);
     seen->lastDraw = *draw;
     ++seen->draws;
@@ -246,35 +248,35 @@ QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
 // before it.
 QString Check::checkOperation(const QJsonObject &object, qint64 seq)
 {
-    const QString op = object.value(u"op").toString();
-    if (op == JournalOps::kDraw) {
-        const QJsonValue winners = object.value(u"winners");
+    const QString op = object.value(kOp).toString();
+    if (op == CheckedEntries::kDraw) {
+        const QJsonValue winners = object.value(kWinners);
         QStringList named;
         const QJsonArray winnerList = winners.toArray();
         for (const auto &winner : winnerList)
             named << (winner.isString() ? winner.toString() : QString());
         if (!winners.isArray() || named != m_drawn)
             return tr("its winners are not the ones drawn");
-        const QJsonValue prize = object.value(u"prize");
+        const QJsonValue prize = object.value(kPrize);
         if (!(prize.isUndefined() || prize.isString()))
             return tr("its prize is not text");
         m_drawn.clear();
-    } else if (op == JournalOps::kRestore) {
-        const bool fromFile = object.contains(u"file");
-        const std::optional<qint64> to = wholeNumber(object.value(u"to"), 0, fromFile ? qint64(1) << 53 : seq - 1);
+    } else if (op == CheckedEntries::kRestore) {
+        const bool fromFile = object.contains(kFile);
+        const std::optional<qint64> to = wholeNumber(object.value(kTo), 0, fromFile ? qint64(1) << 53 : seq - 1);
         if (!to)
             return tr("it restores to an entry that is not before it");
         if (fromFile) {
             m_verdict.notes << tr("Lists restored to entry %1 of %2 at entry %3")
-                                   .arg(QString::number(*to), object.value(u"file").toString(), QString::number(seq));
+                                   .arg(QString::number(*to), object.value(kFile).toString(), QString::number(seq));
         } else {
             m_verdict.notes << tr("Lists restored to entry %1 at entry %2").arg(*to).arg(seq);
             if (m_picksUpTo.at(seq - 1) > m_picksUpTo.at(*to))
                 m_redrawAfter = seq;
         }
-    } else if (op == JournalOps::kReveal) {
-        const std::optional<QByteArray> key = hexOf(object.value(u"key"), Seal::kKeySize, true);
-        const QByteArray commitment = object.value(u"seal").toString().toLatin1();
+    } else if (op == CheckedEntries::kReveal) {
+        const std::optional<QByteArray> key = hexOf(object.value(kKey), Seal::kKeySize, true);
+        const QByteArray commitment = object.value(kSeal).toString().toLatin1();
         if (!key || Seal::commitment(*key) != commitment)
             return tr("the key does not match its seal");
         auto seen = std::find_if(m_seals.begin(), m_seals.end(),
@@ -341,10 +343,10 @@ JournalVerifier::Keys JournalVerifier::revealedKeys(const JournalContents &conte
 {
     Keys keys;
     for (const JournalEntry &entry : contents.entries) {
-        if (entry.object.value(u"op").toString() != JournalOps::kReveal)
+        if (entry.object.value(kOp).toString() != CheckedEntries::kReveal)
             continue;
-        const std::optional<QByteArray> key = hexOf(entry.object.value(u"key"), Seal::kKeySize, true);
-        const QByteArray seal = entry.object.value(u"seal").toString().toLatin1();
+        const std::optional<QByteArray> key = hexOf(entry.object.value(kKey), Seal::kKeySize, true);
+        const QByteArray seal = entry.object.value(kSeal).toString().toLatin1();
         if (key && Seal::commitment(*key) == seal)
             keys.insert(seal, *key);
     }

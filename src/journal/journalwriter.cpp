@@ -1,8 +1,9 @@
 #include "journal/journalwriter.h"
 
 #include "core/playerlists.h"
+#include "journal/checkedentries.h"
+#include "journal/journalfields.h"
 #include "journal/journalline.h"
-#include "journal/journalops.h"
 #include "journal/liststate.h"
 #include "journal/pick.h"
 
@@ -27,9 +28,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Fields the writer sets itself; the caller's are dropped.
-constexpr std::array<QLatin1StringView, 6> kReserved{QLatin1StringView("seq"),     QLatin1StringView("time"),
-                                                     QLatin1StringView("op"),      QLatin1StringView("prev"),
-                                                     QLatin1StringView("changes"), QLatin1StringView("picks")};
+constexpr std::array<QLatin1StringView, 6> kReserved{JournalFields::kSeq,     JournalFields::kTime,
+                                                     JournalFields::kOp,      JournalFields::kPrev,
+                                                     JournalFields::kChanges, JournalFields::kPicks};
 
 QString systemError()
 {
@@ -76,11 +77,11 @@ JournalWriter::JournalWriter(PlayerLists &lists, const QString &directory, const
 {
     m_started = this->now();
     // The header leads the lines waiting to be written, and the chain.
-    const QByteArray header = JournalLine::header({{u"journal"_s, kProgram},
-                                                   {u"version"_s, kVersion},
-                                                   {u"program"_s, programVersion},
-                                                   {u"started"_s, timeText(m_started)},
-                                                   {u"pick"_s, Pick::kMethod}});
+    const QByteArray header = JournalLine::header({{JournalFields::kJournal, kProgram},
+                                                   {JournalFields::kVersion, kVersion},
+                                                   {JournalFields::kProgram, programVersion},
+                                                   {JournalFields::kStarted, timeText(m_started)},
+                                                   {JournalFields::kPickMethod, Pick::kMethod}});
     m_previousHash = sha256Hex(header);
     m_waiting = header + '\n';
 }
@@ -120,6 +121,11 @@ bool JournalWriter::append(const QString &op, const QJsonObject &fields)
     return append(op, fields, {});
 }
 
+bool JournalWriter::append(const JournalRecord &record)
+{
+    return append(record.op, record.fields, {});
+}
+
 bool JournalWriter::append(const QString &op, const QJsonObject &fields, const QJsonArray &picks)
 {
     QJsonObject object = fields;
@@ -127,19 +133,19 @@ bool JournalWriter::append(const QString &op, const QJsonObject &fields, const Q
         Q_ASSERT_X(!fields.contains(key), "JournalWriter::append", "the writer sets this field itself");
         object.remove(key);
     }
-    object.insert(u"seq"_s, ++m_seq);
-    object.insert(u"time"_s, timeText(now()));
-    object.insert(u"op"_s, op);
-    object.insert(u"prev"_s, QString::fromLatin1(m_previousHash));
+    object.insert(JournalFields::kSeq, ++m_seq);
+    object.insert(JournalFields::kTime, timeText(now()));
+    object.insert(JournalFields::kOp, op);
+    object.insert(JournalFields::kPrev, QString::fromLatin1(m_previousHash));
     const QList<ListEdit> edits = m_recorder.take();
     if (!edits.isEmpty()) {
         QJsonArray changes;
         for (const ListEdit &edit : edits)
             changes.append(edit.toJson());
-        object.insert(u"changes"_s, changes);
+        object.insert(JournalFields::kChanges, changes);
     }
     if (!picks.isEmpty())
-        object.insert(u"picks"_s, picks);
+        object.insert(JournalFields::kPicks, picks);
     const QByteArray line = JournalLine::entry(object);
 
     m_previousHash = sha256Hex(line);
@@ -156,19 +162,7 @@ bool JournalWriter::appendPick(const PickRecord &pick)
     Q_ASSERT_X(pick.count == players.size() && pick.index >= 0 && pick.index < pick.count
                    && players.at(pick.index) == pick.winner && pick.playersHash == ListState::hashOf(players),
                "JournalWriter::appendPick", "record the pick before the winner leaves the players list");
-    QJsonObject object{
-        {u"seed"_s, QString::fromLatin1(pick.seed.toHex())},
-        {u"n"_s, pick.count},
-        {u"index"_s, pick.index},
-        {u"winner"_s, pick.winner},
-        {u"players"_s, QString::fromLatin1(pick.playersHash)},
-        {u"at"_s, m_recorder.pendingCount()},
-    };
-    if (!pick.seal.isEmpty()) {
-        object.insert(u"seal"_s, QString::fromLatin1(pick.seal));
-        object.insert(u"draw"_s, pick.draw);
-    }
-    return append(JournalOps::kPick, {}, QJsonArray{object});
+    return append(CheckedEntries::kPick, {}, QJsonArray{CheckedEntries::pick(pick, m_recorder.pendingCount())});
 }
 
 bool JournalWriter::createFile(const QString &directory, QString *reason)

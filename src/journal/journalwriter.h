@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/journalreader.h"
+#include "journal/journalrecord.h"
 #include "journal/listrecorder.h"
 #include "journal/pick.h"
 
@@ -57,6 +58,7 @@ public:
     // and the picks noted since. False when it is not on disk yet; problem()
     // says why, and the entry goes out with the next one that succeeds.
     bool append(const QString &op, const QJsonObject &fields = {});
+    bool append(const JournalRecord &record);
 
     // Writes a "pick" entry for a raffle pick at once, before the room hears
     // the winner and before the winner leaves the players list. False as for

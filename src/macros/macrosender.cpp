@@ -4,7 +4,7 @@
 #include "chat/tokenizer.h"
 #include "core/busyguard.h"
 #include "core/recovery.h"
-#include "journal/journalops.h"
+#include "games/journalentries.h"
 #include "journal/journalwriter.h"
 #include "macros/macrobank.h"
 
@@ -37,5 +37,5 @@ void MacroSender::say(int index)
         }
     }
     m_recovery.WriteRecovery();
-    m_journal.append(JournalOps::kMacro, {{QStringLiteral("macro"), index + 1}});
+    m_journal.append(JournalEntries::macro(index + 1));
 }

@@ -119,8 +119,7 @@ HistoryWindow::HistoryWindow(GameSession &session, Prompts &prompts, const QStri
     connect(&m_session.journal, &JournalWriter::appended, this, [this](const JournalEntry &entry) {
         if (!isThisEvening())
             return;
-        const bool atEnd = !m_table->currentIndex().isValid()
-            || selectedSeq() == entry.object.value(u"seq").toInteger() - 1;
+        const bool atEnd = !m_table->currentIndex().isValid() || selectedSeq() == entry.seq() - 1;
         m_history.append(entry);
         if (atEnd)
             m_table->scrollToBottom();
@@ -141,7 +140,7 @@ void HistoryWindow::showThisEvening()
     m_history.setEntries(m_session.journal.entries());
     m_source->setText(u"This evening: "_s + QDir::toNativeSeparators(m_session.journal.path()));
     if (!m_session.journal.entries().isEmpty())
-        selectEntry(m_session.journal.entries().constLast().object.value(u"seq").toInteger());
+        selectEntry(m_session.journal.entries().constLast().seq());
     updateButtons();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journal/journalhistory.h"
+#include "games/journalhistory.h"
 
 #include <QDialog>
 

@@ -164,5 +164,5 @@ void CrashSafetyTest::aWinnerTheRoomHeardIsOnRecord()
     QCOMPARE(last.value(u"picks").toArray().last()[u"winner"].toString(), QString::fromUtf8(heard.sliced(6).trimmed()));
     const JournalVerdict verdict = JournalVerifier::verify(contents);
     QVERIFY2(verdict.ok && verdict.draws == winner, qPrintable(verdict.text()));
-    QVERIFY(JournalRestore::stateAfter(contents.entries, last.value(u"seq").toInteger()));
+    QVERIFY(JournalRestore::stateAfter(contents.entries, picks.constLast().seq()));
 }

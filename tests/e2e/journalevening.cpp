@@ -193,7 +193,7 @@ void Evenings::anAccidentalClearListStartIsUndoneInThreeClicks()
     QCOMPARE(listsOf(session.lists), beforeTheSlip);
     QCOMPARE(live.recoveryFile(), Recovery::format(session.lists));
     QCOMPARE(live.linesSinceMark(), QStringList());
-    QCOMPARE(session.journal.entries().constLast().object.value(u"op").toString(), u"restore"_s);
+    QCOMPARE(session.journal.entries().constLast().op(), u"restore"_s);
     live.stop();
 }
 
@@ -274,7 +274,7 @@ void Evenings::aSealedEveningCanBeChecked()
                        0));
 
     QList<JournalEntry> picks = journalOf(live).entries;
-    picks.removeIf([](const JournalEntry &entry) { return entry.object.value(u"op") != u"pick"_s; });
+    picks.removeIf([](const JournalEntry &entry) { return entry.op() != u"pick"_s; });
     QCOMPARE(picks.size(), 3);
     const QJsonObject first = picks[0].object.value(u"picks")[0].toObject();
     QByteArray otherSeed;
@@ -285,12 +285,12 @@ void Evenings::aSealedEveningCanBeChecked()
     }
     const QString reseeded = tampered(path, picks[0].lineNumber, first.value(u"seed").toString().toLatin1(), otherSeed);
     const JournalVerdict reseededVerdict = JournalVerifier::verify(reseeded);
-    QCOMPARE(reseededVerdict.seq, picks[0].object.value(u"seq").toInteger());
+    QCOMPARE(reseededVerdict.seq, picks[0].seq());
     QVERIFY2(reseededVerdict.reason.contains(u"not the one the seal gives for draw 2"_s),
              qPrintable(reseededVerdict.text()));
     const QString redrawn = tampered(path, picks[1].lineNumber, "\"draw\":3", "\"draw\":2");
     const JournalVerdict redrawnVerdict = JournalVerifier::verify(redrawn);
-    QCOMPARE(redrawnVerdict.seq, picks[1].object.value(u"seq").toInteger());
+    QCOMPARE(redrawnVerdict.seq, picks[1].seq());
     QVERIFY2(redrawnVerdict.reason.contains(u"sealed draw 2 was drawn before"_s), qPrintable(redrawnVerdict.text()));
     live.stop();
 }

@@ -208,7 +208,7 @@ void GameTest::eachOperationSpeaksOnTime()
     QCOMPARE(f.recoveryFile(), saves ? Recovery::format(s.lists) : QByteArray("<none>"));
     QStringList ops;
     for (const JournalEntry &entry : s.journal.entries().mid(entriesBefore))
-        ops << entry.object.value(u"op").toString();
+        ops << entry.op();
     QCOMPARE(ops, recorded);
     // The journal replays to the lists as they stand, whatever the operation did.
     QCOMPARE(JournalRestore::stateAfter(s.journal.entries(), s.journal.lastSeq()), ListState::of(s.lists));

@@ -1,4 +1,3 @@
-#include "historytest.h"
 #include "journalfiletest.h"
 #include "recordingtest.h"
 
@@ -10,6 +9,5 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     RecordingTest recording;
     JournalFileTest file;
-    HistoryTest history;
-    return QTest::qExec(&recording, argc, argv) + QTest::qExec(&file, argc, argv) + QTest::qExec(&history, argc, argv);
+    return QTest::qExec(&recording, argc, argv) + QTest::qExec(&file, argc, argv);
 }

@@ -6,7 +6,7 @@
 #include "about/programicon.h"
 #include "bots.h"
 #include "chat/clock.h"
-#include "journal/journalops.h"
+#include "journal/checkedentries.h"
 #include "pictures.h"
 #include "roomserver.h"
 #include "roomservice.h"
@@ -239,8 +239,8 @@ int main(int argc, char *argv[])
         return 1;
     history->resize(760, 420);
     for (const JournalEntry &entry : program.session().journal.entries()) {
-        if (entry.object.value("op"_L1).toString() == JournalOps::kDraw) {
-            history->selectEntry(entry.object.value("seq"_L1).toInteger());
+        if (entry.op() == CheckedEntries::kDraw) {
+            history->selectEntry(entry.seq());
             break;
         }
     }

@@ -1,6 +1,6 @@
 #include "historytest.h"
 
-#include "journal/journalhistory.h"
+#include "games/journalhistory.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
