@@ -18,9 +18,8 @@ GameSession::GameSession(Clock &clock, FileStore &files)
     , colours(link, input, journal)
     , announcements(link, settings, prizes, intake, journal)
     , picker(clock, seal)
-    , raffle({link, settings, prizes, lists, intake, recovery, input, colours, state, announcements, picker, journal,
-              seal})
-    , lister({link, settings, lists, intake, recovery, input, colours, state, announcements, journal})
+    , raffle(*this)
+    , lister(*this)
 {
     journal.setFallbackDirectory(files.fallbackDirectory());
 }
@@ -32,6 +31,13 @@ void GameSession::saveSettings()
         changed.insert(index, settings.item(index));
     const bool saved = settings.save(store);
     journal.append(JournalEntries::settings(changed, saved));
+}
+
+void GameSession::finishStart(QLatin1StringView game, const QByteArray &commitment)
+{
+    lists.ledger.add(intake.host());
+    recovery.WriteRecovery();
+    journal.append(JournalEntries::start(game, state.opening, intake.host(), commitment));
 }
 
 bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile)

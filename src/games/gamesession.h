@@ -30,6 +30,10 @@ struct GameSession
 {
     GameSession(Clock &clock, FileStore &files);
 
+    // The end of either game's Start: the host into the ledger, the lists
+    // saved and the start on record; commitment: the raffle's seal, if any.
+    void finishStart(QLatin1StringView game, const QByteArray &commitment = {});
+
     // "Ok" of the settings: Settings.txt saved, and the items that changed
     // since it was last read or saved put on record.
     void saveSettings();

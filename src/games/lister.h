@@ -5,16 +5,7 @@
 
 #include <optional>
 
-class Announcements;
-class ChatLink;
-class ColourCaller;
-class HostSettings;
-class JournalWriter;
-class Recovery;
-class RegistrationIntake;
-class WindowInput;
-struct GameState;
-struct PlayerLists;
+struct GameSession;
 
 // The Lister: a first-come, first-served queue. The head is warned
 // and called forward one at a time; a called player moves to the called list.
@@ -23,21 +14,9 @@ class Lister : public QObject
     Q_OBJECT
 
 public:
-    struct Parts
-    {
-        ChatLink &link;
-        HostSettings &settings;
-        PlayerLists &lists;
-        RegistrationIntake &intake;
-        Recovery &recovery;
-        WindowInput &input;
-        ColourCaller &colours;
-        GameState &state;
-        Announcements &announcements;
-        JournalWriter &journal;
-    };
-
-    explicit Lister(const Parts &parts, QObject *parent = nullptr);
+    // The session's link, settings, lists, intake and the rest; the session
+    // holds this game too.
+    explicit Lister(GameSession &session, QObject *parent = nullptr);
 
     // "Start": announces a game, looks the host up and opens the queue as
     // the opening mode says.
@@ -57,5 +36,5 @@ private:
     // its answer in the room, and no name.
     std::optional<QString> selectHead();
 
-    Parts m_parts;
+    GameSession &m_session;
 };

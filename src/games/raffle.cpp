@@ -1,24 +1,13 @@
 #include "games/raffle.h"
 
-#include "chat/chatlink.h"
 #include "core/busyguard.h"
 #include "core/numbertext.h"
-#include "core/playerlists.h"
-#include "core/recovery.h"
-#include "games/announcements.h"
-#include "games/colourcaller.h"
-#include "games/drawseal.h"
-#include "games/gamestate.h"
+#include "games/gamesession.h"
 #include "games/journalentries.h"
 #include "games/pacing.h"
-#include "games/registrationintake.h"
 #include "games/roomlines.h"
-#include "games/winnerpicker.h"
 #include "journal/checkedentries.h"
-#include "journal/journalwriter.h"
 #include "journal/seal.h"
-#include "settings/hostsettings.h"
-#include "settings/prizelist.h"
 
 using namespace RoomLines;
 
@@ -30,41 +19,41 @@ constexpr qsizetype kShownListDigits = 8;
 
 } // namespace
 
-Raffle::Raffle(const Parts &parts, QObject *parent)
+Raffle::Raffle(GameSession &session, QObject *parent)
     : QObject(parent)
-    , m_parts(parts)
+    , m_session(session)
 {}
 
 void Raffle::pace()
 {
-    pacingPause(m_parts.link, m_parts.settings);
+    pacingPause(m_session.link, m_session.settings);
 }
 
 void Raffle::start()
 {
-    ChatLink &link = m_parts.link;
-    PlayerLists &lists = m_parts.lists;
-    const BusyGuard busy(m_parts.input);
+    ChatLink &link = m_session.link;
+    PlayerLists &lists = m_session.lists;
+    const BusyGuard busy(m_session.input);
     link.SayText(QString::fromUtf16(kHostMarker));
     pace();
     link.SayText(QString::fromUtf16(kWebAddress));
-    link.SayText(m_parts.settings.item(HostSettings::WelcomeLine));
+    link.SayText(m_session.settings.item(HostSettings::WelcomeLine));
     pace();
     link.SayText(QString::fromUtf16(kNewGame));
     // Without a transcript the host stays as it was.
     if (link.fetchTranscript(RegistrationIntake::kTranscriptWaitMs))
-        m_parts.intake.FindHost(link.Transcript());
+        m_session.intake.FindHost(link.Transcript());
     pace();
 
-    switch (m_parts.state.opening) {
+    switch (m_session.state.opening) {
     case GameState::Opening::ClearList:
-        m_parts.state.drawCounter = QStringLiteral("0");
-        m_parts.settings.setItem(HostSettings::Round, QStringLiteral("1"));
+        m_session.state.drawCounter = QStringLiteral("0");
+        m_session.settings.setItem(HostSettings::Round, QStringLiteral("1"));
         lists.winners.clear();
         lists.ledger.clear();
         lists.players.clear();
-        m_parts.colours.freeAll();
-        link.SayText(m_parts.announcements.invitation());
+        m_session.colours.freeAll();
+        link.SayText(m_session.announcements.invitation());
         pace();
         break;
     case GameState::Opening::ResetList:
@@ -79,57 +68,54 @@ void Raffle::start()
 
     // The key is fixed before anyone registers for this game.
     QByteArray seal;
-    if (m_parts.seal.isOn()) {
-        seal = m_parts.seal.begin();
+    if (m_session.seal.isOn()) {
+        seal = m_session.seal.begin();
         link.SayText(sealCommitment(QString::fromLatin1(seal.first(Seal::kShownDigits))));
     }
 
-    lists.ledger.add(m_parts.intake.host());
-    m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(
-        JournalEntries::start(JournalEntries::kRaffle, m_parts.state.opening, m_parts.intake.host(), seal));
+    m_session.finishStart(JournalEntries::kRaffle, seal);
 }
 
 void Raffle::takeInRegistrations()
 {
-    const BusyGuard busy(m_parts.input);
-    const auto found = m_parts.intake.ScanRegistrations();
-    m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalEntries::getReg(JournalEntries::kRaffle, found));
+    const BusyGuard busy(m_session.input);
+    const auto found = m_session.intake.ScanRegistrations();
+    m_session.recovery.WriteRecovery();
+    m_session.journal.append(JournalEntries::getReg(JournalEntries::kRaffle, found));
 }
 
 void Raffle::draw()
 {
-    const BusyGuard busy(m_parts.input);
-    const JournalEntries::Counters was{m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter};
-    m_parts.state.drawCounter = NumberText::raised(m_parts.state.drawCounter);
-    m_parts.settings.setItem(HostSettings::Round, NumberText::raised(m_parts.settings.item(HostSettings::Round)));
+    const BusyGuard busy(m_session.input);
+    const JournalEntries::Counters was{m_session.settings.item(HostSettings::Round), m_session.state.drawCounter};
+    m_session.state.drawCounter = NumberText::raised(m_session.state.drawCounter);
+    m_session.settings.setItem(HostSettings::Round, NumberText::raised(m_session.settings.item(HostSettings::Round)));
     const QStringList winners = drawWinners();
-    m_parts.recovery.WriteRecovery();
-    const bool sayPrizes = m_parts.settings.isChecked(HostSettings::Check::SayPrizes);
-    m_parts.journal.append(JournalEntries::draw(was,
-                                                {m_parts.settings.item(HostSettings::Round), m_parts.state.drawCounter},
-                                                winners, sayPrizes ? std::optional(currentPrize()) : std::nullopt));
+    m_session.recovery.WriteRecovery();
+    const bool sayPrizes = m_session.settings.isChecked(HostSettings::Check::SayPrizes);
+    m_session.journal.append(
+        JournalEntries::draw(was, {m_session.settings.item(HostSettings::Round), m_session.state.drawCounter}, winners,
+                             sayPrizes ? std::optional(currentPrize()) : std::nullopt));
 }
 
 void Raffle::noMoreNames()
 {
-    m_parts.link.SayText(QString::fromUtf16(kDrawing));
+    m_session.link.SayText(QString::fromUtf16(kDrawing));
     pace();
-    m_parts.link.SayText(QString::fromUtf16(kNoMoreNames));
+    m_session.link.SayText(QString::fromUtf16(kNoMoreNames));
 }
 
 QString Raffle::currentPrize() const
 {
-    const qint64 index = NumberText::roundHalfEven(NumberText::leadingNumber(m_parts.state.drawCounter) - 1.0);
-    return index >= 0 && index < PrizeList::kCount ? m_parts.prizes.prize(static_cast<int>(index)) : QString();
+    const qint64 index = NumberText::roundHalfEven(NumberText::leadingNumber(m_session.state.drawCounter) - 1.0);
+    return index >= 0 && index < PrizeList::kCount ? m_session.prizes.prize(static_cast<int>(index)) : QString();
 }
 
 QStringList Raffle::drawWinners()
 {
-    ChatLink &link = m_parts.link;
-    PlayerList &players = m_parts.lists.players;
-    const BusyGuard busy(m_parts.input);
+    ChatLink &link = m_session.link;
+    PlayerList &players = m_session.lists.players;
+    const BusyGuard busy(m_session.input);
     QStringList drawn;
     if (players.isEmpty()) {
         noMoreNames();
@@ -137,22 +123,22 @@ QStringList Raffle::drawWinners()
         return drawn;
     }
 
-    const qint64 last = NumberText::roundHalfEven(NumberText::leadingNumber(m_parts.settings.item(HostSettings::Draws))
-                                                  - 1.0);
+    const qint64 last = NumberText::roundHalfEven(
+        NumberText::leadingNumber(m_session.settings.item(HostSettings::Draws)) - 1.0);
     for (qint64 i = 0; i <= last; ++i) {
         if (players.isEmpty()) {
             noMoreNames();
             return drawn;
         }
-        const PickRecord pick = m_parts.picker.pick(players.names());
+        const PickRecord pick = m_session.picker.pick(players.names());
         const int index = pick.index;
         const QString &winner = pick.winner;
-        m_parts.state.lastPickIndex = QString::number(index);
+        m_session.state.lastPickIndex = QString::number(index);
         // On record before the room hears it: a crash from here on cannot
         // take back a winner the room heard.
-        m_parts.journal.appendPick(pick);
+        m_session.journal.appendPick(pick);
         drawn.append(winner);
-        m_parts.state.lastWinner = winner;
+        m_session.state.lastWinner = winner;
         players.setSelected(index);
         link.SayText(QString::fromUtf16(kDrawing));
         link.SayText(winnerIs(winner));
@@ -163,48 +149,48 @@ QStringList Raffle::drawWinners()
         // The pause runs events; take the winner out by name should the list have moved.
         players.removeAt(index < players.count() && players.at(index) == winner ? index
                                                                                 : players.names().indexOf(winner));
-        if (m_parts.settings.isChecked(HostSettings::Check::SayPrizes)) {
+        if (m_session.settings.isChecked(HostSettings::Check::SayPrizes)) {
             link.SayText(wins(winner, currentPrize()));
-            m_parts.lists.winners.add(winner);
-            link.EspText(winner, m_parts.settings.item(HostSettings::EspWinner));
+            m_session.lists.winners.add(winner);
+            link.EspText(winner, m_session.settings.item(HostSettings::EspWinner));
         }
     }
-    m_parts.recovery.WriteRecovery();
+    m_session.recovery.WriteRecovery();
     return drawn;
 }
 
 void Raffle::announceRound()
 {
-    const BusyGuard busy(m_parts.input);
-    const QString current = m_parts.settings.item(HostSettings::Round);
-    const QString rounds = m_parts.settings.item(HostSettings::TotalRounds);
-    m_parts.link.SayText(round(current, rounds));
-    m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalEntries::round(current, rounds));
+    const BusyGuard busy(m_session.input);
+    const QString current = m_session.settings.item(HostSettings::Round);
+    const QString rounds = m_session.settings.item(HostSettings::TotalRounds);
+    m_session.link.SayText(round(current, rounds));
+    m_session.recovery.WriteRecovery();
+    m_session.journal.append(JournalEntries::round(current, rounds));
 }
 
 void Raffle::revealSealKey()
 {
-    if (!m_parts.seal.holdsKey())
+    if (!m_session.seal.holdsKey())
         return;
-    const BusyGuard busy(m_parts.input);
-    const QByteArray seal = m_parts.seal.commitment();
-    const QByteArray key = m_parts.seal.reveal();
-    m_parts.journal.append(CheckedEntries::reveal(seal, key));
-    m_parts.link.SayText(
+    const BusyGuard busy(m_session.input);
+    const QByteArray seal = m_session.seal.commitment();
+    const QByteArray key = m_session.seal.reveal();
+    m_session.journal.append(CheckedEntries::reveal(seal, key));
+    m_session.link.SayText(
         sealKey(QString::fromLatin1(seal.first(Seal::kShownDigits)), QString::fromLatin1(key.toHex())));
 }
 
 void Raffle::sayList()
 {
-    const BusyGuard busy(m_parts.input);
-    const QStringList players = m_parts.lists.players.names();
-    m_parts.announcements.sayList(playersHeadline(players.size()), players);
-    if (m_parts.settings.isChecked(HostSettings::Check::SayWinnersList)) {
-        const QStringList winners = m_parts.lists.winners.names();
-        m_parts.announcements.sayList(
-            winnersHeadline(winners.size(), m_parts.settings.item(HostSettings::FirstLineOnList)), winners);
+    const BusyGuard busy(m_session.input);
+    const QStringList players = m_session.lists.players.names();
+    m_session.announcements.sayList(playersHeadline(players.size()), players);
+    if (m_session.settings.isChecked(HostSettings::Check::SayWinnersList)) {
+        const QStringList winners = m_session.lists.winners.names();
+        m_session.announcements.sayList(
+            winnersHeadline(winners.size(), m_session.settings.item(HostSettings::FirstLineOnList)), winners);
     }
-    m_parts.recovery.WriteRecovery();
-    m_parts.journal.append(JournalEntries::sayList(JournalEntries::kRaffle, players.size()));
+    m_session.recovery.WriteRecovery();
+    m_session.journal.append(JournalEntries::sayList(JournalEntries::kRaffle, players.size()));
 }

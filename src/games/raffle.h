@@ -3,19 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-class Announcements;
-class ChatLink;
-class ColourCaller;
-class DrawSeal;
-class HostSettings;
-class JournalWriter;
-class PrizeList;
-class Recovery;
-class RegistrationIntake;
-class WindowInput;
-class WinnerPicker;
-struct GameState;
-struct PlayerLists;
+struct GameSession;
 
 // The raffle: a game is opened, players register, winners are drawn at
 // random round after round and the lists and prizes are read out.
@@ -24,24 +12,9 @@ class Raffle : public QObject
     Q_OBJECT
 
 public:
-    struct Parts
-    {
-        ChatLink &link;
-        HostSettings &settings;
-        PrizeList &prizes;
-        PlayerLists &lists;
-        RegistrationIntake &intake;
-        Recovery &recovery;
-        WindowInput &input;
-        ColourCaller &colours;
-        GameState &state;
-        Announcements &announcements;
-        WinnerPicker &picker;
-        JournalWriter &journal;
-        DrawSeal &seal;
-    };
-
-    explicit Raffle(const Parts &parts, QObject *parent = nullptr);
+    // The session's link, settings, prizes, lists, intake, picker, seal and
+    // the rest; the session holds this game too.
+    explicit Raffle(GameSession &session, QObject *parent = nullptr);
 
     // "Start": announces a game, learns the host and opens the lists as the
     // opening mode says.
@@ -67,5 +40,5 @@ private:
     // names no prize box.
     QString currentPrize() const;
 
-    Parts m_parts;
+    GameSession &m_session;
 };

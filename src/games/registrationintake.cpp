@@ -67,23 +67,19 @@ void RegistrationIntake::FindHost(const QString &text)
     }
 }
 
-QString RegistrationIntake::GetHost()
+void RegistrationIntake::GetHost()
 {
     FindHost(m_link.Transcript());
     const QString transcript = m_link.Transcript();
     const QStringView banner(RoomLines::kLookedUpBanner);
 
-    // The newest banner in a line of the host's.
+    // The newest banner in a line of the host's (never an ESP line).
     for (qsizetype at = transcript.lastIndexOf(banner); at >= 0;
          at = at == 0 ? -1 : transcript.lastIndexOf(banner, at - 1)) {
-        const QStringView line = lineAt(transcript, startOfLine(transcript, at));
-        if (isHostsRoomLine(line, m_host)) {
-            // ESP lines never count, so the speaker is never an "ESP from" text.
-            QString speaker = speakerOf(line).toString();
+        if (isHostsRoomLine(lineAt(transcript, startOfLine(transcript, at)), m_host)) {
             m_link.setTranscript(QString());
-            return speaker;
+            return;
         }
     }
     m_lists.ledger.add(m_host);
-    return m_host;
 }

@@ -39,8 +39,11 @@ public:
     std::optional<RegistrationScan::Found> ScanRegistrations();
     // The avatar who said the marker becomes the host and enters the ledger.
     void FindHost(const QString &text);
-    // The host look-up of the Lister's Start, on the transcript the link holds.
-    QString GetHost();
+    // The host look-up of the Lister's Start, on the transcript the link
+    // holds: the marker's speaker may become the host; the newest banner in a
+    // line of the host's empties the transcript, and without one the host
+    // enters the ledger once more.
+    void GetHost();
 
 private:
     ChatLink &m_link;
