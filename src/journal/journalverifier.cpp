@@ -83,6 +83,9 @@ private:
     QString checkPick(const QJsonObject &pick, qint64 seq);
     QString checkSealed(const QJsonObject &pick, const QJsonValue &sealValue);
     QString checkOperation(const QJsonObject &object, qint64 seq);
+    // The seal seen under this commitment; a new one, holding key and
+    // revealedIn, when it was not seen yet.
+    SealSeen &sealFor(const QByteArray &commitment, const QByteArray &key, const QString &revealedIn);
     void learnKeys();
     void addSummary();
 
@@ -228,20 +231,26 @@ QString Check::checkSealed(const QJsonObject &pick, const QJsonValue &sealValue)
     if (!hexOf(sealValue, 32, true) || !draw)
         return tr("a sealed pick has no seal or draw number");
     const QByteArray commitment = sealValue.toString().toLatin1();
-    auto seen = std::find_if(m_seals.begin(), m_seals.end(),
-                             [&](const SealSeen &s) { return s.commitment == commitment; });
-    if (seen == m_seals.end())
-        seen = m_seals.insert(m_seals.end(),
-                              {commitment, 0, 0, m_keys.value(commitment), 0, m_revealedIn.value(commitment)});
-    if (*draw <= seen->lastDraw)
+    SealSeen &seen = sealFor(commitment, m_keys.value(commitment), m_revealedIn.value(commitment));
+    if (*draw <= seen.lastDraw)
         return tr("sealed draw %1 was drawn before").arg(*draw);
-    if (!seen->key.isEmpty()
+    if (!seen.key.isEmpty()
         && hexOf(pick.value(kSeed), kMaxSeedBytes)
-            != Seal::seed(seen->key, pick.value(kPlayers).toString().toLatin1(), *draw))
+            != Seal::seed(seen.key, pick.value(kPlayers).toString().toLatin1(), *draw))
         return tr("its seed is not the one the seal gives for draw %1").arg(*draw);
-    seen->lastDraw = *draw;
-    ++seen->draws;
+    seen.lastDraw = *draw;
+    ++seen.draws;
     return {};
+}
+
+SealSeen &Check::sealFor(const QByteArray &commitment, const QByteArray &key, const QString &revealedIn)
+{
+    const auto seen = std::find_if(m_seals.begin(), m_seals.end(),
+                                   [&](const SealSeen &s) { return s.commitment == commitment; });
+    if (seen != m_seals.end())
+        return *seen;
+    m_seals.append({commitment, 0, 0, key, 0, revealedIn});
+    return m_seals.last();
 }
 
 // What an operation's own fields must say of the picks and the entries
@@ -279,12 +288,9 @@ QString Check::checkOperation(const QJsonObject &object, qint64 seq)
         const QByteArray commitment = object.value(kSeal).toString().toLatin1();
         if (!key || Seal::commitment(*key) != commitment)
             return tr("the key does not match its seal");
-        auto seen = std::find_if(m_seals.begin(), m_seals.end(),
-                                 [&](const SealSeen &s) { return s.commitment == commitment; });
-        if (seen == m_seals.end())
-            seen = m_seals.insert(m_seals.end(), {commitment, 0, 0, *key, 0, {}});
-        seen->revealedAt = seq;
-        seen->revealedIn.clear();
+        SealSeen &seen = sealFor(commitment, *key, {});
+        seen.revealedAt = seq;
+        seen.revealedIn.clear();
     }
     return {};
 }
