@@ -3,6 +3,7 @@
 #include "about/programicon.h"
 #include "core/prompts.h"
 #include "ui_aboutbox.h"
+#include "version.h"
 
 AboutBox::AboutBox(const QString &title, WindowInput &input, Prompts &prompts, QWidget *parent)
     : QDialog(parent)
@@ -32,8 +33,7 @@ AboutBox::~AboutBox() = default;
 
 QString AboutBox::versionText()
 {
-    return QStringLiteral("Version ") + QString::number(RAFFLER_VERSION_MAJOR) + u'.'
-        + QString::number(RAFFLER_VERSION_MINOR) + u'.' + QString::number(RAFFLER_VERSION_PATCH);
+    return QStringLiteral("Version " RAFFLER_VERSION);
 }
 
 void AboutBox::Form_Load(const QString &title)

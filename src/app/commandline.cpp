@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "journal/journalverifier.h"
+#include "version.h"
 
 #include <QFileInfo>
 

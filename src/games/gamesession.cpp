@@ -4,6 +4,7 @@
 #include "games/journalentries.h"
 #include "journal/checkedentries.h"
 #include "journal/journalrestore.h"
+#include "version.h"
 
 #include <QMap>
 

@@ -1,5 +1,7 @@
 #include "installtest.h"
 
+#include "version.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -177,7 +179,7 @@ void InstallTest::commandLines_data()
     QTest::addColumn<QStringList>("said"); // on standard output when all went well, else on standard error
 
     const QString room = u"raffler-chatroom"_s;
-    const QString version = u" (Corvane's Raffler) %1\n"_s.arg(QStringLiteral(PACKAGE_VERSION));
+    const QString version = u" (Corvane's Raffler) %1\n"_s.arg(QStringLiteral(RAFFLER_VERSION));
     QTest::newRow("raffler help") << u"raffler"_s << QStringList{u"--help"_s} << 0
                                   << QStringList{u"--help"_s, u"--version"_s};
     QTest::newRow("raffler version") << u"raffler"_s << QStringList{u"-v"_s} << 0
@@ -239,7 +241,7 @@ void InstallTest::packageHoldsTheInstall()
         {u"-G"_s, u"DEB"_s, u"--config"_s, QStringLiteral(BUILD_DIR) + u"/CPackConfig.cmake"_s, u"-B"_s, out.path()}));
     const QStringList debs = QDir(out.path())
                                  .entryList({u"%1_%2_*.deb"_s.arg(QStringLiteral(PACKAGE_NAME),
-                                                                  QStringLiteral(PACKAGE_VERSION))},
+                                                                  QStringLiteral(RAFFLER_VERSION))},
                                             QDir::Files);
     QCOMPARE(debs.size(), 1);
     const QString deb = out.filePath(debs.first());
@@ -262,7 +264,7 @@ void InstallTest::packageHoldsTheInstall()
     QVERIFY(run(u"dpkg-deb"_s, {u"--control"_s, deb, out.filePath(u"control"_s)}));
     QCOMPARE(QDir(out.filePath(u"control"_s)).entryList(QDir::Files), QStringList({u"control"_s, u"md5sums"_s}));
     QCOMPARE(dpkg({u"--field"_s, deb, u"Package"_s, u"Version"_s}),
-             u"Package: %1\nVersion: %2"_s.arg(QStringLiteral(PACKAGE_NAME), QStringLiteral(PACKAGE_VERSION)));
+             u"Package: %1\nVersion: %2"_s.arg(QStringLiteral(PACKAGE_NAME), QStringLiteral(RAFFLER_VERSION)));
     QStringList depends = dpkg({u"--field"_s, deb, u"Depends"_s}).split(u", "_s);
     for (QString &dependency : depends)
         dependency = dependency.section(u' ', 0, 0); // without its version

@@ -2,6 +2,7 @@
 
 #include "roomprocess.h"
 #include "ui_mainwindow.h"
+#include "version.h"
 #include "window/mainwindow.h"
 #include "window/windowlayout.h"
 

@@ -2,6 +2,7 @@
 
 #include "bots.h"
 #include "roomtext.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 
