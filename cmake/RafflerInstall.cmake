@@ -30,19 +30,33 @@ install(FILES
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-install(FILES "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml"
-    DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
-# The changelog and the metainfo name the newest release, which must be this one.
-file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" _raffler_newest LIMIT_COUNT 1)
-file(READ "${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml" _raffler_metainfo)
-string(REGEX MATCH "<release version=\"([^\"]*)\"" _raffler_release "${_raffler_metainfo}")
-set(_raffler_release "${CMAKE_MATCH_1}")
-if(NOT _raffler_newest MATCHES "^corvanes-raffler \\(${PROJECT_VERSION}\\) "
-   OR NOT _raffler_release STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "packaging/changelog and packaging/example.corvanes_games.raffler.metainfo.xml "
-                        "need an entry for the release ${PROJECT_VERSION} at the top")
+# The changelog's top entry is this release, written by hand as Debian's are;
+# the metainfo takes its version from the project and its day from that entry.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" _raffler_changelog)
+list(GET _raffler_changelog 0 _raffler_newest)
+if(NOT _raffler_newest MATCHES "^corvanes-raffler \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog needs an entry for the release ${PROJECT_VERSION} at the top")
 endif()
+list(FILTER _raffler_changelog INCLUDE REGEX "^ -- ")
+list(GET _raffler_changelog 0 _raffler_signed)
+set(_raffler_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(JOIN _raffler_months "|" _raffler_month_names)
+if(NOT _raffler_signed MATCHES ", +([0-9]+) (${_raffler_month_names}) ([0-9]+) ")
+    message(FATAL_ERROR "packaging/changelog: no date in \"${_raffler_signed}\"")
+endif()
+set(_raffler_day "${CMAKE_MATCH_1}")
+set(_raffler_year "${CMAKE_MATCH_3}")
+list(FIND _raffler_months "${CMAKE_MATCH_2}" _raffler_month)
+math(EXPR _raffler_month "${_raffler_month} + 1")
+foreach(_part _raffler_month _raffler_day)
+    string(REGEX REPLACE "^([0-9])$" "0\\1" ${_part} "${${_part}}")
+endforeach()
+set(RAFFLER_RELEASE_DATE "${_raffler_year}-${_raffler_month}-${_raffler_day}")
+configure_file("${PROJECT_SOURCE_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml.in"
+    "${PROJECT_BINARY_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/packaging/example.corvanes_games.raffler.metainfo.xml"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 # Manual pages and the changelog compressed as Debian wants them: gzip -9,
 # without a name or a time stamp, so that the same text makes the same file.
