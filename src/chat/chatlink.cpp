@@ -19,11 +19,9 @@ void WADAPI_CALL statusCallback(const char *status)
         g_active->onStatus(status);
 }
 
-void WADAPI_CALL messageCallback(const char *text, int16_t value, const char *extra)
-{
-    if (g_active)
-        g_active->onMessage(text, value, extra);
-}
+// The client's messages carry nothing the program acts on, but it wants a
+// callback for them all the same.
+void WADAPI_CALL messageCallback(const char * /*text*/, int16_t /*value*/, const char * /*extra*/) {}
 
 void WADAPI_CALL textCallback(const char *transcript)
 {
@@ -100,11 +98,6 @@ void ChatLink::SayText(const QString &text)
     Communicate(kRoom, QStringLiteral("Belmor"), text);
 }
 
-void ChatLink::SayText(qint64 number)
-{
-    SayText(QString::number(number));
-}
-
 void ChatLink::EspText(const QString &avatar, const QString &text)
 {
     Communicate(kEsp, avatar, text);
@@ -136,11 +129,6 @@ bool ChatLink::fetchTranscript(qint64 boundMs)
 void ChatLink::onStatus(const char *status)
 {
     m_linkStatus = fromClient(status);
-}
-
-void ChatLink::onMessage(const char *text, qint16 value, const char *extra)
-{
-    m_message = {fromClient(text), value, fromClient(extra)};
 }
 
 void ChatLink::onText(const char *transcript)

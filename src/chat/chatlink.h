@@ -37,7 +37,6 @@ public:
 
     void Communicate(qint32 mode, const QString &target, const QString &text);
     void SayText(const QString &text);
-    void SayText(qint64 number);
     void EspText(const QString &avatar, const QString &text);
     void ReadTranscript();
 
@@ -59,17 +58,7 @@ public:
 
     // The callbacks' work, public so that any test can drive them directly.
     void onStatus(const char *status);
-    void onMessage(const char *text, qint16 value, const char *extra);
     void onText(const char *transcript);
-
-    // What the message callback delivered last; nothing acts on it.
-    struct Message
-    {
-        QString text;
-        qint16 value = 0;
-        QString extra;
-    };
-    const Message &lastMessage() const { return m_message; }
 
 private:
     template<typename Call>
@@ -79,6 +68,5 @@ private:
     QString m_applicationName;
     QString m_linkStatus;
     QString m_transcript;
-    Message m_message;
     bool m_open = false;
 };

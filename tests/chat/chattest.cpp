@@ -128,7 +128,7 @@ void ChatTest::pausesOnTheRealClockUntilTheLinkCloses()
     QVERIFY2(firedAt >= 0 && firedAt < 300, "no event ran during the pause");
 
     // Closing ends a long pause at once, and every call after it.
-    link.SayText(qint64(5));
+    link.SayText(u"5"_s);
     QTimer::singleShot(20, &link, &ChatLink::KillDDE);
     link.Pause(30.0);
     QVERIFY(elapsed.elapsed() < 5000);

@@ -9,7 +9,6 @@ namespace {
 struct State
 {
     WadapiStatusCallback onStatus = nullptr;
-    WadapiMessageCallback onMessage = nullptr;
     WadapiTextCallback onText = nullptr;
     qint16 initResult = 0;
     QList<std::optional<QByteArray>> statuses;
@@ -110,22 +109,16 @@ void clearCalls()
     state().calls.clear();
 }
 
-void sendMessage(const QByteArray &text, qint16 value, const QByteArray &extra)
-{
-    if (state().onMessage)
-        state().onMessage(text.constData(), value, extra.constData());
-}
-
 } // namespace ScriptedWadapi
 
 extern "C" {
 
-int16_t WADAPI_CALL InitDDE(const char *appName, WadapiStatusCallback onStatus, WadapiMessageCallback onMessage,
+// No test needs the client's messages: the program ignores them.
+int16_t WADAPI_CALL InitDDE(const char *appName, WadapiStatusCallback onStatus, WadapiMessageCallback /*onMessage*/,
                             WadapiTextCallback onText)
 {
     State &s = state();
     s.onStatus = onStatus;
-    s.onMessage = onMessage;
     s.onText = onText;
     s.calls.append({QStringLiteral("InitDDE"), appName, -1, {}, {}, std::nullopt, s.now ? s.now() : 0});
     return s.initResult;

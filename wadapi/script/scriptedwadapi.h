@@ -55,7 +55,4 @@ QList<Call> calls();
 QList<QByteArray> said(int mode = 0);
 void clearCalls();
 
-// Drives the message callback as the client would.
-void sendMessage(const QByteArray &text, qint16 value, const QByteArray &extra);
-
 } // namespace ScriptedWadapi
