@@ -7,7 +7,6 @@
 #include "core/ansi.h"
 #include "core/playerlists.h"
 #include "games/registrationintake.h"
-#include "games/registrationscan.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
 #include "settings/hostsettings.h"
@@ -99,9 +98,8 @@ int main(int argc, char *argv[])
         getReg = std::min(getReg, static_cast<double>(timer.nsecsElapsed()) / 1e6);
         taken = lists.queue.count();
     }
-    const double scan200k = bestMs(5, [&] {
-        taken = static_cast<int>(RegistrationScan::newRegistrations(evening, symbol, u"Host"_s, ledger).size());
-    });
+    const double scan200k = bestMs(
+        5, [&] { taken = static_cast<int>(scannedNames(evening, symbol, u"Host"_s, ledger).size()); });
     std::printf("200,000 lines, %.1f MB, %d players taken in\n", static_cast<double>(bytes.size()) / 1e6, taken);
     std::printf("  scan alone:                      %8.2f ms\n", scan200k);
     std::printf("  whole Get Reg (link, scan, lists): %6.2f ms   target under 50 ms -> %s\n", getReg,
@@ -109,8 +107,7 @@ int main(int argc, char *argv[])
 
     const QString shorter = eveningTranscript(20000, 500, 50);
     QStringList fastResult, literalResult;
-    const double fast = bestMs(
-        5, [&] { fastResult = RegistrationScan::newRegistrations(shorter, symbol, u"Host"_s, ledger); });
+    const double fast = bestMs(5, [&] { fastResult = scannedNames(shorter, symbol, u"Host"_s, ledger); });
     const double literal = bestMs(1, [&] { literalResult = literalScan(shorter, symbol, u"Host"_s, ledger); });
     std::printf("20,000 lines, %d players taken in (%s)\n", static_cast<int>(fastResult.size()),
                 fastResult == literalResult ? "both scans agree" : "THE SCANS DISAGREE");

@@ -8,26 +8,6 @@ constexpr char16_t kSpeakerEnd[] = u": ";
 
 } // namespace
 
-qsizetype CountLines(QStringView text)
-{
-    return text.count(QStringView(kLineEnd)) + 1;
-}
-
-QString GetLine(QStringView text, qsizetype n)
-{
-    qsizetype start = 0;
-    for (qsizetype line = 1; line < n; ++line) {
-        const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
-        if (end < 0)
-            return {};
-        start = end + 2;
-    }
-    if (n < 1)
-        return {};
-    const qsizetype end = text.indexOf(QStringView(kLineEnd), start);
-    return (end < 0 ? text.sliced(start) : text.sliced(start, end - start)).toString();
-}
-
 qsizetype startOfLine(QStringView text, qsizetype at)
 {
     const qsizetype previousEnd = at == 0 ? -1 : text.lastIndexOf(QStringView(kLineEnd), at - 1);

@@ -13,10 +13,6 @@ namespace TranscriptText {
 
 inline constexpr char16_t kLineEnd[] = u"\r\n";
 
-// The number of CR LF pairs plus one; an empty text has one line.
-qsizetype CountLines(QStringView text);
-// The n-th line (from 1) without its CR LF; empty past the last line.
-QString GetLine(QStringView text, qsizetype n);
 // The sender of an "ESP from" line: from the tenth character up to the first
 // ": ", blanks trimmed. Empty when the line holds no ": " (it names nobody).
 QString GetSender(QStringView line);

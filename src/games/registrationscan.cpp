@@ -98,13 +98,4 @@ Found scan(QStringView transcript, const QString &symbol, const QString &host, c
     return found;
 }
 
-QStringList newRegistrations(QStringView transcript, const QString &symbol, const QString &host,
-                             const QSet<QString> &registered)
-{
-    QStringList names;
-    for (const Found::Registration &registration : scan(transcript, symbol, host, registered).taken)
-        names.append(registration.name);
-    return names;
-}
-
 } // namespace RegistrationScan

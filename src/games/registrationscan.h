@@ -33,8 +33,4 @@ struct Found
 // registered: the names already in the ledger; a name in it is never taken.
 Found scan(QStringView transcript, const QString &symbol, const QString &host, const QSet<QString> &registered);
 
-// The names scan() takes in, in the order of their lines.
-QStringList newRegistrations(QStringView transcript, const QString &symbol, const QString &host,
-                             const QSet<QString> &registered);
-
 } // namespace RegistrationScan

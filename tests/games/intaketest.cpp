@@ -1,5 +1,4 @@
 #include "games/pacing.h"
-#include "games/registrationscan.h"
 #include "gamestests.h"
 #include "literalscan.h"
 #include "scriptedwadapi.h"
@@ -100,7 +99,7 @@ void GameTest::takesInTheRightPlayers()
 
     transcript.replace(u'\n', u"\r\n"_s);
     const QSet<QString> registered(ledger.cbegin(), ledger.cend());
-    QCOMPARE(RegistrationScan::newRegistrations(transcript, symbol, host, registered), taken);
+    QCOMPARE(scannedNames(transcript, symbol, host, registered), taken);
     QCOMPARE(literalScan(transcript, symbol, host, registered), taken);
 }
 

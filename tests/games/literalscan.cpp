@@ -1,6 +1,7 @@
 #include "literalscan.h"
 
 #include "chat/transcripttext.h"
+#include "games/registrationscan.h"
 #include "games/roomlines.h"
 
 using namespace TranscriptText;
@@ -39,9 +40,10 @@ QStringList literalScan(QString transcript, const QString &symbol, const QString
         transcript = c < 0 ? QString() : transcript.mid(c + 2);
     }
 
-    const qsizetype n = CountLines(transcript);
-    for (qsizetype i = 0; i < n; ++i) {
-        const QString line = GetLine(transcript, 1);
+    for (bool more = true; more;) {
+        const qsizetype end = transcript.indexOf(kCrLf);
+        more = end >= 0;
+        const QString line = more ? transcript.left(end) : transcript;
         if (transcript.left(8) == u"ESP from") {
             const QString message = trimBlanks(GetMessage(line)).toString();
             if (message.left(1) == symbol) {
@@ -56,4 +58,14 @@ QStringList literalScan(QString transcript, const QString &symbol, const QString
         transcript = transcript.mid(line.size() + 2);
     }
     return taken;
+}
+
+QStringList scannedNames(QStringView transcript, const QString &symbol, const QString &host,
+                         const QSet<QString> &registered)
+{
+    QStringList names;
+    for (const RegistrationScan::Found::Registration &taken :
+         RegistrationScan::scan(transcript, symbol, host, registered).taken)
+        names.append(taken.name);
+    return names;
 }
