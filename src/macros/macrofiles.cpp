@@ -1,6 +1,5 @@
 #include "macros/macrofiles.h"
 
-#include "core/ansi.h"
 #include "core/atomicfile.h"
 #include "core/quotedlines.h"
 #include "macros/macrobank.h"
@@ -18,14 +17,6 @@ MacroFiles::MacroFiles(MacroBank &bank, Prompts &prompts, const QString &program
 QByteArray MacroFiles::format(const QStringList &texts)
 {
     return QuotedLines::write(texts);
-}
-
-QByteArray MacroFiles::formatPlain(const QStringList &texts)
-{
-    QByteArray bytes;
-    for (const QString &text : texts)
-        bytes += Ansi::encode(text) + "\r\n";
-    return bytes;
 }
 
 QStringList MacroFiles::parse(const QByteArray &bytes)
@@ -70,28 +61,6 @@ QString MacroFiles::GetOpenName(const QString &initialDirectory)
     if (!path.isEmpty())
         readFile(open.title, path);
     return path;
-}
-
-// The second pair's dialog keeps the platform's own titles, lists "*.mac" and
-// adds ".mac" to a name typed without it; it has no detail view of its own.
-void MacroFiles::savePlainLines()
-{
-    Prompts::FileRequest save = request(QString(), m_programDirectory);
-    save.filterName = QStringLiteral("Macro Files");
-    save.detailedView = false;
-    const QString path = m_prompts.askSaveFileName(save);
-    if (!path.isEmpty())
-        writeFile(tr("Save"), path, formatPlain(m_bank.texts()));
-}
-
-void MacroFiles::loadPlainLines()
-{
-    Prompts::FileRequest open = request(QString(), m_programDirectory);
-    open.filterName = QStringLiteral("Macro Files");
-    open.detailedView = false;
-    const QString path = m_prompts.askOpenFileName(open);
-    if (!path.isEmpty())
-        readFile(tr("Load"), path);
 }
 
 // Written beside the target and renamed over it, so a failed save leaves the

@@ -35,14 +35,8 @@ public:
     // the host cancelled.
     QString GetOpenName(const QString &initialDirectory);
 
-    // The second pair of "Save" and "Load": every text as a plain line, and
-    // loading reads the same fields as GetOpenName.
-    void savePlainLines();
-    void loadPlainLines();
-
     // The bytes of a macro file for the given texts.
     static QByteArray format(const QStringList &texts);
-    static QByteArray formatPlain(const QStringList &texts);
     // At most twenty texts read from a file's bytes, fewer when it is short.
     static QStringList parse(const QByteArray &bytes);
 

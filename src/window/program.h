@@ -52,8 +52,6 @@ public:
     FileStore &store() { return m_store; }
     GameSession &session() { return m_session; }
     MacroBank &macros() { return m_macros; }
-    MacroSender &macroSender() { return *m_macroSender; }
-    MacroFiles &macroFiles() { return *m_macroFiles; }
     MainWindow &window() { return m_window; }
     WindowLayout &layout() { return m_layout; }
     WindowOptions &options() { return m_options; }

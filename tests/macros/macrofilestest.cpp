@@ -81,24 +81,6 @@ void MacroTest::aSavedBankIsTwentyRecordsAndLoadsBackWhole()
     expected[0] = u"first"_s;
     expected[1] = QString();
     QCOMPARE(f.bank.texts(), expected);
-
-    // The second pair writes every text as a plain line; loading reads
-    // fields, so the comma splits the first line and moves the rest on.
-    QStringList plain(MacroBank::kCount);
-    plain[0] = u"Hello, all"_s;
-    plain[1] = u"Zoë"_s;
-    f.bank.setTexts(plain);
-    f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.files.savePlainLines();
-    QCOMPARE(readAll(f.dir.filePath(u"plain.mac"_s)), "Hello, all\r\nZo\xEB\r\n" + QByteArray("\r\n").repeated(18));
-    f.bank.setTexts(numbered());
-    f.prompts.answers << f.dir.filePath(u"plain.mac"_s);
-    f.files.loadPlainLines();
-    expected = QStringList(MacroBank::kCount);
-    expected[0] = u"Hello"_s;
-    expected[1] = u"all"_s;
-    expected[2] = u"Zoë"_s;
-    QCOMPARE(f.bank.texts(), expected);
     QVERIFY(f.prompts.messages.isEmpty());
 }
 
