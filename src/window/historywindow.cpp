@@ -213,13 +213,20 @@ void HistoryWindow::inBackground(std::function<void()> work, std::function<void(
     m_worker->start();
 }
 
-void HistoryWindow::openJournal()
+Prompts::FileRequest HistoryWindow::fileRequest(const QString &title, const QString &filterName,
+                                                const QString &suffix) const
 {
     Prompts::FileRequest request;
-    request.title = tr("Open A Journal");
+    request.title = title;
     request.directory = m_folder;
-    request.filterName = tr("Journals");
-    request.patterns = {u"*.jsonl"_s};
+    request.filterName = filterName;
+    request.patterns = {u"*."_s + suffix};
+    return request;
+}
+
+void HistoryWindow::openJournal()
+{
+    Prompts::FileRequest request = fileRequest(tr("Open A Journal"), tr("Journals"), u"jsonl"_s);
     request.detailedView = true;
     const QString path = m_prompts.askOpenFileName(request);
     if (!path.isEmpty())
@@ -258,11 +265,7 @@ void HistoryWindow::restoreLists()
 
 void HistoryWindow::exportEntries()
 {
-    Prompts::FileRequest request;
-    request.title = tr("Export History");
-    request.directory = m_folder;
-    request.filterName = tr("CSV files");
-    request.patterns = {u"*.csv"_s};
+    Prompts::FileRequest request = fileRequest(tr("Export History"), tr("CSV files"), u"csv"_s);
     request.defaultSuffix = u"csv"_s;
     const QString path = m_prompts.askSaveFileName(request);
     if (path.isEmpty())

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/prompts.h"
 #include "games/journalhistory.h"
 
 #include <QDialog>
 
 #include <functional>
 
-class Prompts;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +49,8 @@ public:
     void verifyDraws();   // "Verify draws"
 
 private:
+    // A file dialog in the journal folder that lists the files with the suffix.
+    Prompts::FileRequest fileRequest(const QString &title, const QString &filterName, const QString &suffix) const;
     qint64 selectedSeq() const;
     bool isThisEvening() const { return m_file.isEmpty(); }
     void showContents(const QString &path, const JournalContents &contents);
