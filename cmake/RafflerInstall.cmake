@@ -84,6 +84,9 @@ add_custom_target(packaging_docs ALL DEPENDS ${_raffler_gzip_outputs})
 install(FILES "${PROJECT_SOURCE_DIR}/docs/guide.md" "${PROJECT_SOURCE_DIR}/docs/windows.md" "${PROJECT_SOURCE_DIR}/packaging/copyright"
     DESTINATION "${RAFFLER_DOCDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/images" DESTINATION "${RAFFLER_DOCDIR}")
+# What lintian cannot tell on its own, where Debian keeps it.
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/lintian-overrides"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides" RENAME corvanes-raffler)
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)
