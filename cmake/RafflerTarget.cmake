@@ -24,12 +24,37 @@ function(raffler_target_options target)
     target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 endfunction()
 
+# raffler_export_headers(TARGET FOLDER FILES...)
+# Lets whatever links TARGET include FOLDER/FILE for just these files of the
+# current source folder (all of it when FILES is empty), through links in the
+# build tree: nothing else of src/ is on the include path.
+function(raffler_export_headers target folder)
+    set(exported "${CMAKE_CURRENT_BINARY_DIR}/include-${target}")
+    file(MAKE_DIRECTORY "${exported}")
+    if(ARGN)
+        file(MAKE_DIRECTORY "${exported}/${folder}")
+        foreach(header IN LISTS ARGN)
+            file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}/${header}" "${exported}/${folder}/${header}" SYMBOLIC)
+        endforeach()
+    else()
+        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${exported}/${folder}" SYMBOLIC)
+    endif()
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE "${exported}")
+    else()
+        target_include_directories(${target} PUBLIC "${exported}")
+    endif()
+endfunction()
+
 # raffler_library(NAME SOURCES... [DEPENDS targets...])
 # One library per folder of src/; the folder's name is the target's name.
+# It exports only its own folder, so that an include of a layer above it,
+# which it does not link, fails to compile.
 function(raffler_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    raffler_export_headers(${name} ${name})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     raffler_target_options(${name})
 endfunction()

@@ -1,7 +1,7 @@
 #include "about/aboutbox.h"
 
 #include "about/programicon.h"
-#include "core/prompts.h"
+#include "interaction/prompts.h"
 #include "ui_aboutbox.h"
 #include "version.h"
 

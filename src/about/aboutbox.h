@@ -1,7 +1,7 @@
 #pragma once
 
 #include "about/systeminfotool.h"
-#include "core/busyguard.h"
+#include "interaction/busyguard.h"
 
 #include <QDialog>
 

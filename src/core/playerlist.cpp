@@ -1,7 +1,5 @@
 #include "core/playerlist.h"
 
-#include "core/showntext.h"
-
 #include <algorithm>
 
 PlayerList::PlayerList(const QString &name, Order order, QObject *parent)
@@ -91,10 +89,5 @@ QVariant PlayerList::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
-    // The list box draws its rows as plain text; the tooltip must be told.
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return ShownText::cut(m_names.at(index.row()));
-    if (role == Qt::ToolTipRole)
-        return ShownText::toolTip(m_names.at(index.row()));
-    return {};
+    return role == Qt::DisplayRole ? QVariant(m_names.at(index.row())) : QVariant();
 }

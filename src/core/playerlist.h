@@ -7,9 +7,8 @@
 // One of the five lists of avatar names the games keep. A sorted list puts
 // an added name at its alphabetical place, ignoring case, after any equal
 // names; the other lists keep the order of addition. Names may stand twice.
-// One entry is selected, or none. The list is also the model that the
-// window's list box shows, as plain text (see ShownText for tooltips and
-// the cut of very long names on screen).
+// One entry is selected, or none. The list is also the model behind the
+// window's list box, which shows it through ShownNames.
 class PlayerList : public QAbstractListModel
 {
     Q_OBJECT

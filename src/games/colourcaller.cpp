@@ -1,9 +1,9 @@
 #include "games/colourcaller.h"
 
 #include "chat/chatlink.h"
-#include "core/busyguard.h"
 #include "games/journalentries.h"
 #include "games/roomlines.h"
+#include "interaction/busyguard.h"
 #include "journal/journalwriter.h"
 
 #include <QMap>

@@ -1,10 +1,10 @@
 #include "games/lister.h"
 
-#include "core/busyguard.h"
 #include "games/gamesession.h"
 #include "games/journalentries.h"
 #include "games/pacing.h"
 #include "games/roomlines.h"
+#include "interaction/busyguard.h"
 
 using namespace RoomLines;
 

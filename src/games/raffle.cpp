@@ -1,11 +1,11 @@
 #include "games/raffle.h"
 
-#include "core/busyguard.h"
 #include "core/numbertext.h"
 #include "games/gamesession.h"
 #include "games/journalentries.h"
 #include "games/pacing.h"
 #include "games/roomlines.h"
+#include "interaction/busyguard.h"
 #include "journal/checkedentries.h"
 #include "journal/seal.h"
 

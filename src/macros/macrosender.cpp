@@ -2,9 +2,9 @@
 
 #include "chat/chatlink.h"
 #include "chat/tokenizer.h"
-#include "core/busyguard.h"
 #include "core/recovery.h"
 #include "games/journalentries.h"
+#include "interaction/busyguard.h"
 #include "journal/journalwriter.h"
 #include "macros/macrobank.h"
 

@@ -1,7 +1,7 @@
 #include "window/filemenu.h"
 
-#include "core/prompts.h"
 #include "games/gamesession.h"
+#include "interaction/prompts.h"
 #include "ui_mainwindow.h"
 #include "window/historywindow.h"
 #include "window/mainwindow.h"

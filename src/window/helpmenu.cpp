@@ -1,7 +1,7 @@
 #include "window/helpmenu.h"
 
 #include "about/aboutbox.h"
-#include "core/windowinput.h"
+#include "interaction/windowinput.h"
 #include "ui_mainwindow.h"
 #include "window/mainwindow.h"
 

@@ -1,8 +1,8 @@
 #include "window/historywindow.h"
 
 #include "core/atomicfile.h"
-#include "core/prompts.h"
 #include "games/gamesession.h"
+#include "interaction/prompts.h"
 #include "journal/journalrestore.h"
 #include "journal/journalverifier.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/prompts.h"
 #include "games/journalhistory.h"
+#include "interaction/prompts.h"
 
 #include <QDialog>
 

@@ -1,6 +1,7 @@
 #include "window/listbinding.h"
 
 #include "core/playerlist.h"
+#include "window/shownnames.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
@@ -10,7 +11,9 @@ ListBinding::ListBinding(QListView *view, PlayerList &list)
     , m_view(view)
     , m_list(list)
 {
-    view->setModel(&list);
+    auto *shown = new ShownNames(this);
+    shown->setSourceModel(&list);
+    view->setModel(shown);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setUniformItemSizes(true); // long evenings make long lists
 
@@ -47,7 +50,7 @@ void ListBinding::showSelection()
         }
         return;
     }
-    const QModelIndex row = m_list.index(index);
+    const QModelIndex row = m_view->model()->index(index, 0);
     if (model->currentIndex() != row || !model->isSelected(row)) {
         m_listChanging = true;
         model->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);

@@ -84,7 +84,7 @@ void ListMenus::popUpAtSelection(const ListMenu &over)
     const int selected = over.players.selected();
     if (selected < 0)
         return;
-    const QModelIndex entry = over.players.index(selected);
+    const QModelIndex entry = over.view->model()->index(selected, 0); // the row as the list box shows it
     over.view->scrollTo(entry);
     over.menu->popup(over.view->viewport()->mapToGlobal(over.view->visualRect(entry).center()));
 }

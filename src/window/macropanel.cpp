@@ -1,11 +1,11 @@
 #include "window/macropanel.h"
 
-#include "core/showntext.h"
 #include "macros/macrobank.h"
 #include "macros/macrofiles.h"
 #include "macros/macrosender.h"
 #include "ui_mainwindow.h"
 #include "window/controlguide.h"
+#include "window/showntext.h"
 #include "window/windowcontrols.h"
 #include "window/windowlayout.h"
 

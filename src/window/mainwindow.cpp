@@ -1,7 +1,7 @@
 #include "window/mainwindow.h"
 
-#include "core/showntext.h"
 #include "ui_mainwindow.h"
+#include "window/showntext.h"
 #include "window/windowcontrols.h"
 
 #include <QCloseEvent>

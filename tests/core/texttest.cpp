@@ -3,7 +3,6 @@
 #include "core/ansi.h"
 #include "core/numbertext.h"
 #include "core/quotedlines.h"
-#include "core/showntext.h"
 
 #include <QTest>
 
@@ -99,28 +98,4 @@ void TextTest::readsAndWritesQuotedLines()
     while (const auto field = reader.next())
         read << *field;
     QCOMPARE(read, fields);
-}
-
-void TextTest::showsTheStartOfALongText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-
-    const qsizetype max = ShownText::kMaxLength;
-    const QString ellipsis = u"\u2026"_s;
-    QTest::newRow("empty, no tooltip") << QString() << QString();
-    QTest::newRow("markup stays as it is") << u"<b>x</b> &amp;"_s << u"<b>x</b> &amp;"_s;
-    QTest::newRow("at the bound") << QString(max, u'x') << QString(max, u'x');
-    QTest::newRow("one past the bound") << QString(max + 1, u'x') << QString(max, u'x') + ellipsis;
-    QTest::newRow("never half a character")
-        << QString(max - 1, u'x') + u"\U0001F600y"_s << QString(max - 1, u'x') + ellipsis;
-}
-
-void TextTest::showsTheStartOfALongText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(ShownText::cut(text), shown);
-    // What the tooltip shows is the window's tests' to check.
-    QCOMPARE(ShownText::toolTip(text).isEmpty(), text.isEmpty());
 }

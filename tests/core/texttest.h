@@ -3,8 +3,8 @@
 #include <QObject>
 
 // The small text rules every file and window path leans on: the chat
-// client's code page, numbers typed into the window, the quoted-line files
-// and how long texts are shown.
+// client's code page, numbers typed into the window, and the quoted-line
+// files.
 class TextTest : public QObject
 {
     Q_OBJECT
@@ -15,6 +15,4 @@ private slots:
     void readsLeadingNumber();
     void readsAndWritesQuotedLines_data();
     void readsAndWritesQuotedLines();
-    void showsTheStartOfALongText_data();
-    void showsTheStartOfALongText();
 };

@@ -3,6 +3,7 @@
 #include "window/controlguide.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QApplication>
 #include <QDirIterator>
@@ -110,7 +111,8 @@ void LiveProgram::chooseOver(QStringView list, QStringView path)
     found.removeIf([list](const QListView *view) { return !view->isVisible() || view->accessibleName() != list; });
     QAction *item = nullptr;
     if (QListView *view = theOne(found, u"list %1"_s.arg(list))) {
-        const int selected = qobject_cast<PlayerList *>(view->model())->selected();
+        const auto *shown = qobject_cast<QAbstractProxyModel *>(view->model());
+        const int selected = qobject_cast<PlayerList *>(shown->sourceModel())->selected();
         QTest::mouseClick(view->viewport(), Qt::RightButton, {},
                           view->visualRect(view->model()->index(selected, 0)).center());
         QWidget *menu = QApplication::activePopupWidget();

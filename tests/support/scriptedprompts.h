@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/prompts.h"
+#include "interaction/prompts.h"
 
 #include <QList>
 

@@ -1,6 +1,7 @@
 #include "support/programfixture.h"
 #include "windowtests.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
@@ -55,12 +56,12 @@ void WindowTest::editsFromAListsMenuActOnThatList()
     auto *view = window.findChild<QListView *>(list);
     view->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), view);
-    auto &edited = *qobject_cast<PlayerList *>(view->model());
+    auto &edited = *qobject_cast<PlayerList *>(qobject_cast<QAbstractProxyModel *>(view->model())->sourceModel());
     edited.setSelected(selected);
     const auto shownMenu = [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); };
 
     const int at = way == u"right button" ? edited.count() - 1 : selected; // where the menu stands
-    const QPoint mouse = view->visualRect(edited.index(at)).center();
+    const QPoint mouse = view->visualRect(view->model()->index(at, 0)).center();
     if (way == u"Menu") {
         QTest::keyClick(view, Qt::Key_Menu);
     } else if (way == u"Shift+F10") {
@@ -84,8 +85,9 @@ void WindowTest::editsFromAListsMenuActOnThatList()
         QVERIFY(shownMenu());
         auto *item = window.findChild<QAction *>(action);
         QVERIFY(shownMenu()->actions().contains(item));
-        QVERIFY2(view->visualRect(edited.index(at)).contains(view->viewport()->mapFromGlobal(shownMenu()->pos())),
-                 "the menu stands at the entry");
+        QVERIFY2(
+            view->visualRect(view->model()->index(at, 0)).contains(view->viewport()->mapFromGlobal(shownMenu()->pos())),
+            "the menu stands at the entry");
         shownMenu()->setActiveAction(item);
         QTest::keyClick(shownMenu(), Qt::Key_Return);
         QTRY_VERIFY(!shownMenu());

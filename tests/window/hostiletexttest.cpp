@@ -1,9 +1,9 @@
 #include "core/ansi.h"
-#include "core/showntext.h"
 #include "support/hostilenames.h"
 #include "support/nextdialog.h"
 #include "support/programfixture.h"
 #include "support/tooltipshows.h"
+#include "window/showntext.h"
 #include "window/widgetprompts.h"
 #include "windowtests.h"
 
@@ -114,4 +114,28 @@ void WindowTest::hostileNamesGoThroughTheGamesAndMessageBoxes()
         QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
         QCOMPARE(texts, (QStringList{name, name}));
     }
+}
+
+void WindowTest::showsTheStartOfALongText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    const qsizetype max = ShownText::kMaxLength;
+    const QString ellipsis = u"\u2026"_s;
+    QTest::newRow("empty, no tooltip") << QString() << QString();
+    QTest::newRow("markup stays as it is") << u"<b>x</b> &amp;"_s << u"<b>x</b> &amp;"_s;
+    QTest::newRow("at the bound") << QString(max, u'x') << QString(max, u'x');
+    QTest::newRow("one past the bound") << QString(max + 1, u'x') << QString(max, u'x') + ellipsis;
+    QTest::newRow("never half a character")
+        << QString(max - 1, u'x') + u"\U0001F600y"_s << QString(max - 1, u'x') + ellipsis;
+}
+
+void WindowTest::showsTheStartOfALongText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(ShownText::cut(text), shown);
+    // What the tooltip shows is the window's tests' to check.
+    QCOMPARE(ShownText::toolTip(text).isEmpty(), text.isEmpty());
 }

@@ -41,6 +41,8 @@ private slots:
 
     void hostileNamesGoThroughTheGamesAndMessageBoxes_data();
     void hostileNamesGoThroughTheGamesAndMessageBoxes();
+    void showsTheStartOfALongText_data();
+    void showsTheStartOfALongText();
 
     void editsFromAListsMenuActOnThatList_data();
     void editsFromAListsMenuActOnThatList();

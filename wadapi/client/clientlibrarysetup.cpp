@@ -1,6 +1,6 @@
 #include "clientlibrarysetup.h"
 
-#include "core/prompts.h"
+#include "interaction/prompts.h"
 #include "librarybitness.h"
 
 #include <QCoreApplication>

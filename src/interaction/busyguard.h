@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/windowinput.h"
+#include "interaction/windowinput.h"
 
 // Keeps the main window from taking input for as long as it lives. Guards
 // nest: an operation that calls another keeps the window disabled until

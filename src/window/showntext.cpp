@@ -1,4 +1,4 @@
-#include "core/showntext.h"
+#include "window/showntext.h"
 
 namespace ShownText {
 
