@@ -41,10 +41,6 @@ void HistoryTest::describesEachOperation_data()
         << u"Draw"_s << u"Cy"_s << u"draw 1; round 2; prize \u201CA hat\u201D; 3 of 5 players"_s;
     QTest::newRow("a draw from an empty list") << QByteArray(R"({"op":"draw","round":"3","counter":"2","winners":[]})")
                                                << u"Draw"_s << QString() << u"draw 2; round 3; no names left"_s;
-    QTest::newRow("a winner put back") << QByteArray(R"({"op":"addback","who":"Di","from":"winners","to":"players"})")
-                                       << u"Add Player To List"_s << u"Di"_s << u"from winners to players"_s;
-    QTest::newRow("a colour out of play") << QByteArray(R"({"op":"inplay","colour":"Red","inPlay":false})")
-                                          << u"Colour in play"_s << QString() << u"Red; out of play"_s;
     QTest::newRow("settings saved") << QByteArray(R"({"op":"settings","changed":{"13":"2","9":"5"}})")
                                     << u"Settings saved"_s << QString()
                                     << u"item 13 \u201C2\u201D; item 9 \u201C5\u201D"_s;
