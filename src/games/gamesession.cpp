@@ -2,6 +2,7 @@
 
 #include "core/filestore.h"
 #include "games/journalentries.h"
+#include "games/roomlines.h"
 #include "journal/checkedentries.h"
 #include "journal/journalrestore.h"
 #include "version.h"
@@ -39,6 +40,19 @@ void GameSession::finishStart(QLatin1StringView game, const QByteArray &commitme
     lists.ledger.add(intake.host());
     recovery.WriteRecovery();
     journal.append(JournalEntries::start(game, state.opening, intake.host(), commitment));
+}
+
+void GameSession::sayLists(QLatin1StringView game, const QString &headline, const QStringList &names,
+                           const PlayerList &winners)
+{
+    announcements.sayList(headline, names);
+    if (settings.isChecked(HostSettings::Check::SayWinnersList)) {
+        const QStringList &won = winners.names();
+        announcements.sayList(RoomLines::winnersHeadline(won.size(), settings.item(HostSettings::FirstLineOnList)),
+                              won);
+    }
+    recovery.WriteRecovery();
+    journal.append(JournalEntries::sayList(game, names.size()));
 }
 
 bool GameSession::restoreLists(const QList<JournalEntry> &entries, qint64 seq, const QString &fromFile)

@@ -33,6 +33,9 @@ struct GameSession
     // The end of either game's Start: the host into the ledger, the lists
     // saved and the start on record; commitment: the raffle's seal, if any.
     void finishStart(QLatin1StringView game, const QByteArray &commitment = {});
+    // Either game's Say List: its list under its headline, then its winners
+    // when "Say Winners List?" is ticked; the lists saved and the saying on record.
+    void sayLists(QLatin1StringView game, const QString &headline, const QStringList &names, const PlayerList &winners);
 
     // "Ok" of the settings: Settings.txt saved, and the items that changed
     // since it was last read or saved put on record.

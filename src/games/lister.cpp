@@ -68,14 +68,7 @@ void Lister::sayList()
 {
     const BusyGuard busy(m_session.input);
     const QStringList queue = m_session.lists.queue.names();
-    m_session.announcements.sayList(queueHeadline(queue.size()), queue);
-    if (m_session.settings.isChecked(HostSettings::Check::SayWinnersList)) {
-        const QStringList called = m_session.lists.called.names();
-        m_session.announcements.sayList(
-            winnersHeadline(called.size(), m_session.settings.item(HostSettings::FirstLineOnList)), called);
-    }
-    m_session.recovery.WriteRecovery();
-    m_session.journal.append(JournalEntries::sayList(JournalEntries::kLister, queue.size()));
+    m_session.sayLists(JournalEntries::kLister, queueHeadline(queue.size()), queue, m_session.lists.called);
 }
 
 std::optional<QString> Lister::selectHead()

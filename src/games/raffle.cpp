@@ -185,12 +185,5 @@ void Raffle::sayList()
 {
     const BusyGuard busy(m_session.input);
     const QStringList players = m_session.lists.players.names();
-    m_session.announcements.sayList(playersHeadline(players.size()), players);
-    if (m_session.settings.isChecked(HostSettings::Check::SayWinnersList)) {
-        const QStringList winners = m_session.lists.winners.names();
-        m_session.announcements.sayList(
-            winnersHeadline(winners.size(), m_session.settings.item(HostSettings::FirstLineOnList)), winners);
-    }
-    m_session.recovery.WriteRecovery();
-    m_session.journal.append(JournalEntries::sayList(JournalEntries::kRaffle, players.size()));
+    m_session.sayLists(JournalEntries::kRaffle, playersHeadline(players.size()), players, m_session.lists.winners);
 }
