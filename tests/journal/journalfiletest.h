@@ -10,8 +10,6 @@ class JournalFileTest : public QObject
 
 private slots:
     void namesTheFileByItsStart();
-    void verifiesDrawsAndFindsTampering_data();
-    void verifiesDrawsAndFindsTampering();
     void aFailedAppendSpoilsNothing_data();
     void aFailedAppendSpoilsNothing();
     void fallsBackToThePerUserFolder();
