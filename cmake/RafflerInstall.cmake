@@ -32,7 +32,8 @@ install(FILES "${PROJECT_SOURCE_DIR}/packaging/corvanes-raffler.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
 
 # The changelog's top entry is this release, written by hand as Debian's are;
-# the metainfo takes its version from the project and its day from that entry.
+# the metainfo and the manual pages take their version from the project and
+# their day from that entry.
 file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" _raffler_changelog)
 list(GET _raffler_changelog 0 _raffler_newest)
 if(NOT _raffler_newest MATCHES "^corvanes-raffler \\(${PROJECT_VERSION}\\) ")
