@@ -1,15 +1,12 @@
 #include "evenings.h"
 #include "journal/journalreader.h"
 #include "journal/journalverifier.h"
-#include "journal/pick.h"
 #include "journal/seal.h"
 #include "liveprogram.h"
 #include "support/listtext.h"
 #include "window/filemenu.h"
 #include "window/historywindow.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QMap>
@@ -29,22 +26,6 @@ namespace {
 JournalContents journalOf(LiveProgram &live)
 {
     return JournalReader::read(live.program->session().journal.path());
-}
-
-// A copy of the journal with one text replaced in one line, as a hand that
-// edited the file would leave it.
-QString tampered(const QString &path, int line, const QByteArray &from, const QByteArray &to)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines[line - 1].replace(from, to);
-    const QString copy = path + u".tampered"_s;
-    QFile out(copy);
-    if (!out.open(QIODevice::WriteOnly) || out.write(lines.join('\n')) < 0)
-        return {};
-    return copy;
 }
 
 // What `raffler --verify FILE [OTHER...]` says, and its exit status.
@@ -143,18 +124,6 @@ void Evenings::everyEntryRestoresTheListsOfItsMoment()
     QCOMPARE(report.first(), u"4 draws verified"_s);
     QCOMPARE(report.mid(1).filter(u"Lists restored to entry"_s).size(), listsAt.size());
 
-    // One winner or one registered name changed by hand shows at its entry.
-    const JournalEntry &pick = evening.entries[2]; // the first Draw's pick
-    const QString winner = pick.object.value(u"picks")[0][u"winner"].toString();
-    const QString changedWinner = tampered(path, pick.lineNumber, '"' + winner.toUtf8() + '"', "\"Zed\"");
-    QCOMPARE(verifyWithTheProgram(changedWinner).second, 1);
-    QCOMPARE(JournalVerifier::verify(changedWinner).seq, 3);
-    const JournalEntry &getReg = evening.entries[1];
-    const QString changedPlayer = tampered(path, getReg.lineNumber, "\"Cy\"", "\"Cyd\"");
-    const JournalVerdict changed = JournalVerifier::verify(changedPlayer);
-    QCOMPARE(changed.seq, 3); // the entry after it no longer follows it
-    QVERIFY2(verifyWithTheProgram(changedPlayer).first.startsWith(u"Entry 3 (line 4) does not match"_s),
-             qPrintable(changed.text()));
     live.stop();
 }
 
@@ -199,8 +168,7 @@ void Evenings::anAccidentalClearListStartIsUndoneInThreeClicks()
 
 // Sealed draws through the real room: a commitment at Start, a check line
 // after each winner and the key when the host reveals it. The journal proves
-// every draw from that key; a copy re-seeded for the same winner, or drawn
-// again under a number already used, fails at that pick.
+// every draw from that key, and copies of it tampered with fail (journal-doc).
 void Evenings::aSealedEveningCanBeChecked()
 {
     LiveProgram live;
@@ -273,24 +241,5 @@ void Evenings::aSealedEveningCanBeChecked()
                            commitment.captured(1), QFileInfo(path).fileName()),
                        0));
 
-    QList<JournalEntry> picks = journalOf(live).entries;
-    picks.removeIf([](const JournalEntry &entry) { return entry.op() != u"pick"_s; });
-    QCOMPARE(picks.size(), 3);
-    const QJsonObject first = picks[0].object.value(u"picks")[0].toObject();
-    QByteArray otherSeed;
-    for (int i = 0; otherSeed.isEmpty(); ++i) {
-        const QByteArray seed = QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha256);
-        if (Pick::index(seed, 3) == static_cast<quint64>(first.value(u"index").toInt()))
-            otherSeed = seed.toHex();
-    }
-    const QString reseeded = tampered(path, picks[0].lineNumber, first.value(u"seed").toString().toLatin1(), otherSeed);
-    const JournalVerdict reseededVerdict = JournalVerifier::verify(reseeded);
-    QCOMPARE(reseededVerdict.seq, picks[0].seq());
-    QVERIFY2(reseededVerdict.reason.contains(u"not the one the seal gives for draw 2"_s),
-             qPrintable(reseededVerdict.text()));
-    const QString redrawn = tampered(path, picks[1].lineNumber, "\"draw\":3", "\"draw\":2");
-    const JournalVerdict redrawnVerdict = JournalVerifier::verify(redrawn);
-    QCOMPARE(redrawnVerdict.seq, picks[1].seq());
-    QVERIFY2(redrawnVerdict.reason.contains(u"sealed draw 2 was drawn before"_s), qPrintable(redrawnVerdict.text()));
     live.stop();
 }
