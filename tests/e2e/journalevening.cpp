@@ -8,7 +8,6 @@
 #include "window/historywindow.h"
 
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
