@@ -1,7 +1,8 @@
 // Saves as fast as it can, until it is killed: registrations, draws and
 // macro clicks rewrite Recover.bak, the settings "Ok" rewrites Settings.txt
 // and the prize scroll bar Prizes.txt. Round k writes texts that carry k in
-// several places, so a file mixed from two rounds shows.
+// several places, so a file mixed from two rounds shows. It prints "saved K"
+// once start-up is over, K the round the files hold, and after every round.
 // With --freeze-at-winner N it draws every round and, the moment the N-th
 // winner's line reaches the room, prints "heard NAME" and stops there, so
 // that a kill lands right after the room heard a winner.
@@ -57,7 +58,7 @@ int main(int argc, char *argv[])
         });
     }
     // Tell the test that start-up is over: from here on, every moment saves.
-    std::fputs("saving\n", stdout);
+    std::printf("saved %lld\n", static_cast<long long>(round));
     std::fflush(stdout);
     for (;;) {
         ++round;
@@ -77,5 +78,8 @@ int main(int argc, char *argv[])
         program.session().prizes.setPrize(9, QStringLiteral("Last prize ") + k);
         ui.VScroll1->setValue(ui.VScroll1->value() == 0 ? 1 : 0);
         QCoreApplication::processEvents();
+        // Every file of this round is written: the test may count on it.
+        std::printf("saved %lld\n", static_cast<long long>(round));
+        std::fflush(stdout);
     }
 }
